@@ -1,0 +1,34 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+BUILD ?= build
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: all deps build run test bench sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/build.ninja
+	@cmake --build $(BUILD)
+
+run: build
+	@scripts/run.sh $(BUILD)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+bench: build
+	@scripts/bench.sh $(BUILD)
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTA_SANITIZE=ON
+	cmake --build build-asan
+	ctest --test-dir build-asan --output-on-failure -j2
+
+clean:
+	rm -rf $(BUILD) build-asan

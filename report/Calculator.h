@@ -1,0 +1,62 @@
+// The report engine behind the "Report" button: it owns the input record and Ro (lbs), keeps
+// them from one report to the next as the window does, and builds the report box text.
+// Everything here is standard C++; the window only copies widgets into the FormState it
+// reads and shows BoxText() afterwards.
+#pragma once
+
+#include "window/FormState.h"
+#include "window/InputRecord.h"
+
+#include <string>
+
+namespace kesta {
+
+class Calculator {
+public:
+    // The form is read at each report; it must outlive the calculator.
+    explicit Calculator(const FormState& form) : form_(&form) {}
+
+    // The report driver. Setup, then the box is emptied and refilled line by line.
+    // A failure raises RuntimeError: when Setup fails the box keeps the previous report;
+    // otherwise the box holds the lines appended before the failure.
+    void doReport_Click();
+
+    // Reads and converts the inputs into the record. Raises Type mismatch or Overflow.
+    void Setup();
+
+    // Formula functions over the current record.
+    double Mom() const;  // N*s
+    double KE() const;   // J
+    double Mom_() const; // slug-foot seconds
+    double KE_() const;  // foot-pounds
+    static double min(double& a, double& b);
+
+    // The report box text: each appended line followed by CR LF.
+    const std::string& BoxText() const { return box_; }
+    // The user may edit the box between reports; the window hands the edited text back here.
+    void SetBoxText(std::string text) { box_ = std::move(text); }
+
+    const InputRecord& Record() const { return record_; }
+    double RoLbs() const { return roLbs_; }
+
+    // Where the last failure arose, for the user: e.g. "input InArrowLength" or
+    // "report line 14 (Dynamic Spine)". Empty when the last report succeeded.
+    const std::string& FailurePlace() const { return failurePlace_; }
+
+private:
+    friend struct ReportSections; // the section sources
+
+    void AddLine(const std::string& line);
+    double BroadheadRo();
+
+    const FormState* form_;
+    InputRecord record_;
+    double roLbs_ = 0;
+    double softTissuePenetration_ = 0; // inches, from the broadhead section of this report
+    std::string box_;
+    std::string section_;      // the section being written, for FailurePlace
+    std::string settingUp_;    // the input being converted by Setup, for FailurePlace
+    std::string failurePlace_;
+};
+
+} // namespace kesta
