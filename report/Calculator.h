@@ -12,7 +12,7 @@
 namespace kesta {
 
 class Calculator {
-public:
+  public:
     // The form is read at each report; it must outlive the calculator.
     explicit Calculator(const FormState& form) : form_(&form) {}
 
@@ -43,7 +43,7 @@ public:
     // "report line 14 (Dynamic Spine)". Empty when the last report succeeded.
     const std::string& FailurePlace() const { return failurePlace_; }
 
-private:
+  private:
     friend struct ReportSections; // the section sources
 
     void AddLine(const std::string& line);
@@ -54,8 +54,8 @@ private:
     double roLbs_ = 0;
     double softTissuePenetration_ = 0; // inches, from the broadhead section of this report
     std::string box_;
-    std::string section_;      // the section being written, for FailurePlace
-    std::string settingUp_;    // the input being converted by Setup, for FailurePlace
+    std::string section_;   // the section being written, for FailurePlace
+    std::string settingUp_; // the input being converted by Setup, for FailurePlace
     std::string failurePlace_;
 };
 

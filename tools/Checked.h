@@ -21,9 +21,15 @@ inline double CheckFinite(double r) {
     return r;
 }
 
-inline double Add(double a, double b) { return CheckFinite(a + b); }
-inline double Sub(double a, double b) { return CheckFinite(a - b); }
-inline double Mul(double a, double b) { return CheckFinite(a * b); }
+inline double Add(double a, double b) {
+    return CheckFinite(a + b);
+}
+inline double Sub(double a, double b) {
+    return CheckFinite(a - b);
+}
+inline double Mul(double a, double b) {
+    return CheckFinite(a * b);
+}
 
 // A zero divisor (0/0 included) is a division by zero, whatever its sign.
 inline double Div(double a, double b) {
@@ -40,7 +46,9 @@ inline double Pow(double x, double y) {
     return CheckFinite(std::pow(x, y));
 }
 
-inline double Tan(double x) { return CheckFinite(std::tan(x)); }
+inline double Tan(double x) {
+    return CheckFinite(std::tan(x));
+}
 
 // A double whose arithmetic operators are checked. Comparisons use the plain value.
 struct Num {
@@ -50,27 +58,71 @@ struct Num {
     constexpr operator double() const { return v; } // NOLINT
 };
 
-inline Num operator+(Num a, Num b) { return Add(a.v, b.v); }
-inline Num operator-(Num a, Num b) { return Sub(a.v, b.v); }
-inline Num operator*(Num a, Num b) { return Mul(a.v, b.v); }
-inline Num operator/(Num a, Num b) { return Div(a.v, b.v); }
-inline Num operator-(Num a) { return -a.v; }
-inline Num Pow(Num x, Num y) { return Pow(x.v, y.v); }
-inline Num operator+(Num a, double b) { return Add(a.v, b); }
-inline Num operator-(Num a, double b) { return Sub(a.v, b); }
-inline Num operator*(Num a, double b) { return Mul(a.v, b); }
-inline Num operator/(Num a, double b) { return Div(a.v, b); }
-inline Num operator+(double a, Num b) { return Add(a, b.v); }
-inline Num operator-(double a, Num b) { return Sub(a, b.v); }
-inline Num operator*(double a, Num b) { return Mul(a, b.v); }
-inline Num operator/(double a, Num b) { return Div(a, b.v); }
-inline Num operator+(Num a, int b) { return Add(a.v, b); }
-inline Num operator-(Num a, int b) { return Sub(a.v, b); }
-inline Num operator*(Num a, int b) { return Mul(a.v, b); }
-inline Num operator/(Num a, int b) { return Div(a.v, b); }
-inline Num operator+(int a, Num b) { return Add(a, b.v); }
-inline Num operator-(int a, Num b) { return Sub(a, b.v); }
-inline Num operator*(int a, Num b) { return Mul(a, b.v); }
-inline Num operator/(int a, Num b) { return Div(a, b.v); }
+inline Num operator+(Num a, Num b) {
+    return Add(a.v, b.v);
+}
+inline Num operator-(Num a, Num b) {
+    return Sub(a.v, b.v);
+}
+inline Num operator*(Num a, Num b) {
+    return Mul(a.v, b.v);
+}
+inline Num operator/(Num a, Num b) {
+    return Div(a.v, b.v);
+}
+inline Num operator-(Num a) {
+    return -a.v;
+}
+inline Num Pow(Num x, Num y) {
+    return Pow(x.v, y.v);
+}
+inline Num operator+(Num a, double b) {
+    return Add(a.v, b);
+}
+inline Num operator-(Num a, double b) {
+    return Sub(a.v, b);
+}
+inline Num operator*(Num a, double b) {
+    return Mul(a.v, b);
+}
+inline Num operator/(Num a, double b) {
+    return Div(a.v, b);
+}
+inline Num operator+(double a, Num b) {
+    return Add(a, b.v);
+}
+inline Num operator-(double a, Num b) {
+    return Sub(a, b.v);
+}
+inline Num operator*(double a, Num b) {
+    return Mul(a, b.v);
+}
+inline Num operator/(double a, Num b) {
+    return Div(a, b.v);
+}
+inline Num operator+(Num a, int b) {
+    return Add(a.v, b);
+}
+inline Num operator-(Num a, int b) {
+    return Sub(a.v, b);
+}
+inline Num operator*(Num a, int b) {
+    return Mul(a.v, b);
+}
+inline Num operator/(Num a, int b) {
+    return Div(a.v, b);
+}
+inline Num operator+(int a, Num b) {
+    return Add(a, b.v);
+}
+inline Num operator-(int a, Num b) {
+    return Sub(a, b.v);
+}
+inline Num operator*(int a, Num b) {
+    return Mul(a, b.v);
+}
+inline Num operator/(int a, Num b) {
+    return Div(a, b.v);
+}
 
 } // namespace kesta

@@ -9,25 +9,25 @@
 namespace kesta {
 
 enum class ErrorKind {
-    TypeMismatch,         // a text that must hold a number does not ("", "300abc", "1,5")
-    DivisionByZero,       // a divisor is zero (0/0 included), or 0 is raised to a negative power
-    Overflow,             // a result or a typed number is beyond the range of a double or a 16-bit count
-    InvalidProcedureCall, // an argument no operation accepts: a negative base to a fractional power,
-                          // a negative decimal count, an empty list where an item is needed
-    SubscriptOutOfRange,  // a field record is read where it has no name or no "=" value
-    FileNotFound,         // a file to be read does not exist or cannot be opened
-    PathFileAccess,       // a file cannot be created, written or read to its end
+    TypeMismatch,   // a text that must hold a number does not ("", "300abc", "1,5")
+    DivisionByZero, // a divisor is zero (0/0 included), or 0 is raised to a negative power
+    Overflow,       // a result or a typed number is beyond the range of a double or a 16-bit count
+    InvalidProcedureCall, // an argument no operation accepts: a negative base to a fractional
+                          // power, a negative decimal count, an empty list where an item is needed
+    SubscriptOutOfRange, // a field record is read where it has no name or no "=" value
+    FileNotFound,        // a file to be read does not exist or cannot be opened
+    PathFileAccess,      // a file cannot be created, written or read to its end
 };
 
 // The user-facing message of a kind, e.g. "Division by zero".
 const char* ErrorMessage(ErrorKind kind);
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(ErrorKind kind) : std::runtime_error(ErrorMessage(kind)), kind_(kind) {}
     ErrorKind kind() const { return kind_; }
 
-private:
+  private:
     ErrorKind kind_;
 };
 

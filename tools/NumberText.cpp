@@ -10,11 +10,15 @@ namespace kesta {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     return text;
 }
 
@@ -127,6 +131,8 @@ double RoundHalfEven(double x, int decimals) {
     return rounded;
 }
 
-std::string Rounded(double x, int decimals) { return NumberText(RoundHalfEven(x, decimals)); }
+std::string Rounded(double x, int decimals) {
+    return NumberText(RoundHalfEven(x, decimals));
+}
 
 } // namespace kesta

@@ -10,10 +10,11 @@ std::string ElementName(std::string_view array, int element) {
 
 const std::vector<std::string>& FormState::TextBoxes() {
     static const std::vector<std::string> names = [] {
-        std::vector<std::string> v = {"InArrowSpeed", "DrawWeigth",      "InArrowMass",
-                                      "InArrowLength", "StaticSpine",    "GPI",
+        std::vector<std::string> v = {"InArrowSpeed",   "DrawWeigth",  "InArrowMass",
+                                      "InArrowLength",  "StaticSpine", "GPI",
                                       "BroadheadWeight"};
-        for (int k = 0; k < 12; ++k) v.push_back(ElementName("InBroadhead", k));
+        for (int k = 0; k < 12; ++k)
+            v.push_back(ElementName("InBroadhead", k));
         v.insert(v.end(), {"inEdge", "inTip", "Distance", "GroupingCirc"});
         return v;
     }();
@@ -38,24 +39,27 @@ const std::vector<std::vector<std::string>>& FormState::OptionGroups() {
 const std::vector<std::string>& FormState::Options() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> v;
-        for (const auto& group : OptionGroups()) v.insert(v.end(), group.begin(), group.end());
+        for (const auto& group : OptionGroups())
+            v.insert(v.end(), group.begin(), group.end());
         return v;
     }();
     return names;
 }
 
 const std::vector<std::string>& FormState::ShaftDiameterEntries() {
-    static const std::vector<std::string> entries = {
-        "smaller than BH ferrule", "same sise as ferrule", "larger than ferrule"};
+    static const std::vector<std::string> entries = {"smaller than BH ferrule",
+                                                     "same sise as ferrule", "larger than ferrule"};
     return entries;
 }
 
 FormState::FormState() {
-    for (const auto& name : TextBoxes()) texts_[name] = "";
+    for (const auto& name : TextBoxes())
+        texts_[name] = "";
     texts_["inEdge"] = "25";
     texts_["inTip"] = "60";
     for (const auto& group : OptionGroups()) {
-        for (const auto& name : group) options_[name] = false;
+        for (const auto& name : group)
+            options_[name] = false;
         // The design selection: the first option of each pair; "100%" of the safety factors.
         options_[group.size() == 5 ? group.back() : group.front()] = true;
     }
@@ -85,9 +89,11 @@ void FormState::SetSelected(std::string_view option, bool selected) {
     if (selected) {
         for (const auto& group : OptionGroups()) {
             bool inGroup = false;
-            for (const auto& name : group) inGroup = inGroup || name == option;
+            for (const auto& name : group)
+                inGroup = inGroup || name == option;
             if (!inGroup) continue;
-            for (const auto& name : group) options_[name] = false;
+            for (const auto& name : group)
+                options_[name] = false;
         }
     }
     it->second = selected;

@@ -14,7 +14,7 @@
 namespace kesta {
 
 class FormState {
-public:
+  public:
     // The design state, before any settings are loaded: every text box empty except inEdge
     // "25" and inTip "60"; the first option of every unit pair, "Imperial" and "100%"
     // selected; the ShaftDiameter list with no entry chosen (-1); inCOC not ticked.
@@ -47,7 +47,7 @@ public:
 
     bool operator==(const FormState&) const = default;
 
-private:
+  private:
     std::map<std::string, std::string, std::less<>> texts_;
     std::map<std::string, bool, std::less<>> options_;
     int shaftDiameter_ = -1;

@@ -15,7 +15,7 @@ class QSettings;
 namespace kesta {
 
 class SettingsStore {
-public:
+  public:
     SettingsStore();                                // the per-user store
     explicit SettingsStore(const QString& iniFile); // a file in the same format
     ~SettingsStore();
@@ -29,7 +29,7 @@ public:
     void SetValue(const QString& key, const QString& text);
     QString FileName() const;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -39,7 +39,7 @@ TEST(Checked, PowerRules) {
     EXPECT_EQ(KindOf([] { Pow(-8, 0.5); }), ErrorKind::InvalidProcedureCall);
     EXPECT_EQ(KindOf([] { Pow(-1e-300, 0.2); }), ErrorKind::InvalidProcedureCall);
     EXPECT_EQ(KindOf([] { Pow(0, -1); }), ErrorKind::DivisionByZero);
-    EXPECT_EQ(Pow(-2, 3), -8);    // whole exponents of negative bases are fine
+    EXPECT_EQ(Pow(-2, 3), -8); // whole exponents of negative bases are fine
     EXPECT_EQ(Pow(-3, 2), 9);
     EXPECT_EQ(Pow(0, 0), 1);
     EXPECT_EQ(Pow(0, 0.5), 0);

@@ -1,5 +1,5 @@
-#include "tools/Errors.h"
 #include "tools/NumberText.h"
+#include "tools/Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +16,9 @@ TEST(HoldsNumber, AcceptsPlainDecimalForms) {
 }
 
 TEST(HoldsNumber, RejectsEverythingElse) {
-    for (const char* t : {"", " ", ",", "300abc", "1,5", "0x10", "inf", "nan", "-", "+", ".",
-                          "1e", "1e+", "e5", "1.2.3", "$5", "1 000", "\t5", "5\n", "--5", "1e5.5",
-                          "١٢", "1_000", "Infinity"}) {
+    for (const char* t : {"",      " ",   ",",   "300abc", "1,5",   "0x10", "inf",   "nan",
+                          "-",     "+",   ".",   "1e",     "1e+",   "e5",   "1.2.3", "$5",
+                          "1 000", "\t5", "5\n", "--5",    "1e5.5", "١٢",   "1_000", "Infinity"}) {
         EXPECT_FALSE(HoldsNumber(t)) << '"' << t << '"';
     }
 }
@@ -65,11 +65,11 @@ TEST(NumberText, MatchesPercent15GSwitchPoints) {
     EXPECT_EQ(NumberText(401.55), "401.55");
     EXPECT_EQ(NumberText(1e20), "1E+20");
     EXPECT_EQ(NumberText(1.5e-5), "1.5E-05");
-    EXPECT_EQ(NumberText(0.0001), "0.0001");     // exponent -4 stays plain
-    EXPECT_EQ(NumberText(0.00001), "1E-05");     // exponent -5 switches
+    EXPECT_EQ(NumberText(0.0001), "0.0001"); // exponent -4 stays plain
+    EXPECT_EQ(NumberText(0.00001), "1E-05"); // exponent -5 switches
     EXPECT_EQ(NumberText(1e14), "100000000000000");
     EXPECT_EQ(NumberText(123456789012345.0), "123456789012345");
-    EXPECT_EQ(NumberText(1e15), "1E+15");        // exponent 15 switches
+    EXPECT_EQ(NumberText(1e15), "1E+15"); // exponent 15 switches
     EXPECT_EQ(NumberText(999999999999999.4), "999999999999999");
     EXPECT_EQ(NumberText(999999999999999.9), "1E+15");
     EXPECT_EQ(NumberText(1.0 / 3), "0.333333333333333");
