@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build run test bench sanitize clean
+.PHONY: all deps build run test bench sanitize fuzz clean
 
 all: build
 
@@ -31,4 +31,10 @@ sanitize: deps
 	ctest --test-dir build-asan --output-on-failure -j2
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
+
+# Fuzz the number text toolkit for a minute with libFuzzer (clang, ASan, UBSan).
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTA_FUZZ=ON -DKESTA_SANITIZE=ON
+	cmake --build build-fuzz --target NumberTextFuzz
+	build-fuzz/fuzz/NumberTextFuzz -max_total_time=60 -rss_limit_mb=4096
