@@ -13,12 +13,12 @@ namespace {
 
 using text::SplitAll;
 
-const std::string& NameOf(const std::vector<std::string>& field) {
+std::string NameOf(const std::vector<std::string>& field) {
     if (field.empty()) throw RuntimeError(ErrorKind::SubscriptOutOfRange);
     return field[0];
 }
 
-const std::string& ValueOf(const std::vector<std::string>& field) {
+std::string ValueOf(const std::vector<std::string>& field) {
     if (field.size() < 2) throw RuntimeError(ErrorKind::SubscriptOutOfRange);
     return field[1];
 }
@@ -39,7 +39,7 @@ void JoinWithComma(std::string& joined, const std::string& piece) {
 std::string StringStack::GetFieldNames(int16_t n) const {
     std::string names;
     for (const std::string& field : SplitAll(nth(n).value_or(""), ";")) {
-        const std::string& name = NameOf(SplitAll(field, "="));
+        const std::string name = NameOf(SplitAll(field, "="));
         if (name.empty()) continue;
         if (!names.empty()) names += ",";
         names += name;
@@ -50,7 +50,7 @@ std::string StringStack::GetFieldNames(int16_t n) const {
 std::string StringStack::GetValues(int16_t n) const {
     std::string values;
     for (const std::string& field : SplitAll(nth(n).value_or(""), ";")) {
-        const std::string& value = ValueOf(SplitAll(field, "="));
+        const std::string value = ValueOf(SplitAll(field, "="));
         if (value.empty()) continue;
         if (!values.empty()) values += ",";
         values += value;
