@@ -4,42 +4,42 @@
 
 #include <gtest/gtest.h>
 
-namespace kesta::testing {
+namespace kesta::test {
 namespace {
 
-using Lines = std::vector<std::string>;
+using TextLines = std::vector<std::string>;
 
 // The table rows for the three distances of categories 1, 2 and 3 to 6.
-Lines DistanceRows(const std::string& cat1, const std::string& cat2, const std::string& cat3) {
+TextLines DistanceRows(const std::string& cat1, const std::string& cat2, const std::string& cat3) {
     return {"    #1        4.5  " + cat1 + " Y", "    #2        8    " + cat2 + " Y",
             "    #3       11    " + cat3 + " Y", "    #4       11    " + cat3 + " Y",
             "    #5       11    " + cat3 + " Y", "    #6       11    " + cat3 + " Y"};
 }
 
-Lines DistanceTable(const ReportRun& run) {
-    const Lines rows = run.From("Category  (inch)  (yards)", 7);
-    return rows.size() < 7 ? Lines{} : Lines(rows.begin() + 1, rows.end());
+TextLines DistanceTable(const ReportRun& run) {
+    const TextLines rows = run.From("Category  (inch)  (yards)", 7);
+    return rows.size() < 7 ? TextLines{} : TextLines(rows.begin() + 1, rows.end());
 }
 
 TEST(AccuracySection, WorkedExampleInInchesAndYards) {
     const ReportRun run = RunReport(ReferenceForm());
     ASSERT_FALSE(run.error);
-    const Lines expected = {"Accuracy",
-                            "   Grouping Diameter: 2 inch",
-                            "   Grouping Angle   : 0.1 inch/yard",
-                            "",
-                            "Maximum Hunting Distance based on Accuracy",
-                            "Safety Factor:25%",
-                            "            VD     Max",
-                            "Category  (inch)  (yards)",
-                            "    #1        4.5  36 Y",
-                            "    #2        8    64 Y",
-                            "    #3       11    88 Y",
-                            "    #4       11    88 Y",
-                            "    #5       11    88 Y",
-                            "    #6       11    88 Y",
-                            "",
-                            "Max distance in Relation to Reaction time and"};
+    const TextLines expected = {"Accuracy",
+                                "   Grouping Diameter: 2 inch",
+                                "   Grouping Angle   : 0.1 inch/yard",
+                                "",
+                                "Maximum Hunting Distance based on Accuracy",
+                                "Safety Factor:25%",
+                                "            VD     Max",
+                                "Category  (inch)  (yards)",
+                                "    #1        4.5  36 Y",
+                                "    #2        8    64 Y",
+                                "    #3       11    88 Y",
+                                "    #4       11    88 Y",
+                                "    #5       11    88 Y",
+                                "    #6       11    88 Y",
+                                "",
+                                "Max distance in Relation to Reaction time and"};
     EXPECT_EQ(run.From("Accuracy", expected.size()), expected);
     // The section follows the damage-area section and its empty line.
     const std::size_t at = run.IndexOf("Accuracy");
@@ -55,8 +55,8 @@ TEST(AccuracySection, MillimetresAndMetresGiveTheInchYardAngle) {
     form.SetSelected("DistanceInM", true);
     const ReportRun run = RunReport(form);
     ASSERT_FALSE(run.error);
-    EXPECT_EQ(run.From("Accuracy", 3), (Lines{"Accuracy", "   Grouping Diameter: 2 inch",
-                                              "   Grouping Angle   : 0.09 inch/yard"}));
+    EXPECT_EQ(run.From("Accuracy", 3), (TextLines{"Accuracy", "   Grouping Diameter: 2 inch",
+                                                  "   Grouping Angle   : 0.09 inch/yard"}));
     // 0.09 up to floating point, times 1.25.
     EXPECT_EQ(DistanceTable(run), DistanceRows("40", "71", "98"));
 }
@@ -68,8 +68,8 @@ TEST(AccuracySection, RoundedFiguresKeepTheirDecimals) {
     const ReportRun run = RunReport(form);
     ASSERT_FALSE(run.error);
     // 7 / 3 = 2.333..., 2.333... / 30 = 0.0777...
-    EXPECT_EQ(run.From("Accuracy", 3), (Lines{"Accuracy", "   Grouping Diameter: 2.3 inch",
-                                              "   Grouping Angle   : 0.078 inch/yard"}));
+    EXPECT_EQ(run.From("Accuracy", 3), (TextLines{"Accuracy", "   Grouping Diameter: 2.3 inch",
+                                                  "   Grouping Angle   : 0.078 inch/yard"}));
 }
 
 TEST(AccuracySection, SafetyFactorScalesTheAngle) {
@@ -114,8 +114,8 @@ TEST(AccuracySection, NegativeInputsGiveNegativeFigures) {
     form.SetText("GroupingCirc", "-6");
     const ReportRun run = RunReport(form);
     ASSERT_FALSE(run.error);
-    EXPECT_EQ(run.From("Accuracy", 3), (Lines{"Accuracy", "   Grouping Diameter: -2 inch",
-                                              "   Grouping Angle   : -0.1 inch/yard"}));
+    EXPECT_EQ(run.From("Accuracy", 3), (TextLines{"Accuracy", "   Grouping Diameter: -2 inch",
+                                                  "   Grouping Angle   : -0.1 inch/yard"}));
     EXPECT_EQ(DistanceTable(run), DistanceRows("-36", "-64", "-88"));
 }
 
@@ -171,4 +171,4 @@ TEST(AccuracySection, AngleBeyondADoubleIsAnOverflow) {
 }
 
 } // namespace
-} // namespace kesta::testing
+} // namespace kesta::test

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-namespace kesta::testing {
+namespace kesta::test {
 namespace {
 
-using Lines = std::vector<std::string>;
+using TextLines = std::vector<std::string>;
 
 const std::string kHyphens(83, '-');
 const std::string kDisclaimer1 = "Disclaimer: Nobody takes responsibility for your actions but "
@@ -16,7 +16,7 @@ const std::string kDisclaimer2 =
     "we strive to provide it as reliable as we can, must never replace your judgement...";
 
 // All 48 animals in ascending mass, equal masses by character code, wrapped past 80 columns.
-const Lines kAllAnimals = {
+const TextLines kAllAnimals = {
     "   fox,  Suni,  Jackals,  caracal,  Grysbok,  Steenbuck,  Duiker,  Klipspringer,  ",
     "   Oribi,  Rhebuck,  Springbuck,  Impala female,  Reedbuck,  cheetah,  Bushbuck,  ",
     "   Puku,  bushpig,  Fallow Deer,  Blesbuck,  Hayena,  Impala male,  Sitatunga,  Warthog,  ",
@@ -28,18 +28,18 @@ const Lines kAllAnimals = {
     "   crocodile,  Buffalo male,  Giraffe male,  Hippo,  Rhino,  Elephant,  ",
 };
 
-const Lines kEmptyList = {"   "};
+const TextLines kEmptyList = {"   "};
 
 void ExpectClosingLines(const ReportRun& run) {
     ASSERT_GE(run.lines.size(), 3u);
-    const Lines closing(run.lines.end() - 3, run.lines.end());
-    EXPECT_EQ(closing, (Lines{kHyphens, kDisclaimer1, kDisclaimer2}));
+    const TextLines closing(run.lines.end() - 3, run.lines.end());
+    EXPECT_EQ(closing, (TextLines{kHyphens, kDisclaimer1, kDisclaimer2}));
 }
 
 // Each list line starts with three blanks and ends with ",  "; a line is closed only once it
 // runs past 80 characters, so every closed line is longer than 80 and was no longer than 80
 // before its last name.
-void ExpectWrappedList(const Lines& list) {
+void ExpectWrappedList(const TextLines& list) {
     ASSERT_FALSE(list.empty());
     for (std::size_t i = 0; i < list.size(); ++i) {
         const std::string& line = list[i];
@@ -57,7 +57,7 @@ void ExpectWrappedList(const Lines& list) {
 TEST(GameSection, ReferenceSetUp) {
     const ReportRun run = RunReport(ReferenceForm());
     ASSERT_FALSE(run.error);
-    const Lines expected = {
+    const TextLines expected = {
         "Penetration Ability per category",
         "   rib breakage:  none     entry   exit    both",
         "   Category 1:     999     999       9       9   ",
@@ -105,7 +105,7 @@ TEST(GameSection, ArrowBelow240GrainsIsRecommendedForNothing) {
     EXPECT_EQ(run.List("Sufficient for:"), kEmptyList);
     EXPECT_EQ(run.List("Marginal for:"), kEmptyList);
     EXPECT_EQ(run.List("NOT Recomended for:"), kAllAnimals);
-    const Lines lengths = run.List("NOT Recomended for:");
+    const TextLines lengths = run.List("NOT Recomended for:");
     const std::vector<std::size_t> expectedLengths = {82, 82, 90, 85, 94, 94, 72};
     for (std::size_t i = 0; i < lengths.size(); ++i) {
         EXPECT_EQ(lengths[i].size(), expectedLengths[i]);
@@ -124,9 +124,9 @@ TEST(GameSection, Exactly240GrainsIsMarginalForTheSmallestGame) {
     ASSERT_FALSE(run.error);
     EXPECT_EQ(run.List("Sufficient for:"), kEmptyList);
     EXPECT_EQ(run.List("Marginal for:"),
-              (Lines{"   fox,  Suni,  Jackals,  caracal,  Grysbok,  Steenbuck,  Duiker,  "
-                     "Klipspringer,  ",
-                     "   Oribi,  Rhebuck,  Springbuck,  Impala female,  Reedbuck,  "}));
+              (TextLines{"   fox,  Suni,  Jackals,  caracal,  Grysbok,  Steenbuck,  Duiker,  "
+                         "Klipspringer,  ",
+                         "   Oribi,  Rhebuck,  Springbuck,  Impala female,  Reedbuck,  "}));
     ExpectClosingLines(run);
 }
 
@@ -139,12 +139,12 @@ TEST(GameSection, ReedbuckAt60KgIsCategoryOne) {
     ASSERT_FALSE(run.error);
     // 300 grains is exactly the minimum of category 1; cheetah (63 kg) is category 2, which
     // needs 400 grains, or 320 to be marginal.
-    const Lines smallGame = {
+    const TextLines smallGame = {
         "   fox,  Suni,  Jackals,  caracal,  Grysbok,  Steenbuck,  Duiker,  Klipspringer,  ",
         "   Oribi,  Rhebuck,  Springbuck,  Impala female,  Reedbuck,  "};
     EXPECT_EQ(run.List("Sufficient for:"), smallGame);
     EXPECT_EQ(run.List("Marginal for:"), kEmptyList);
-    const Lines rest = run.List("NOT Recomended for:");
+    const TextLines rest = run.List("NOT Recomended for:");
     ASSERT_FALSE(rest.empty());
     EXPECT_EQ(rest.front(), "   cheetah,  Bushbuck,  Puku,  bushpig,  Fallow Deer,  Blesbuck,  "
                             "Hayena,  Impala male,  ");
@@ -173,7 +173,7 @@ TEST(GameSection, HeavyFastArrowIsSufficientForEverything) {
 }
 
 // The names of a list, in order.
-std::vector<std::string> ListedNames(const Lines& list) {
+std::vector<std::string> ListedNames(const TextLines& list) {
     std::vector<std::string> names;
     for (const std::string& line : list) {
         std::size_t start = 3;
@@ -213,8 +213,8 @@ TEST(GameSection, NoPenetrationWithRoBelowTwoPounds) {
     form.SetText("inTip", "0");
     const ReportRun run = RunReport(form);
     ASSERT_FALSE(run.error);
-    Lines expected = {"Penetration Ability per category",
-                      "   rib breakage:  none     entry   exit    both"};
+    TextLines expected = {"Penetration Ability per category",
+                          "   rib breakage:  none     entry   exit    both"};
     for (int category = 1; category <= 6; ++category) {
         expected.push_back("   Category " + std::to_string(category) +
                            ":       0       0       0       0   ");
@@ -237,4 +237,4 @@ TEST(GameSection, ReportIsTheSameOnEveryPress) {
 }
 
 } // namespace
-} // namespace kesta::testing
+} // namespace kesta::test

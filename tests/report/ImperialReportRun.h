@@ -2,6 +2,7 @@
 // accuracy, reaction-time and game sections.
 #pragma once
 
+#include "ReportTestSupport.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
 #include "window/FormState.h"
@@ -11,38 +12,14 @@
 #include <string>
 #include <vector>
 
-namespace kesta::testing {
+namespace kesta::test {
 
-// The reference set-up: a 400-grain arrow at 300 fps, 28 inches, GPI 9, spine 400, a 100-grain
-// two-blade broadhead (0.5 x 1 inch), 60 lbs draw, a 6-inch group at 20 yards, 25% safety.
+// The worked example with a 6-inch group at 20 yards and 25% safety, the accuracy example.
 inline FormState ReferenceForm() {
-    FormState form;
-    form.SetText("InArrowSpeed", "300");
-    form.SetText("InArrowMass", "400");
-    form.SetText("InArrowLength", "28");
-    form.SetText("GPI", "9");
-    form.SetText("StaticSpine", "400");
-    form.SetText("BroadheadWeight", "100");
-    form.SetText("DrawWeigth", "60");
-    form.SetText("InBroadhead_0", "0.5");
-    form.SetText("InBroadhead_1", "1");
-    form.SetText("InBroadhead_2", "0.5");
-    form.SetText("InBroadhead_3", "1");
-    form.SetShaftDiameter(0);
-    form.SetText("Distance", "20");
+    FormState form = ExampleForm();
     form.SetText("GroupingCirc", "6");
     form.SetSelected("Safety_1", true);
     return form;
-}
-
-inline std::vector<std::string> BoxLines(const std::string& box) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (auto end = box.find("\r\n"); end != std::string::npos; end = box.find("\r\n", start)) {
-        lines.push_back(box.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
 }
 
 struct ReportRun {
@@ -75,12 +52,8 @@ struct ReportRun {
 
 inline ReportRun RunReport(Calculator& calculator) {
     ReportRun run;
-    try {
-        calculator.doReport_Click();
-    } catch (const RuntimeError& e) {
-        run.error = e.kind();
-    }
-    run.lines = BoxLines(calculator.BoxText());
+    run.error = ReportError(calculator);
+    run.lines = Lines(calculator.BoxText());
     return run;
 }
 
@@ -89,4 +62,4 @@ inline ReportRun RunReport(const FormState& form) {
     return RunReport(calculator);
 }
 
-} // namespace kesta::testing
+} // namespace kesta::test

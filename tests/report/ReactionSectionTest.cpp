@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-namespace kesta::testing {
+namespace kesta::test {
 namespace {
 
-using Lines = std::vector<std::string>;
+using TextLines = std::vector<std::string>;
 
-Lines ReactionTable(const std::string& r015, const std::string& r02, const std::string& r025,
-                    const std::string& r03, const std::string& r04) {
+TextLines ReactionTable(const std::string& r015, const std::string& r02, const std::string& r025,
+                        const std::string& r03, const std::string& r04) {
     return {"Max distance in Relation to Reaction time and",
             "Arrow Speed",
             "            Second    Yards",
@@ -23,7 +23,7 @@ Lines ReactionTable(const std::string& r015, const std::string& r02, const std::
             "Penetration Ability per category"};
 }
 
-Lines ReactionLines(const ReportRun& run) {
+TextLines ReactionLines(const ReportRun& run) {
     return run.From("Max distance in Relation to Reaction time and", 10);
 }
 
@@ -81,7 +81,7 @@ TEST(ReactionSection, TypedSpeedOfSoundIsOneUlpAbove) {
     form.SetText("InArrowSpeed", "1083");
     const ReportRun run = RunReport(form);
     ASSERT_FALSE(run.error);
-    const Lines lines = ReactionLines(run);
+    const TextLines lines = ReactionLines(run);
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[3], "Category      0.15      -2.57921018718113E+17 Y");
     EXPECT_EQ(lines[7], "    #4+       0.4       -6.87789383248301E+17 Y");
@@ -104,4 +104,4 @@ TEST(ReactionSection, ExactSpeedOfSoundStopsAfterTheAccuracyTable) {
 }
 
 } // namespace
-} // namespace kesta::testing
+} // namespace kesta::test
