@@ -451,12 +451,13 @@ def report(form, foc_limit=3_000_000):
                 st = name
         add("Safety Factor:" + st + "%")
         ga = ((N(float(st)) / 100) + 1) * ga
+        hunting = [N(vd) / ga for vd in (4.5, 8, 11, 11, 11, 11)]
         add("            VD     Max")
         add("Category  (inch)  (yards)")
         prefixes = ["    #1        4.5  ", "    #2        8    ", "    #3       11    ",
                     "    #4       11    ", "    #5       11    ", "    #6       11    "]
-        for k, vd in enumerate([4.5, 8, 11, 11, 11, 11]):
-            add(prefixes[k] + rounded(N(vd) / ga, 0) + " Y")
+        for k in range(6):
+            add(prefixes[k] + rounded(hunting[k], 0) + " Y")
         times = [0.15, 0.2, 0.25, 0.3, 0.4]
         dists = [(((V * (N(t) * 1083)) / (1083 - V)) / 3) for t in times]
         add("")
