@@ -36,14 +36,14 @@ bool RearOutweighs(const Pivot& p, double B, double g) {
 // false when `cap` passes were made without an end.
 bool Walk(Pivot& p, double B, double g, long& passes, double cap) {
     passes = 0;
-    for (;;) {
-        ++passes;
-        if (RearOutweighs(p, B, g)) return true;
+    while (!RearOutweighs(p, B, g)) {
         p.a = Num(p.a) + kStep;
         p.b = Num(p.b) - kStep;
+        ++passes;
         if (p.b < 0) return true;
         if (passes >= cap) return false;
     }
+    return true;
 }
 
 Pivot After(const Pivot& start, double moves) {
@@ -84,7 +84,7 @@ double MovesToEnd(const Pivot& start, double B, double g) {
 
 // The search for a pivot more than 10 million moves from the front end.
 Pivot Jump(const Pivot& start, double B, double g, long& passes) {
-    passes = 1;
+    passes = 0;
     if (RearOutweighs(start, B, g)) return start;
     const double moves = MovesToEnd(start, B, g);
     if (moves <= kMaxPasses) {
@@ -95,10 +95,7 @@ Pivot Jump(const Pivot& start, double B, double g, long& passes) {
     const Pivot p = After(start, moves);
     passes = static_cast<long>(std::fmin(moves, 1e18));
     // Raise the error, if any, that the walk would have met at this pivot.
-    if (!(p.b < 0)) {
-        ++passes;
-        RearOutweighs(p, B, g);
-    }
+    if (!(p.b < 0)) RearOutweighs(p, B, g);
     return p;
 }
 
