@@ -20,7 +20,8 @@ struct Pivot {
     double b; // from the front end (mm)
 };
 
-bool RearOutweighs(const Pivot& p, double B, double g) {
+// The moments about the pivot, every operation checked.
+bool RearOutweighsChecked(const Pivot& p, double B, double g) {
     const double rearWeights = (Num(p.a) - 75) * 40;
     double mR = Num(rearWeights) + (Num(p.a) * 10);
     const double broadhead = Num(p.b) * B;
@@ -28,6 +29,20 @@ bool RearOutweighs(const Pivot& p, double B, double g) {
     const double gm = Num(g) / 25.4;
     mR = (((Num(p.a) * 0.5) * p.a) * gm) + mR;
     mF = (((Num(p.b) * 0.5) * p.b) * gm) + mF;
+    return mR > mF;
+}
+
+// The same moments in plain doubles, as the walk may make millions of passes. The inputs are
+// finite and nothing divides by a computed value, so an operation that overflows leaves an
+// infinity or NaN in mR or mF; only then is the checked evaluation repeated, to raise its error.
+// The digits are the same either way.
+bool RearOutweighs(const Pivot& p, double B, double g) {
+    double mR = ((p.a - 75) * 40) + (p.a * 10);
+    double mF = (p.b * B) + (p.b * 15);
+    const double gm = g / 25.4;
+    mR = (((p.a * 0.5) * p.a) * gm) + mR;
+    mF = (((p.b * 0.5) * p.b) * gm) + mF;
+    if (!std::isfinite(mR) || !std::isfinite(mF)) return RearOutweighsChecked(p, B, g);
     return mR > mF;
 }
 
