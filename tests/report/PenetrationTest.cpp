@@ -109,6 +109,12 @@ TEST(Penetration, Failures) {
     EXPECT_EQ(KindOf({.Ro = 1e308}), ErrorKind::Overflow);
 }
 
+// With an entry loss, a massless arrow has no energy left to lose: the energy test comes before
+// any division by the mass.
+TEST(Penetration, MasslessArrowStopsAtTheEntryRib) {
+    EXPECT_EQ(Depth({.mass = 0, .entry = 10}), 0);
+}
+
 TEST(Penetration, ArgumentsOnlyWithoutCount) {
     EXPECT_EQ(Arrow::Penetration(10, 400, 300, 0.3, 1.1, 0.001, 0, 100, 0), Depth({.Ro = 10}));
 }
