@@ -20,7 +20,8 @@ struct Pivot {
     double b; // from the front end (mm)
 };
 
-bool RearOutweighs(const Pivot& p, double B, double g) {
+// The moments about the pivot, every operation checked.
+bool RearOutweighsChecked(const Pivot& p, double B, double g) {
     const double rearWeights = (Num(p.a) - 75) * 40;
     double mR = Num(rearWeights) + (Num(p.a) * 10);
     const double broadhead = Num(p.b) * B;
@@ -31,19 +32,33 @@ bool RearOutweighs(const Pivot& p, double B, double g) {
     return mR > mF;
 }
 
+// The same moments in plain doubles, as the walk may make millions of passes. The inputs are
+// finite and nothing divides by a computed value, so an operation that overflows leaves an
+// infinity or NaN in mR or mF; only then is the checked evaluation repeated, to raise its error.
+// The digits are the same either way.
+bool RearOutweighs(const Pivot& p, double B, double g) {
+    double mR = ((p.a - 75) * 40) + (p.a * 10);
+    double mF = (p.b * B) + (p.b * 15);
+    const double gm = g / 25.4;
+    mR = (((p.a * 0.5) * p.a) * gm) + mR;
+    mF = (((p.b * 0.5) * p.b) * gm) + mF;
+    if (!std::isfinite(mR) || !std::isfinite(mF)) return RearOutweighsChecked(p, B, g);
+    return mR > mF;
+}
+
 // Walks the pivot forwards. The walk also ends right after a move past the front end, so that
 // negative weights, which may keep the front heavier for ever, cannot keep it going. Returns
 // false when `cap` passes were made without an end.
 bool Walk(Pivot& p, double B, double g, long& passes, double cap) {
     passes = 0;
-    for (;;) {
-        ++passes;
-        if (RearOutweighs(p, B, g)) return true;
+    while (!RearOutweighs(p, B, g)) {
         p.a = Num(p.a) + kStep;
         p.b = Num(p.b) - kStep;
+        ++passes;
         if (p.b < 0) return true;
         if (passes >= cap) return false;
     }
+    return true;
 }
 
 Pivot After(const Pivot& start, double moves) {
@@ -84,7 +99,7 @@ double MovesToEnd(const Pivot& start, double B, double g) {
 
 // The search for a pivot more than 10 million moves from the front end.
 Pivot Jump(const Pivot& start, double B, double g, long& passes) {
-    passes = 1;
+    passes = 0;
     if (RearOutweighs(start, B, g)) return start;
     const double moves = MovesToEnd(start, B, g);
     if (moves <= kMaxPasses) {
@@ -95,10 +110,7 @@ Pivot Jump(const Pivot& start, double B, double g, long& passes) {
     const Pivot p = After(start, moves);
     passes = static_cast<long>(std::fmin(moves, 1e18));
     // Raise the error, if any, that the walk would have met at this pivot.
-    if (!(p.b < 0)) {
-        ++passes;
-        RearOutweighs(p, B, g);
-    }
+    if (!(p.b < 0)) RearOutweighs(p, B, g);
     return p;
 }
 

@@ -5,8 +5,8 @@ namespace kesta {
 
 // FOC (%) of an arrow L inches long with a broadhead of B grains and a shaft of g grains per
 // inch. A trial pivot starts at the middle and moves 0.01 mm towards the front until the rear
-// outweighs the front or the pivot passes the front end. `passes` counts the moment
-// comparisons the search made (or, after a jump, would have made).
+// outweighs the front or the pivot passes the front end. `passes` counts the pivot's moves
+// (after a jump, the moves the walk would have made).
 double FrontOfCentre(double L, double B, double g, long& passes);
 
 } // namespace kesta

@@ -1,3 +1,6 @@
+// The report driver, the report box and the window's formula functions. Throughout the report,
+// where a formula has two compound operands the left one is evaluated first into a named value,
+// so that when both would fail the left one's error is the one raised.
 #include "report/Calculator.h"
 
 #include "report/ReportSections.h"
@@ -28,9 +31,6 @@ double HalfAngleTangent(const std::string& text) {
     if (!HoldsNumber(text)) return 1.0;
     return Tan(((Num(ToNumber(text)) / 180) * kPi) / 2);
 }
-
-// Where a formula has two compound operands, the left one is evaluated first into a named
-// value, so that when both would fail the left one's error is the one raised.
 
 // The blades' share of the cutting resistance; blades of height 0 or less add nothing.
 double BladeSum(const InputRecord& r) {

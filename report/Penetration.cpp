@@ -7,6 +7,8 @@
 #include "report/ArrowPasses.h"
 #include "tools/Checked.h"
 
+#include <optional>
+
 namespace kesta::Arrow {
 
 namespace {
@@ -29,6 +31,9 @@ struct Run {
     double dx; // depth step (m)
     double q;  // squared speed (m^2/s^2)
     double x;  // depth reached (m)
+    // The shaft's front area (m^2), the same on every pass: taken once, on the first pass, where
+    // the pressure term first needs it.
+    std::optional<double> frontArea;
 };
 
 // Kinetic energy after losing `loss` joules, as a squared speed; false when the arrow stops.
@@ -62,8 +67,8 @@ bool Contact(Run& r, double& contact) {
 // One depth step: the three resistances slow the arrow down.
 void Decelerate(Run& r, double contact) {
     const double S = Num(r.p) * contact;
-    const double frontArea = Num(Pow(Div(r.dm, 2), 2)) * kPi;
-    const double P = (Num(1400) * (Num(frontArea) * ((Num(r.Rn) / 10) * 0.5))) * r.q;
+    if (!r.frontArea) r.frontArea = Num(Pow(Div(r.dm, 2), 2)) * kPi;
+    const double P = (Num(1400) * (Num(*r.frontArea) * ((Num(r.Rn) / 10) * 0.5))) * r.q;
     const double reach = Num(r.dx) + contact;
     const double Re = (Num(reach) * (Num(r.v) * 1055)) / 0.0035;
     const double wetted = Num(S) + r.A;

@@ -22,17 +22,22 @@ struct Shaft {
 double Bow(const Shaft& s, double T, long& passes) {
     const double dt = Num(0.01) / 1000;
     const double half = Num(s.lm) / 2;
+    // The powers of constants are the same on every pass; taken once, they give the same digits
+    // and, as the first pass needs them all, the same errors.
+    const double halfSquared = Pow(half, 2);
+    const double lmCubed = Pow(s.lm, 3);
+    const double dtSquared = Pow(dt, 2);
     double y = s.y0;
     double u = 0;
     double t = 0;
     do {
         ++passes;
-        const double r = Num(y) / Pow(Sub(Pow(half, 2), Pow(y, 2)), 0.5);
+        const double r = Num(y) / Pow(Sub(halfSquared, Pow(y, 2)), 0.5);
         const double pull = (Num(y) - s.y0) * s.k;
-        const double R = Num(pull) / Pow(s.lm, 3);
+        const double R = Num(pull) / lmCubed;
         const double a = ((Num(s.F) * r) - R) / s.mlat;
         const double drift = (Num(dt) * u) + y;
-        y = drift + ((Num(Pow(dt, 2)) * a) / 2);
+        y = drift + ((Num(dtSquared) * a) / 2);
         u = (Num(dt) * a) + u;
         t = Num(dt) + t;
     } while (!(y >= half) && !(t >= T));

@@ -48,11 +48,13 @@ inline FormState ExampleForm() {
     return form;
 }
 
-// The state after a first run: every number text "0", the first options selected.
+// The state after a first run: every number text "0" (the angles keep their 25 and 60), the
+// first options selected.
 inline FormState FirstRunForm() {
     FormState form;
-    for (const auto& name : FormState::TextBoxes())
-        form.SetText(name, "0");
+    for (const auto& name : FormState::TextBoxes()) {
+        if (name != "inEdge" && name != "inTip") form.SetText(name, "0");
+    }
     return form;
 }
 
@@ -70,6 +72,38 @@ inline std::vector<std::string> Lines(const std::string& box) {
     }
     if (from != box.size()) lines.push_back("<unterminated>" + box.substr(from));
     return lines;
+}
+
+// What one report press left: the box's lines, the error that stopped it and where.
+struct Outcome {
+    std::vector<std::string> lines;
+    std::optional<ErrorKind> error;
+    std::string place;
+};
+
+inline Outcome Press(const FormState& form) {
+    Calculator calc(form);
+    Outcome out;
+    try {
+        calc.doReport_Click();
+    } catch (const RuntimeError& e) {
+        out.error = e.kind();
+    }
+    out.lines = Lines(calc.BoxText());
+    out.place = calc.FailurePlace();
+    return out;
+}
+
+// The `count` lines from the first line equal to `first` on (fewer where the box ends).
+inline std::vector<std::string> Section(const std::vector<std::string>& lines,
+                                        const std::string& first, std::size_t count) {
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at] != first)
+        ++at;
+    std::vector<std::string> part;
+    for (std::size_t i = at; i < lines.size() && part.size() < count; ++i)
+        part.push_back(lines[i]);
+    return part;
 }
 
 // Runs one report and gives the kind of the error that stopped it.
