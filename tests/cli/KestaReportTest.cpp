@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct ToolRun {
     std::string out;
     std::string err;
     int status = -1;
@@ -29,7 +29,7 @@ std::string Slurp(const fs::path& path) {
 }
 
 // Runs the tool with these arguments, no shell in between, stdout and stderr kept apart.
-Run RunTool(const std::vector<std::string>& args) {
+ToolRun RunTool(const std::vector<std::string>& args) {
     const fs::path dir =
         fs::path(::testing::TempDir()) / ("kesta-report-" + std::to_string(getpid()));
     fs::create_directories(dir);
@@ -49,7 +49,7 @@ Run RunTool(const std::vector<std::string>& args) {
     }
     int wstatus = 0;
     waitpid(child, &wstatus, 0);
-    Run run;
+    ToolRun run;
     run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
     run.out = Slurp(out);
     run.err = Slurp(err);
@@ -65,12 +65,13 @@ std::vector<std::string> Lines(const std::string& text, const std::string& end =
     return lines;
 }
 
-// The worked example: blades 1 and 2 of 0.5 by 1 inch, the other four rows empty.
+// The worked example: blades 1 and 2 of 0.5 by 1 inch, the other four rows empty; 20 yards
+// and a 6-inch group so the accuracy section has figures to divide by.
 std::vector<std::string> ExampleSetup() {
-    std::vector<std::string> a = {"speed=300",       "mass=400", "length=28",     "shaftweight=9",
-                                  "staticspine=400", "BHW=100",  "DrawWeigth=60", "BH0=0.5",
-                                  "BH1=1",           "BH2=0.5",  "BH3=1",         "inEdge=25",
-                                  "inTip=60",        "inCOC=0",  "ShaftDia=0",    "Imperial=True"};
+    std::vector<std::string> a = {
+        "speed=300",     "mass=400", "length=28",  "shaftweight=9", "staticspine=400", "BHW=100",
+        "DrawWeigth=60", "BH0=0.5",  "BH1=1",      "BH2=0.5",       "BH3=1",           "inEdge=25",
+        "inTip=60",      "inCOC=0",  "ShaftDia=0", "Imperial=True", "Dist12=20",       "Circ12=6"};
     for (int k = 4; k < 12; ++k)
         a.push_back("BH" + std::to_string(k) + "=");
     return a;
@@ -82,7 +83,7 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
 }
 
 TEST(KestaReport, WorkedExampleBeginsWithTheDocumentedLines) {
-    const Run run = RunTool(ExampleSetup());
+    const ToolRun run = RunTool(ExampleSetup());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> lines = Lines(run.out);
@@ -117,8 +118,8 @@ TEST(KestaReport, WorkedExampleBeginsWithTheDocumentedLines) {
 }
 
 TEST(KestaReport, CrlfGivesTheExactBoxBytes) {
-    const Run lf = RunTool(ExampleSetup());
-    const Run crlf = RunTool(With({"--crlf"}, ExampleSetup()));
+    const ToolRun lf = RunTool(ExampleSetup());
+    const ToolRun crlf = RunTool(With({"--crlf"}, ExampleSetup()));
     EXPECT_EQ(crlf.status, 0);
     EXPECT_EQ(Lines(crlf.out, "\r\n"), Lines(lf.out));
     EXPECT_EQ(crlf.out.size(), lf.out.size() + Lines(lf.out).size());
@@ -132,7 +133,7 @@ TEST(KestaReport, FirstRunStoreUnlessAStoreIsNamed) {
     std::ofstream(fs::path(config) / "KESTA" / "KESTA.ini")
         << "[values]\nspeed=300\nmass=400\nImperial=False\nMetric=True\n";
 
-    const Run user = RunTool({"--user"});
+    const ToolRun user = RunTool({"--user"});
     EXPECT_EQ(user.status, 0) << user.err;
     const std::vector<std::string> lines = Lines(user.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -140,7 +141,7 @@ TEST(KestaReport, FirstRunStoreUnlessAStoreIsNamed) {
     EXPECT_EQ(lines[1], "Kinetic Energy = 109 Joule");
     EXPECT_EQ(lines[2].rfind("Ro = ", 0), 0u);
 
-    const Run fresh = RunTool({"speed=300", "mass=400"});
+    const ToolRun fresh = RunTool({"speed=300", "mass=400"});
     ASSERT_FALSE(Lines(fresh.out).empty());
     EXPECT_EQ(Lines(fresh.out)[0], "Arrow");
 }
@@ -153,25 +154,25 @@ TEST(KestaReport, SettingsFileAndOverrides) {
         for (const std::string& pair : ExampleSetup())
             ini << pair << "\n";
     }
-    const Run fromFile = RunTool({"--settings", file.string()});
+    const ToolRun fromFile = RunTool({"--settings", file.string()});
     EXPECT_EQ(fromFile.status, 0) << fromFile.err;
     EXPECT_EQ(fromFile.out, RunTool(ExampleSetup()).out);
 
     // An override wins over the file, through the same option-group rules as loading.
-    const Run metric = RunTool({"--settings=" + file.string(), "Metric=True"});
+    const ToolRun metric = RunTool({"--settings=" + file.string(), "Metric=True"});
     EXPECT_EQ(metric.status, 0);
     EXPECT_EQ(Lines(metric.out).size(), 3u);
-    const Run noUnits = RunTool({"--settings", file.string(), "Imperial=False"});
+    const ToolRun noUnits = RunTool({"--settings", file.string(), "Imperial=False"});
     EXPECT_EQ(Lines(noUnits.out).size(), 3u) << "no report unit selected gives the summary";
 
-    const Run missing = RunTool({"--settings", file.string() + ".absent"});
+    const ToolRun missing = RunTool({"--settings", file.string() + ".absent"});
     EXPECT_EQ(missing.status, 3);
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err.rfind("error: File not found", 0), 0u) << missing.err;
 }
 
 TEST(KestaReport, SetupFailureWritesNothingOnStdout) {
-    const Run run = RunTool(With(ExampleSetup(), {"length="}));
+    const ToolRun run = RunTool(With(ExampleSetup(), {"length="}));
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "error: Type mismatch\n");
@@ -179,7 +180,7 @@ TEST(KestaReport, SetupFailureWritesNothingOnStdout) {
 
 TEST(KestaReport, MidReportFailureKeepsTheLinesBeforeIt) {
     // No broadhead weight: the frequency line divides by zero, right after the Fc% line.
-    const Run run = RunTool(With(ExampleSetup(), {"--crlf", "BHW=0"}));
+    const ToolRun run = RunTool(With(ExampleSetup(), {"--crlf", "BHW=0"}));
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.err, "error: Division by zero\n");
     const std::vector<std::string> lines = Lines(run.out, "\r\n");
@@ -188,7 +189,7 @@ TEST(KestaReport, MidReportFailureKeepsTheLinesBeforeIt) {
     EXPECT_EQ(lines[15].rfind("   Fc% : ", 0), 0u);
 
     // No draw weight: the Fc% line itself divides by zero.
-    const Run noDraw = RunTool(With(ExampleSetup(), {"DrawWeigth=0"}));
+    const ToolRun noDraw = RunTool(With(ExampleSetup(), {"DrawWeigth=0"}));
     EXPECT_EQ(noDraw.status, 3);
     EXPECT_EQ(noDraw.err, "error: Division by zero\n");
     EXPECT_EQ(Lines(noDraw.out).size(), 15u);
@@ -206,7 +207,7 @@ TEST(KestaReport, BadCommandLinesGiveUsageAndStatus2) {
                                                        {"--user", "--settings", "f.ini"},
                                                        {"--user", "--user"}};
     for (const auto& args : bad) {
-        const Run run = RunTool(args);
+        const ToolRun run = RunTool(args);
         EXPECT_EQ(run.status, 2) << args[0];
         EXPECT_EQ(run.out, "") << args[0];
         EXPECT_NE(run.err.find("usage: kesta-report"), std::string::npos) << args[0];
@@ -214,13 +215,13 @@ TEST(KestaReport, BadCommandLinesGiveUsageAndStatus2) {
 }
 
 TEST(KestaReport, HelpAndVersion) {
-    const Run help = RunTool({"--help"});
+    const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: kesta-report", 0), 0u);
     EXPECT_NE(help.out.find("Dist12"), std::string::npos);
     EXPECT_EQ(help.err, "");
 
-    const Run version = RunTool({"--version"});
+    const ToolRun version = RunTool({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "kesta-report " KESTA_VERSION "\n");
 }
@@ -228,7 +229,7 @@ TEST(KestaReport, HelpAndVersion) {
 TEST(KestaReport, SameReportWhateverTheLocale) {
     const std::string expected = RunTool(ExampleSetup()).out;
     setenv("LC_ALL", "de_DE.UTF-8", 1);
-    const Run run = RunTool(ExampleSetup());
+    const ToolRun run = RunTool(ExampleSetup());
     unsetenv("LC_ALL");
     EXPECT_EQ(run.out, expected);
 }
