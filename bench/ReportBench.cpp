@@ -1,0 +1,78 @@
+// Time of one full press of the report button, inputs already in the form: the worked
+// imperial example, and a worst case that keeps every simulation stepping as long as it can.
+#include "report/Calculator.h"
+#include "tools/Errors.h"
+#include "window/FormState.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using kesta::FormState;
+
+// The worked example of the imperial report, with the accuracy inputs filled in: 20 yards,
+// a 6-inch group and a 25% safety factor.
+FormState ExampleForm() {
+    FormState form;
+    const std::vector<std::pair<const char*, const char*>> texts = {
+        {"InArrowSpeed", "300"}, {"InArrowMass", "400"},
+        {"InArrowLength", "28"}, {"GPI", "9"},
+        {"StaticSpine", "400"},  {"BroadheadWeight", "100"},
+        {"DrawWeigth", "60"},    {"InBroadhead_0", "0.5"},
+        {"InBroadhead_1", "1"},  {"InBroadhead_2", "0.5"},
+        {"InBroadhead_3", "1"},  {"inEdge", "25"},
+        {"inTip", "60"},         {"Distance", "20"},
+        {"GroupingCirc", "6"}};
+    for (const auto& [control, text] : texts)
+        form.SetText(control, text);
+    form.SetSelected("Safety_1", true);
+    form.SetShaftDiameter(0);
+    form.SetCutOnContact(0);
+    return form;
+}
+
+// The slowest arrow the deflection model still simulates (its stroke time must stay within one
+// second, about 3.58 fps) makes the deflection run close to its 100,000 time steps; an arrow
+// of 100 million grains loses speed so slowly in tissue that every penetration run goes all the
+// way through the slab and the 0.75 m of shaft behind the point.
+FormState WorstForm() {
+    FormState form = ExampleForm();
+    form.SetText("InArrowSpeed", "3.6");
+    form.SetText("InArrowMass", "100000000");
+    return form;
+}
+
+void RunReport(benchmark::State& state, const FormState& form) {
+    kesta::Calculator calculator(form);
+    try {
+        calculator.doReport_Click();
+    } catch (const kesta::RuntimeError& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    for (auto _ : state) {
+        calculator.doReport_Click();
+        benchmark::DoNotOptimize(calculator.BoxText().data());
+    }
+    state.counters["lines"] = static_cast<double>(
+        std::count(calculator.BoxText().begin(), calculator.BoxText().end(), '\n'));
+}
+
+void BM_ImperialExample(benchmark::State& state) {
+    RunReport(state, ExampleForm());
+}
+void BM_WorstCase(benchmark::State& state) {
+    RunReport(state, WorstForm());
+}
+
+BENCHMARK(BM_ImperialExample)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorstCase)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,32 @@
+// The command line of kesta-report:
+//   kesta-report [--user | --settings FILE] [--crlf] [KEY=VALUE ...]
+// Parsing only; no Qt, no files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kesta {
+
+struct CommandLine {
+    enum class Store { Empty, User, File };
+    Store store = Store::Empty;
+    std::string settingsFile; // with Store::File
+    bool crlf = false;
+    bool help = false;
+    bool version = false;
+    // KEY=VALUE pairs in the order given; a later pair for the same key wins.
+    std::vector<std::pair<std::string, std::string>> overrides;
+};
+
+// The parsed command line, or nullopt with `problem` saying what is wrong (an unknown option,
+// a key that is not one of the stored settings keys, a missing FILE, ...).
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            std::string& problem);
+
+// The usage text, ending in a line break.
+std::string UsageText();
+
+} // namespace kesta
