@@ -9,13 +9,15 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 class QSettings;
 
 namespace kesta {
 
 class SettingsStore {
-public:
+  public:
     SettingsStore();                                // the per-user store
     explicit SettingsStore(const QString& iniFile); // a file in the same format
     ~SettingsStore();
@@ -27,9 +29,13 @@ public:
     void Save(const FormState& form);
     // Sets one stored value (used by kesta-report's KEY=VALUE overrides and by tests).
     void SetValue(const QString& key, const QString& text);
+    // The stored text of one key, nullopt when absent. A hand-edited unquoted "a,b" reads back
+    // as a list in QSettings' INI format; it is joined again with "," so the text survives.
+    // A value that is no text at all (an "@Rect(...)" and the like) counts as absent.
+    std::optional<std::string> Read(const std::string& key) const;
     QString FileName() const;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 
