@@ -37,7 +37,8 @@ constexpr int kReportBoxLeftTwips = 6240;
 
 } // namespace
 
-Form1::Form1(SettingsStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
+    : QWidget(parent), store_(store), notify_(std::move(notifier)) {
     setWindowTitle(QStringLiteral("KESTA Minimum Bowhunting Recommendations"));
     // The layout was drawn for a narrow 8 pt sans-serif face; a wider desktop default would
     // clip captions such as "Draw weight" in their fixed boxes.

@@ -22,13 +22,14 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    // Builds every control in its design state and loads the settings from `store` (which
-    // must outlive the window), so the window is ready to be shown.
-    explicit Form1(SettingsStore& store, QWidget* parent = nullptr);
-
     // How the window tells the user something (an error, where a PDF went). A message box by
     // default; tests capture the messages instead.
     using Notifier = std::function<void(QMessageBox::Icon, const QString& text)>;
+
+    // Builds every control in its design state and loads the settings from `store` (which
+    // must outlive the window), so the window is ready to be shown.
+    explicit Form1(SettingsStore& store, Notifier notifier = {}, QWidget* parent = nullptr);
+
     void SetNotifier(Notifier notifier) { notify_ = std::move(notifier); }
 
     // Where printing puts its PDF when the system has no printer (default: the user's

@@ -4,6 +4,10 @@
 
 #include "window/FormState.h"
 
+#include <QString>
+
+#include <string>
+
 class QRadioButton;
 class QWidget;
 
