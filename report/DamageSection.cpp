@@ -1,0 +1,69 @@
+// The fourth section, without a heading: the shaft factor, the average cutting diameter
+// corrected for two to four blades, and the damage area it cuts over the soft-tissue
+// penetration.
+#include "report/ReportSections.h"
+#include "tools/Checked.h"
+#include "tools/NumberText.h"
+
+namespace kesta {
+
+namespace {
+
+// The factor of the chosen shaft diameter is printed only; no figure uses it.
+void ShaftFactorLine(Calculator& c) {
+    switch (ReportSections::Form(c).ShaftDiameter()) {
+    case 0:
+        ReportSections::AddLine(c, "Shaft Factor : x1");
+        break;
+    case 1:
+        ReportSections::AddLine(c, "Shaft Factor : x" + NumberText(0.9));
+        break;
+    case 2:
+        ReportSections::AddLine(c, "Shaft Factor : x" + NumberText(0.6));
+        break;
+    default:
+        break;
+    }
+}
+
+// Twice the mean of all six blade heights, plus 0.3 inch for the ferrule. Blades not entered
+// in this report hold 0, so they add nothing to the sum.
+double AverageCuttingDiameter(const InputRecord& r) {
+    Num sum = 0;
+    for (int i = 1; i <= 6; ++i)
+        sum = sum + r.bladeHeight[i];
+    sum = sum / r.bladeCount;
+    return (sum + sum) + 0.3;
+}
+
+// Two, three and four blades cut less than their diameter suggests.
+double BladeCountFactor(Calculator& c, double bladeCount, double aveCD) {
+    if (bladeCount == 2) {
+        ReportSections::AddLine(c, "Blade Count factor: x0.63");
+        return Num(aveCD) * 0.63;
+    }
+    if (bladeCount == 3) {
+        ReportSections::AddLine(c, "Blade Count factor: x0.83");
+        return Num(aveCD) * 0.83;
+    }
+    if (bladeCount == 4) {
+        ReportSections::AddLine(c, "Blade Count factor: x0.90");
+        return Num(aveCD) * 0.9;
+    }
+    return aveCD;
+}
+
+} // namespace
+
+void ReportSections::DamageSection(Calculator& c) {
+    Enter(c, "Damage Area");
+    const InputRecord& r = Record(c);
+    ShaftFactorLine(c);
+    const double aveCD = BladeCountFactor(c, r.bladeCount, AverageCuttingDiameter(r));
+    AddLine(c, "Average Cutting Diameter(aveCD):" + NumberText(aveCD) + " inch");
+    const double damage = Num(SoftTissuePenetration(c)) * aveCD;
+    AddLine(c, "Potential Damage Area: " + Rounded(damage, 1) + " sqr.inches");
+    AddLine(c, "");
+}
+
+} // namespace kesta
