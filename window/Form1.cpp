@@ -40,13 +40,14 @@ constexpr int kReportBoxLeftTwips = 6240;
 Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     : QWidget(parent), store_(store), notify_(std::move(notifier)) {
     setWindowTitle(QStringLiteral("KESTA Minimum Bowhunting Recommendations"));
-    // The layout was drawn for a narrow 8 pt sans-serif face; a wider desktop default would
-    // clip captions such as "Draw weight" in their fixed boxes.
+    // The layout was drawn for a narrow 8 pt bitmap face. The desktop default (9 pt) would clip
+    // captions such as "Imperial" or "Static Spine" in their fixed boxes; Liberation Sans at
+    // 7.5 pt (10 px) has about that face's widths.
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica")});
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
+    font.setPointSizeF(7.5);
     setFont(font);
 
     BuildControls();
@@ -60,9 +61,8 @@ Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
 
     // A session that ends, or an application that quits, without closing the window still
     // saves the inputs.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        SaveInputs();
-    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { SaveInputs(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Form1::Form_Unload);
 }
 
@@ -77,8 +77,12 @@ void Form1::BuildControls() {
         const QString caption = QString::fromUtf8(c.caption);
         QWidget* w = nullptr;
         switch (c.kind) {
-        case ControlKind::Frame: w = new QGroupBox(caption, container); break;
-        case ControlKind::BorderlessFrame: w = new QWidget(container); break;
+        case ControlKind::Frame:
+            w = new QGroupBox(caption, container);
+            break;
+        case ControlKind::BorderlessFrame:
+            w = new QWidget(container);
+            break;
         case ControlKind::Label: {
             auto* label = new QLabel(caption, container);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -86,7 +90,9 @@ void Form1::BuildControls() {
             w = label;
             break;
         }
-        case ControlKind::TextBox: w = new QLineEdit(caption, container); break;
+        case ControlKind::TextBox:
+            w = new QLineEdit(caption, container);
+            break;
         case ControlKind::ReportBox: {
             auto* box = new QPlainTextEdit(container);
             QFont mono(QStringLiteral("Courier New"));
@@ -110,7 +116,9 @@ void Form1::BuildControls() {
             w = option;
             break;
         }
-        case ControlKind::CheckBox: w = new QCheckBox(caption, container); break;
+        case ControlKind::CheckBox:
+            w = new QCheckBox(caption, container);
+            break;
         case ControlKind::List: {
             auto* list = new QComboBox(container);
             list->setEditable(false);
@@ -120,7 +128,9 @@ void Form1::BuildControls() {
             w = list;
             break;
         }
-        case ControlKind::Button: w = new QPushButton(caption, container); break;
+        case ControlKind::Button:
+            w = new QPushButton(caption, container);
+            break;
         }
         w->setObjectName(QString::fromUtf8(c.name));
         w->setGeometry(Pixels(c));
@@ -163,9 +173,8 @@ void Form1::SaveInputs() {
     try {
         store_.Save(now);
     } catch (const RuntimeError& e) {
-        Notify(QMessageBox::Critical,
-               tr("The inputs could not be saved: %1.\nSettings file: %2")
-                   .arg(QString::fromUtf8(e.what()), store_.FileName()));
+        Notify(QMessageBox::Critical, tr("The inputs could not be saved: %1.\nSettings file: %2")
+                                          .arg(QString::fromUtf8(e.what()), store_.FileName()));
     }
 }
 
@@ -204,8 +213,7 @@ void Form1::doPrint_Click() {
         const QString pdf = PrintReport(text, pdfFolder_);
         if (!pdf.isEmpty())
             Notify(QMessageBox::Information,
-                   tr("No printer is set up, so the report was saved as a PDF file:\n%1")
-                       .arg(pdf));
+                   tr("No printer is set up, so the report was saved as a PDF file:\n%1").arg(pdf));
     } catch (const RuntimeError& e) {
         Notify(QMessageBox::Critical,
                tr("The report could not be printed: %1.").arg(QString::fromUtf8(e.what())));

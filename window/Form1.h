@@ -21,7 +21,7 @@ class SettingsStore;
 class Form1 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // How the window tells the user something (an error, where a PDF went). A message box by
     // default; tests capture the messages instead.
     using Notifier = std::function<void(QMessageBox::Icon, const QString& text)>;
@@ -44,16 +44,16 @@ public:
     // application ends without a close; a store that cannot be written is reported.
     void Form_Unload();
 
-public slots:
+  public slots:
     void doReport_Click();
     void doPrint_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void Form_Load();
     void SaveInputs();

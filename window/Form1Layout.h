@@ -19,7 +19,7 @@ enum class ControlKind {
 };
 
 struct ControlSpec {
-    const char* name;      // object name; array elements as "InBroadhead_3"
+    const char* name; // object name; array elements as "InBroadhead_3"
     ControlKind kind;
     const char* caption;   // caption of frames, labels, options, buttons; design text of boxes
     const char* container; // "" for the window's client area
@@ -32,7 +32,9 @@ struct ControlSpec {
 const std::vector<ControlSpec>& Form1Controls();
 
 // 15 twips make one logical pixel (96 dpi); Qt scales logical pixels on high-dpi screens.
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+constexpr int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 // The report box's design right and bottom edges, which the window opens wide enough to show.
 constexpr int kReportBoxRightTwips = 6240 + 12495;

@@ -28,7 +28,8 @@ void CopyWidgetsToForm(const QWidget& window, FormState& form) {
     for (const auto& name : FormState::TextBoxes())
         form.SetText(name, Control<QLineEdit>(window, name).text().toStdString());
     for (const auto& group : FormState::OptionGroups()) {
-        for (const auto& name : group) form.SetSelected(name, false);
+        for (const auto& name : group)
+            form.SetSelected(name, false);
         for (const auto& name : group)
             if (Control<QRadioButton>(window, name).isChecked()) form.SetSelected(name, true);
     }

@@ -12,6 +12,8 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace kesta {
 
 namespace {
@@ -19,16 +21,18 @@ namespace {
 constexpr double kLeftTwips = 1500;
 constexpr double kTopTwips = 500;
 constexpr double kTwipsPerInch = 1440;
+constexpr double kPointSize = 10;
+constexpr double kSmallestPointSize = 6;
 
 } // namespace
 
 std::vector<QString> PrintedLines(const std::string& boxText) {
-    std::vector<QString> lines = {QStringLiteral("KESTA Bowhunter's Calculator Report"),
-                                  QString()};
+    std::vector<QString> lines = {QStringLiteral("KESTA Bowhunter's Calculator Report"), QString()};
     // The box text followed by one more line break: "a\r\nb\r\n" prints "a", "b" and an empty
     // line; an empty box prints one empty line.
     const QStringList parts = QString::fromStdString(boxText).split(QStringLiteral("\r\n"));
-    for (const QString& part : parts) lines.push_back(part);
+    for (const QString& part : parts)
+        lines.push_back(part);
     return lines;
 }
 
@@ -36,24 +40,35 @@ void PaintReport(QPrinter& printer, const std::string& boxText) {
     QPainter painter;
     if (!painter.begin(&printer)) throw RuntimeError(ErrorKind::PathFileAccess);
 
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(10);
-    painter.setFont(font);
-    const QFontMetricsF metrics(painter.font(), &printer);
-
     // The painter's origin is the printable area's corner (the page corner with full-page
-    // printing); output starts 1500 twips right and 500 twips down from it.
+    // printing); output starts 1500 twips right and 500 twips down from it. A full page has no
+    // unprintable edge of its own, so the same margin is kept at its right and bottom.
     const double dpi = printer.resolution();
     const double left = kLeftTwips * dpi / kTwipsPerInch;
     const double top = kTopTwips * dpi / kTwipsPerInch;
     const QRectF area = printer.pageRect(QPrinter::DevicePixel);
-    // A full page has no unprintable edge of its own: keep the top margin at the bottom too.
+    const double right = printer.fullPage() ? area.width() - top : area.width();
     const double bottom = printer.fullPage() ? area.height() - top : area.height();
+
+    const std::vector<QString> lines = PrintedLines(boxText);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(kPointSize);
+    // A line that runs off the paper loses its end (the disclaimer is 92 characters wide, more
+    // than A4 holds at 10 pt): the type shrinks until the widest line fits, but not below a
+    // size that stays readable.
+    double widest = 0;
+    const QFontMetricsF full(font, &printer);
+    for (const QString& line : lines)
+        widest = std::max(widest, full.horizontalAdvance(line));
+    if (widest > right - left)
+        font.setPointSizeF(std::max(kSmallestPointSize, kPointSize * (right - left) / widest));
+    painter.setFont(font);
+    const QFontMetricsF metrics(painter.font(), &printer);
     const double lineHeight = metrics.lineSpacing();
 
     double y = top;
-    for (const QString& line : PrintedLines(boxText)) {
+    for (const QString& line : lines) {
         if (y + lineHeight > bottom && y > top) {
             if (!printer.newPage()) throw RuntimeError(ErrorKind::PathFileAccess);
             y = top;

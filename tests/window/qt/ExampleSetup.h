@@ -16,18 +16,22 @@ namespace kesta::test {
 
 inline const std::vector<std::pair<std::string, std::string>>& ExampleTexts() {
     static const std::vector<std::pair<std::string, std::string>> texts = {
-        {"InArrowSpeed", "300"}, {"InArrowMass", "400"},     {"InArrowLength", "28"},
-        {"GPI", "9"},            {"StaticSpine", "400"},     {"BroadheadWeight", "100"},
-        {"DrawWeigth", "60"},    {"InBroadhead_0", "0.5"},   {"InBroadhead_1", "1"},
-        {"InBroadhead_2", "0.5"}, {"InBroadhead_3", "1"},    {"inEdge", "25"},
-        {"inTip", "60"},         {"Distance", "20"},         {"GroupingCirc", "8"}};
+        {"InArrowSpeed", "300"}, {"InArrowMass", "400"},
+        {"InArrowLength", "28"}, {"GPI", "9"},
+        {"StaticSpine", "400"},  {"BroadheadWeight", "100"},
+        {"DrawWeigth", "60"},    {"InBroadhead_0", "0.5"},
+        {"InBroadhead_1", "1"},  {"InBroadhead_2", "0.5"},
+        {"InBroadhead_3", "1"},  {"inEdge", "25"},
+        {"inTip", "60"},         {"Distance", "20"},
+        {"GroupingCirc", "8"}};
     return texts;
 }
 
 // The example as the form state the report reads; every other text box empty.
 inline FormState ExampleForm() {
     FormState form;
-    for (const auto& [name, text] : ExampleTexts()) form.SetText(name, text);
+    for (const auto& [name, text] : ExampleTexts())
+        form.SetText(name, text);
     form.SetSelected("Safety_2", true);
     form.SetShaftDiameter(0);
     form.SetCutOnContact(0);

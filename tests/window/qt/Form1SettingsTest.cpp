@@ -19,18 +19,18 @@ using namespace kesta;
 namespace {
 
 const char* const kNumberBoxes[] = {
-    "InArrowSpeed",   "DrawWeigth",     "InArrowMass",    "InArrowLength",  "StaticSpine",
-    "GPI",            "BroadheadWeight", "InBroadhead_0", "InBroadhead_1",  "InBroadhead_2",
-    "InBroadhead_3",  "InBroadhead_4",  "InBroadhead_5",  "InBroadhead_6",  "InBroadhead_7",
-    "InBroadhead_8",  "InBroadhead_9",  "InBroadhead_10", "InBroadhead_11", "Distance",
+    "InArrowSpeed",  "DrawWeigth",      "InArrowMass",    "InArrowLength",  "StaticSpine",
+    "GPI",           "BroadheadWeight", "InBroadhead_0",  "InBroadhead_1",  "InBroadhead_2",
+    "InBroadhead_3", "InBroadhead_4",   "InBroadhead_5",  "InBroadhead_6",  "InBroadhead_7",
+    "InBroadhead_8", "InBroadhead_9",   "InBroadhead_10", "InBroadhead_11", "Distance",
     "GroupingCirc"};
 
 // Each pair's first option is the one a first run selects.
 const char* const kPairs[][2] = {
-    {"ChosenImperic", "ChosenMetric"},         {"ArrowSpeedFPS", "ArrowSpeedM"},
-    {"ArrowMassGr", "ArrowMassGram"},           {"ArrowLengthInInches", "ArrowLengthInMM"},
-    {"BroadheadInch", "BroadheadMM"},           {"BroadheadweightGr", "BroadheadweightInG"},
-    {"DistanceInyards", "DistanceInM"},         {"GroupingCircInI", "GroupingCircInMM"}};
+    {"ChosenImperic", "ChosenMetric"},  {"ArrowSpeedFPS", "ArrowSpeedM"},
+    {"ArrowMassGr", "ArrowMassGram"},   {"ArrowLengthInInches", "ArrowLengthInMM"},
+    {"BroadheadInch", "BroadheadMM"},   {"BroadheadweightGr", "BroadheadweightInG"},
+    {"DistanceInyards", "DistanceInM"}, {"GroupingCircInI", "GroupingCircInMM"}};
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -47,7 +47,7 @@ QString Stored(const QString& ini, const QString& key) {
 class Form1SettingsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { QVERIFY(dir_.isValid()); }
 
     void firstRunShowsTheDefaults() {
@@ -61,7 +61,8 @@ private slots:
             QVERIFY2(!run.control<QRadioButton>(pair[1])->isChecked(), pair[1]);
         }
         for (int k = 0; k < 5; ++k)
-            QVERIFY(!run.control<QRadioButton>(qPrintable(QString("Safety_%1").arg(k)))->isChecked());
+            QVERIFY(
+                !run.control<QRadioButton>(qPrintable(QString("Safety_%1").arg(k)))->isChecked());
         QCOMPARE(run.control<QComboBox>("ShaftDiameter")->currentText(),
                  QString("same sise as ferrule"));
         QVERIFY(!run.control<QCheckBox>("inCOC")->isChecked());
@@ -74,7 +75,8 @@ private slots:
                      QString("False"));
         test::Session again(dir_.filePath("first.ini"));
         for (int k = 0; k < 5; ++k)
-            QVERIFY(!again.control<QRadioButton>(qPrintable(QString("Safety_%1").arg(k)))->isChecked());
+            QVERIFY(
+                !again.control<QRadioButton>(qPrintable(QString("Safety_%1").arg(k)))->isChecked());
     }
 
     void everyKeySurvivesCloseAndRestart() {
@@ -102,8 +104,11 @@ private slots:
                 ++i;
             }
             // The second option of every pair, and "50%", the way a user clicks them.
-            for (const auto& pair : kPairs) QTest::mouseClick(run.control<QRadioButton>(pair[1]), Qt::LeftButton, {}, QPoint(6, 6));
-            QTest::mouseClick(run.control<QRadioButton>("Safety_2"), Qt::LeftButton, {}, QPoint(6, 6));
+            for (const auto& pair : kPairs)
+                QTest::mouseClick(run.control<QRadioButton>(pair[1]), Qt::LeftButton, {},
+                                  QPoint(6, 6));
+            QTest::mouseClick(run.control<QRadioButton>("Safety_2"), Qt::LeftButton, {},
+                              QPoint(6, 6));
             run.control<QComboBox>("ShaftDiameter")->setCurrentIndex(0);
             run.control<QCheckBox>("inCOC")->setChecked(true);
             CopyWidgetsToForm(run.window(), expected);
@@ -162,7 +167,8 @@ private slots:
         // Pure garbage is no store at all: a first run, and the window still works.
         const QString junk = dir_.filePath("junk.ini");
         QByteArray bytes;
-        for (int i = 0; i < 4096; ++i) bytes.append(char((i * 7919) % 256));
+        for (int i = 0; i < 4096; ++i)
+            bytes.append(char((i * 7919) % 256));
         WriteFile(junk, bytes);
         test::Session garbage(junk);
         QCOMPARE(garbage.control<QLineEdit>("inEdge")->text().isNull(), false);
@@ -200,7 +206,8 @@ private slots:
         const QString ini = dir_.filePath("once.ini");
         test::Session run(ini);
         run.control<QLineEdit>("InArrowSpeed")->setText("111");
-        emit qApp->aboutToQuit(); // the application ends without a close
+        // The application ends without a close.
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
         QCOMPARE(Stored(ini, "speed"), QString("111"));
         run.control<QLineEdit>("InArrowSpeed")->setText("222");
         run.Close(); // the unload has run already
@@ -239,7 +246,8 @@ private slots:
         // Loading can leave a group with no selection, and a click selects again.
         SetOptionSelected(*run.control<QRadioButton>("Safety_3"), false);
         for (int k = 0; k < 5; ++k)
-            QVERIFY(!run.control<QRadioButton>(qPrintable(QString("Safety_%1").arg(k)))->isChecked());
+            QVERIFY(
+                !run.control<QRadioButton>(qPrintable(QString("Safety_%1").arg(k)))->isChecked());
         click("Safety_0");
         QVERIFY(run.control<QRadioButton>("Safety_0")->isChecked());
     }
@@ -252,7 +260,7 @@ private slots:
                  QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("KESTA/KESTA.ini"));
     }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -22,13 +22,13 @@ struct Message {
 
 // One run of the program: a store on `iniFile` and the window built on it.
 class Session {
-public:
+  public:
     explicit Session(const QString& iniFile)
         : store_(std::make_unique<SettingsStore>(iniFile)),
-          window_(std::make_unique<Form1>(*store_, [this](QMessageBox::Icon icon,
-                                                          const QString& text) {
-              messages.push_back({icon, text});
-          })) {}
+          window_(
+              std::make_unique<Form1>(*store_, [this](QMessageBox::Icon icon, const QString& text) {
+                  messages.push_back({icon, text});
+              })) {}
 
     Form1& window() { return *window_; }
 
@@ -41,7 +41,7 @@ public:
 
     std::vector<Message> messages;
 
-private:
+  private:
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<Form1> window_;
 };
