@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +35,27 @@ QRect Pixels(const ControlSpec& c) {
 
 // The report box's left edge; its right and bottom edges follow the window.
 constexpr int kReportBoxLeftTwips = 6240;
+
+// A labelled frame drawn with its caption on the border line. The style's own group box puts
+// the caption above a lowered border, where it collides with controls placed near the top of
+// the frame (the broadhead's "Weight" label).
+class CaptionedFrame : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const int line = metrics.height() / 2;
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(0, line, width() - 1, height() - line - 1);
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+};
 
 } // namespace
 
@@ -78,7 +100,7 @@ void Form1::BuildControls() {
         QWidget* w = nullptr;
         switch (c.kind) {
         case ControlKind::Frame:
-            w = new QGroupBox(caption, container);
+            w = new CaptionedFrame(caption, container);
             break;
         case ControlKind::BorderlessFrame:
             w = new QWidget(container);
