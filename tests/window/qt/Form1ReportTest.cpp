@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <clocale>
+
 using namespace kesta;
 
 namespace {
@@ -52,6 +54,12 @@ class Form1ReportTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        // Under a comma-decimal locale, check that QApplication really took it.
+        if (qEnvironmentVariable("LC_ALL").startsWith("de_DE"))
+            QCOMPARE(QString::fromLatin1(localeconv()->decimal_point), QString(","));
+    }
+
     void init() { QVERIFY(dir_.isValid()); }
 
     void exampleGivesTheEngineText() {
