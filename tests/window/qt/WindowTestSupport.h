@@ -1,0 +1,49 @@
+// Shared by the window tests: a window on a settings file in a private temporary folder, with
+// its messages captured instead of shown in dialogs.
+#pragma once
+
+#include "window/Form1.h"
+#include "window/SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace kesta::test {
+
+struct Message {
+    QMessageBox::Icon icon;
+    QString text;
+};
+
+// One run of the program: a store on `iniFile` and the window built on it.
+class Session {
+  public:
+    explicit Session(const QString& iniFile)
+        : store_(std::make_unique<SettingsStore>(iniFile)),
+          window_(
+              std::make_unique<Form1>(*store_, [this](QMessageBox::Icon icon, const QString& text) {
+                  messages.push_back({icon, text});
+              })) {}
+
+    Form1& window() { return *window_; }
+
+    template <typename W> W* control(const char* name) {
+        return window_->findChild<W*>(QString::fromLatin1(name));
+    }
+
+    // Ends the run the way the user does: closing the window.
+    void Close() { window_->close(); }
+
+    std::vector<Message> messages;
+
+  private:
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<Form1> window_;
+};
+
+} // namespace kesta::test

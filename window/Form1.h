@@ -1,0 +1,74 @@
+// The calculator window: the inputs of one hunting set-up, the "Report" and "Print" buttons
+// and the report box. Its load restores every input from the settings store, its unload
+// writes them back; the report itself is built by the toolkit-free Calculator.
+#pragma once
+
+#include "report/Calculator.h"
+#include "window/FormState.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+#include <functional>
+
+class QButtonGroup;
+class QPlainTextEdit;
+
+namespace kesta {
+
+class SettingsStore;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // How the window tells the user something (an error, where a PDF went). A message box by
+    // default; tests capture the messages instead.
+    using Notifier = std::function<void(QMessageBox::Icon, const QString& text)>;
+
+    // Builds every control in its design state and loads the settings from `store` (which
+    // must outlive the window), so the window is ready to be shown.
+    explicit Form1(SettingsStore& store, Notifier notifier = {}, QWidget* parent = nullptr);
+
+    void SetNotifier(Notifier notifier) { notify_ = std::move(notifier); }
+
+    // Where printing puts its PDF when the system has no printer (default: the user's
+    // documents folder).
+    void SetPdfFolder(const QString& folder) { pdfFolder_ = folder; }
+
+    // The client size the window opens at: the whole report box where `available` allows,
+    // otherwise as much as fits, `frame` being the size the window frame adds.
+    static QSize OpeningSize(const QSize& available, const QSize& frame);
+
+    // The window's unload: saves every input. Runs on close, and when the session or the
+    // application ends without a close; a store that cannot be written is reported.
+    void Form_Unload();
+
+  public slots:
+    void doReport_Click();
+    void doPrint_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildControls();
+    void Form_Load();
+    void SaveInputs();
+    void PlaceReportBox();
+    void FitToScreen();
+    void Notify(QMessageBox::Icon icon, const QString& text);
+
+    SettingsStore& store_;
+    FormState form_;
+    Calculator calculator_{form_};
+    QPlainTextEdit* txtReport_ = nullptr;
+    QString pdfFolder_;
+    Notifier notify_;
+    bool unloaded_ = false;
+    bool fitted_ = false;
+};
+
+} // namespace kesta
