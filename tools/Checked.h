@@ -11,6 +11,7 @@
 #include "tools/Errors.h"
 
 #include <cmath>
+#include <type_traits>
 
 namespace kesta {
 
@@ -76,53 +77,33 @@ inline Num operator-(Num a) {
 inline Num Pow(Num x, Num y) {
     return Pow(x.v, y.v);
 }
-inline Num operator+(Num a, double b) {
-    return Add(a.v, b);
+
+// A literal or plain number on either side keeps the whole expression checked.
+template <class T>
+concept PlainNumber = std::is_arithmetic_v<T>;
+template <PlainNumber T> Num operator+(Num a, T b) {
+    return Add(a.v, static_cast<double>(b));
 }
-inline Num operator-(Num a, double b) {
-    return Sub(a.v, b);
+template <PlainNumber T> Num operator-(Num a, T b) {
+    return Sub(a.v, static_cast<double>(b));
 }
-inline Num operator*(Num a, double b) {
-    return Mul(a.v, b);
+template <PlainNumber T> Num operator*(Num a, T b) {
+    return Mul(a.v, static_cast<double>(b));
 }
-inline Num operator/(Num a, double b) {
-    return Div(a.v, b);
+template <PlainNumber T> Num operator/(Num a, T b) {
+    return Div(a.v, static_cast<double>(b));
 }
-inline Num operator+(double a, Num b) {
-    return Add(a, b.v);
+template <PlainNumber T> Num operator+(T a, Num b) {
+    return Add(static_cast<double>(a), b.v);
 }
-inline Num operator-(double a, Num b) {
-    return Sub(a, b.v);
+template <PlainNumber T> Num operator-(T a, Num b) {
+    return Sub(static_cast<double>(a), b.v);
 }
-inline Num operator*(double a, Num b) {
-    return Mul(a, b.v);
+template <PlainNumber T> Num operator*(T a, Num b) {
+    return Mul(static_cast<double>(a), b.v);
 }
-inline Num operator/(double a, Num b) {
-    return Div(a, b.v);
-}
-inline Num operator+(Num a, int b) {
-    return Add(a.v, b);
-}
-inline Num operator-(Num a, int b) {
-    return Sub(a.v, b);
-}
-inline Num operator*(Num a, int b) {
-    return Mul(a.v, b);
-}
-inline Num operator/(Num a, int b) {
-    return Div(a.v, b);
-}
-inline Num operator+(int a, Num b) {
-    return Add(a, b.v);
-}
-inline Num operator-(int a, Num b) {
-    return Sub(a, b.v);
-}
-inline Num operator*(int a, Num b) {
-    return Mul(a, b.v);
-}
-inline Num operator/(int a, Num b) {
-    return Div(a, b.v);
+template <PlainNumber T> Num operator/(T a, Num b) {
+    return Div(static_cast<double>(a), b.v);
 }
 
 } // namespace kesta

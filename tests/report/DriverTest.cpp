@@ -1,6 +1,7 @@
 // The report driver, the report box and the metric summary.
 #include "ReportTestSupport.h"
 #include "report/Calculator.h"
+#include "tests/common/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -13,36 +14,9 @@ using test::ExampleForm;
 using test::Lines;
 using test::ReportError;
 
-const char* const kExampleBeginning[] = {
-    "Arrow",
-    "   Speed:  300 fps",
-    "   Mass :  400 grains",
-    "   (calculated: 417 gr)",
-    "   Momentum        : 0.53 slug-foot seconds",
-    "   Kinetic Energy  : 80 foot-pounds",
-    "",
-    "Broadhead",
-    "   Blade count      : 2",
-    "   Cutting diameter : 1.3 inches",
-    "   Ro               : 11.5 lbs",
-    " Potential Soft Tissue Penetration: 10.1 inch",
-    "Dynamic Spine",
-    "   Critical load(Fc): 26 lbs",
-    "   Dynamic Buckling Spine: 490",
-    "   Fc% : 43%",
-    "   Frequency : 77 Hz",
-    "   Deflection: 0.33 inch",
-    "   FOC : 9%",
-    "Shaft Factor : x1",
-    "Blade Count factor: x0.63",
-    "Average Cutting Diameter(aveCD):0.819 inch",
-    "Potential Damage Area: 8.3 sqr.inches",
-    "",
-};
-
 std::string ExampleBeginningBytes() {
     std::string bytes;
-    for (const char* line : kExampleBeginning)
+    for (const std::string& line : test::WorkedExampleOpening())
         bytes += std::string(line) + "\r\n";
     return bytes;
 }
