@@ -1,39 +1,27 @@
 #include "StringStackTestSupport.h"
 
-#include <gtest/gtest.h>
-
 namespace kesta {
 namespace {
 
-using testing::ListOf;
-using testing::SnapshotOf;
-using testing::Stored;
-using Strings = std::vector<std::string>;
+using namespace testing;
+using S = StringStack;
 
 TEST(StringStackCore, NewListIsEmptyAndReadsGiveNoValue) {
-    StringStack list;
-    EXPECT_EQ(list.Depth, 0);
-    EXPECT_EQ(list.Values, "");
+    const StringStack list;
+    EXPECT_EQ(SnapshotOf(list), Holding({}));
     EXPECT_TRUE(list.isEmptied());
     EXPECT_EQ(list.asString(), "");
     EXPECT_EQ(list.asString(" and "), "");
     EXPECT_EQ(list.Top(), std::nullopt);
     EXPECT_EQ(list.Last(), std::nullopt);
-    EXPECT_EQ(list.DeQueue(), std::nullopt);
-    int16_t howMany = 1;
-    EXPECT_EQ(list.Pop(howMany), std::nullopt);
-    EXPECT_EQ(howMany, 1);
     EXPECT_FALSE(list.Contains("a"));
-    EXPECT_EQ(list.IndexOf("a"), 0);
+    EXPECT_FALSE(list.Contains(""));
 }
 
 TEST(StringStackCore, StoredFormWrapsEveryItemInCodeOne) {
-    const StringStack list = ListOf({"elk", "bear"});
-    EXPECT_EQ(list.Values, std::string("\x01"
-                                       "elk\x01\x01"
-                                       "bear\x01"));
-    EXPECT_EQ(list.Values.size(), 11u); // 3 + 4 characters and four separators
-    EXPECT_EQ(list.Depth, 2);
+    EXPECT_EQ(ListOf({"elk", "bear"}).Values, std::string("\x01"
+                                                          "elk\x01\x01"
+                                                          "bear\x01"));
     EXPECT_EQ(ListOf({""}).Values, "\x01\x01");
 }
 
@@ -46,122 +34,105 @@ TEST(StringStackCore, PushAddsAtTheFrontQueueAtTheBack) {
     EXPECT_EQ(pushed.nth(1), "b");
     EXPECT_EQ(pushed.asString(), "b,a");
     EXPECT_EQ(pushed.IndexOf("a"), 2);
-
-    StringStack queued;
-    queued.Queue("a");
-    queued.Queue("b");
+    const StringStack queued = ListOf({"a", "b"});
     EXPECT_EQ(queued.Top(), "a");
     EXPECT_EQ(queued.Last(), "b");
-    EXPECT_EQ(queued.Items(), (Strings{"a", "b"}));
 }
 
 TEST(StringStackCore, PopAndDeQueueRemoveFromTheirEnds) {
+    struct Row {
+        const char* what;
+        Items start;
+        bool pop;
+        int16_t howMany;
+        Item returned;
+        int16_t left;
+        Items after;
+    };
+    const Row rows[] = {
+        {"pop", {"a", "b", "c"}, true, 1, "a", 0, {"b", "c"}},
+        {"dequeue", {"a", "b", "c"}, false, 1, "c", 0, {"a", "b"}},
+        {"pop an empty item", {"", "x", ""}, true, 1, "", 0, {"x", ""}},
+        {"dequeue an empty item", {"", "x", ""}, false, 1, "", 0, {"", "x"}},
+        {"pop the only empty item", {""}, true, 1, "", 0, {}},
+        // HowMany counts down once per item removed; the last one removed is returned.
+        {"pop 3 of 2", {"a", "b"}, true, 3, "b", 1, {}},
+        {"dequeue 2", {"a", "b", "c"}, false, 2, "b", 0, {"a"}},
+        {"pop none", {"a"}, true, 0, std::nullopt, 0, {"a"}},
+        {"pop from empty", {}, true, 1, std::nullopt, 1, {}},
+        {"dequeue from empty", {}, false, 1, std::nullopt, 1, {}},
+    };
+    for (const Row& r : rows) {
+        StringStack list = ListOf(r.start);
+        int16_t howMany = r.howMany;
+        EXPECT_EQ(r.pop ? list.Pop(howMany) : list.DeQueue(howMany), r.returned) << r.what;
+        EXPECT_EQ(howMany, r.left) << r.what;
+        EXPECT_EQ(SnapshotOf(list), Holding(r.after)) << r.what;
+    }
     StringStack list = ListOf({"a", "b", "c"});
     EXPECT_EQ(list.Pop(), "a");
     EXPECT_EQ(list.DeQueue(), "c");
-    EXPECT_EQ(list.Values, Stored({"b"}));
-    EXPECT_EQ(list.Depth, 1);
-
-    StringStack empties = ListOf({"", "x", ""});
-    EXPECT_EQ(empties.Top(), "");
-    EXPECT_EQ(empties.Last(), "");
-    EXPECT_EQ(empties.DeQueue(), "");
-    EXPECT_EQ(empties.Pop(), "");
-    EXPECT_EQ(empties.Values, Stored({"x"}));
 }
 
-TEST(StringStackCore, HowManyCountsDownOncePerItemRemoved) {
-    StringStack two = ListOf({"a", "b"});
-    int16_t howMany = 3;
-    EXPECT_EQ(two.Pop(howMany), "b");
-    EXPECT_EQ(two.Depth, 0);
-    EXPECT_EQ(two.Values, "");
-    EXPECT_EQ(howMany, 1);
-
-    StringStack three = ListOf({"a", "b", "c"});
-    howMany = 2;
-    EXPECT_EQ(three.DeQueue(howMany), "b");
-    EXPECT_EQ(howMany, 0);
-    EXPECT_EQ(three.Values, Stored({"a"}));
-
-    howMany = 0;
-    EXPECT_EQ(three.Pop(howMany), std::nullopt);
-    EXPECT_EQ(three.Depth, 1);
+TEST(StringStackCore, ChangesLeaveTheExpectedItems) {
+    ExpectChanges({
+        {"push no value", {"a"}, [](S& s) { s.Push(std::nullopt); }, {"a"}},
+        {"queue no value", {"a"}, [](S& s) { s.Queue(std::nullopt); }, {"a"}},
+        {"include no value", {"a"}, [](S& s) { s.Include(std::nullopt); }, {"a"}},
+        {"exclude no value", {"a"}, [](S& s) { s.Exclude(std::nullopt); }, {"a"}},
+        {"include a held item", {"a"}, [](S& s) { s.Include("a"); }, {"a"}},
+        {"include a missing item", {"a"}, [](S& s) { s.Include("b"); }, {"b", "a"}},
+        {"exclude the first copy", {"a", "b", "a"}, [](S& s) { s.Exclude("a"); }, {"b", "a"}},
+        {"exclude a missing item", {"a", "b"}, [](S& s) { s.Exclude("d"); }, {"a", "b"}},
+        // "" matches the boundary between two items, so it counts as held there.
+        {"include \"\" at a boundary", {"a", "b"}, [](S& s) { s.Include(""); }, {"a", "b"}},
+        {"exclude \"\" at a boundary", {"a", "b"}, [](S& s) { s.Exclude(""); }, {"a", "b"}},
+        {"exclude \"\" held", {"a", "", "b"}, [](S& s) { s.Exclude(""); }, {"a", "", "b"}},
+        {"include \"\" into one item", {"a"}, [](S& s) { s.Include(""); }, {"", "a"}},
+        {"assign splits", {"old"}, [](S& s) { s.Assign("x;y", ";"); }, {"x", "y"}},
+        {"assign keeps empty pieces", {}, [](S& s) { s.Assign("a,,b"); }, {"a", "", "b"}},
+        {"assign a lone delimiter", {}, [](S& s) { s.Assign(","); }, {"", ""}},
+        {"assign with <>", {}, [](S& s) { s.Assign("a<>b<>", "<>"); }, {"a", "b", ""}},
+        {"assign \"\"", {"a"}, [](S& s) { s.Assign(""); }, {}},
+        {"clear", {"a", "b"}, [](S& s) { s.Clear(); }, {}},
+        {"set nth", {"a", "b", "d"}, [](S& s) { s.SetNth(2, "x"); }, {"a", "x", "d"}},
+        {"set nth to \"\"", {"a", "b"}, [](S& s) { s.SetNth(1, ""); }, {"", "b"}},
+        {"set nth deletes", {"a", "b", "d"}, [](S& s) { s.SetNth(2, std::nullopt); }, {"a", "d"}},
+        {"set nth 0", {"a", "b"}, [](S& s) { s.SetNth(0, "x"); }, {"a", "b"}},
+        {"set nth past the end", {"a", "b"}, [](S& s) { s.SetNth(3, "x"); }, {"a", "b"}},
+        {"delete past the end", {"a", "b"}, [](S& s) { s.SetNth(3, std::nullopt); }, {"a", "b"}},
+    });
 }
 
-TEST(StringStackCore, NoValueIsIgnoredAndNeverContained) {
-    StringStack list = ListOf({"a", "b"});
-    const auto before = SnapshotOf(list);
-    list.Push(std::nullopt);
-    list.Queue(std::nullopt);
-    list.Include(std::nullopt);
-    list.Exclude(std::nullopt);
-    EXPECT_EQ(SnapshotOf(list), before);
-    EXPECT_FALSE(list.Contains(std::nullopt));
-}
-
-TEST(StringStackCore, ComparisonIsExact) {
-    const StringStack list = ListOf({"Elk", "bear"});
-    EXPECT_TRUE(list.Contains("Elk"));
-    EXPECT_FALSE(list.Contains("elk"));
-    EXPECT_FALSE(list.Contains(" Elk"));
-    EXPECT_FALSE(list.Contains("bea"));
-    EXPECT_EQ(list.IndexOf("bear "), 0);
-}
-
-TEST(StringStackCore, IndexOfAndExcludeOnRepeatedItems) {
-    StringStack list = ListOf({"a", "b", "a"});
-    EXPECT_EQ(list.IndexOf("a"), 1);
-    EXPECT_EQ(list.IndexOf("a", 2), 3);
-    EXPECT_EQ(list.IndexOf("a", 4), 0);
-    EXPECT_EQ(list.IndexOf("d"), 0);
-    EXPECT_EQ(list.IndexOf("a", 0), 1);
-    list.Exclude("a");
-    EXPECT_EQ(list.Values, Stored({"b", "a"}));
-    EXPECT_EQ(list.Depth, 2);
-    list.Exclude("d");
-    EXPECT_EQ(list.Depth, 2);
-}
-
-TEST(StringStackCore, IndexOfCountsEmptyItemsAsPositions) {
-    const StringStack list = ListOf({"", "x", "", "y", "x"});
-    EXPECT_EQ(list.IndexOf("x"), 2);
-    EXPECT_EQ(list.IndexOf("x", 3), 5);
-    EXPECT_EQ(list.IndexOf("y"), 4);
-}
-
-TEST(StringStackCore, IncludeAddsAtTheFrontOnlyWhenMissing) {
-    StringStack list = ListOf({"a"});
-    list.Include("a");
-    list.Include("b");
-    EXPECT_EQ(list.Values, Stored({"b", "a"}));
-    EXPECT_EQ(list.Depth, 2);
-}
-
-TEST(StringStackCore, EmptyTextMatchesTheBoundaryBetweenTwoItems) {
-    StringStack two = ListOf({"a", "b"});
-    EXPECT_TRUE(two.Contains(""));
-    EXPECT_EQ(two.IndexOf(""), 2);
-    EXPECT_EQ(ListOf({"a", "b", "c"}).IndexOf(""), 2);
-    const auto before = SnapshotOf(two);
-    two.Include("");
-    EXPECT_EQ(SnapshotOf(two), before);
-    two.Exclude("");
-    EXPECT_EQ(SnapshotOf(two), before);
-
-    EXPECT_FALSE(StringStack().Contains(""));
+TEST(StringStackCore, IndexOfCountsItemsFromOne) {
+    struct Row {
+        Items items;
+        std::string text;
+        int16_t startAt, index;
+    };
+    const Row rows[] = {
+        {{"Elk", "bear"}, "bear", 1, 2},      {{"Elk", "bear"}, "bear ", 1, 0},
+        {{"Elk", "bear"}, "elk", 1, 0},       {{"Elk", "bear"}, "bea", 1, 0},
+        {{"a", "b", "a"}, "a", 1, 1},         {{"a", "b", "a"}, "a", 2, 3},
+        {{"a", "b", "a"}, "a", 4, 0},         {{"a", "b", "a"}, "a", 0, 1},
+        {{"", "x", "", "y", "x"}, "x", 1, 2}, {{"", "x", "", "y", "x"}, "x", 3, 5},
+        {{"", "x", "", "y", "x"}, "y", 1, 4}, {{"a", "b"}, "", 1, 2},
+        {{"a", "b", "c"}, "", 1, 2},          {{}, "a", 1, 0},
+    };
+    for (const Row& r : rows) {
+        const StringStack list = ListOf(r.items);
+        EXPECT_EQ(list.IndexOf(r.text, r.startAt), r.index)
+            << ListOf(r.items).asString() << " / \"" << r.text << "\" from " << r.startAt;
+        if (r.startAt == 1) {
+            EXPECT_EQ(list.Contains(r.text), r.index != 0) << list.asString();
+        }
+    }
     EXPECT_FALSE(ListOf({"a"}).Contains(""));
-    StringStack one = ListOf({"a"});
-    one.Include("");
-    EXPECT_EQ(one.Values, Stored({"", "a"}));
-
-    StringStack holdingEmpty = ListOf({"a", "", "b"});
-    holdingEmpty.Exclude("");
-    EXPECT_EQ(holdingEmpty.Depth, 3);
+    EXPECT_FALSE(ListOf({"a"}).Contains(std::nullopt));
 }
 
 TEST(StringStackCore, ListWhoseOnlyItemIsEmpty) {
-    StringStack list = ListOf({""});
+    const StringStack list = ListOf({""});
     EXPECT_EQ(list.Depth, 1);
     EXPECT_FALSE(list.isEmptied());
     EXPECT_EQ(list.asString(), "");
@@ -170,30 +141,6 @@ TEST(StringStackCore, ListWhoseOnlyItemIsEmpty) {
     EXPECT_TRUE(list.Contains(""));
     EXPECT_EQ(list.Top(), "");
     EXPECT_EQ(list.Last(), "");
-    EXPECT_EQ(list.Pop(), "");
-    EXPECT_TRUE(list.isEmptied());
-}
-
-TEST(StringStackCore, AssignSplitsTextAtEveryDelimiter) {
-    StringStack list = ListOf({"old"});
-    list.Assign("x;y", ";");
-    EXPECT_EQ(list.Values, Stored({"x", "y"}));
-    EXPECT_EQ(list.Depth, 2);
-
-    list.Assign("a,,b");
-    EXPECT_EQ(list.Values, Stored({"a", "", "b"}));
-    EXPECT_EQ(list.Depth, 3);
-
-    list.Assign(",");
-    EXPECT_EQ(list.Values, Stored({"", ""}));
-    EXPECT_EQ(list.Depth, 2);
-
-    list.Assign("a<>b<>", "<>");
-    EXPECT_EQ(list.Values, Stored({"a", "b", ""}));
-
-    list.Assign("");
-    EXPECT_EQ(list.Values, "");
-    EXPECT_EQ(list.Depth, 0);
 }
 
 TEST(StringStackCore, AssignOfAnotherListCopiesItAsItStands) {
@@ -204,73 +151,26 @@ TEST(StringStackCore, AssignOfAnotherListCopiesItAsItStands) {
     EXPECT_EQ(SnapshotOf(list), SnapshotOf(source));
 }
 
-TEST(StringStackCore, ClearEmptiesTheList) {
-    StringStack list = ListOf({"a", "b"});
-    list.Clear();
-    EXPECT_EQ(list.Values, "");
-    EXPECT_EQ(list.Depth, 0);
-    EXPECT_TRUE(list.isEmptied());
-}
-
-TEST(StringStackCore, AsStringJoinsWithoutMarkingDelimitersInItems) {
+TEST(StringStackCore, AsStringAndNthReadItems) {
     const StringStack list = ListOf({"a,b", "", "c"});
-    EXPECT_EQ(list.asString(), "a,b,,c");
+    EXPECT_EQ(list.asString(), "a,b,,c"); // delimiters inside items are not marked
     EXPECT_EQ(list.asString(" | "), "a,b |  | c");
     EXPECT_EQ(list.asString(""), "a,bc");
+    EXPECT_EQ(list.nth(1), "a,b");
+    EXPECT_EQ(list.nth(3), "c");
+    for (int16_t n : {0, 4, -1})
+        EXPECT_EQ(list.nth(n), std::nullopt) << n;
 }
 
-TEST(StringStackCore, NthReadsOneBasedPositions) {
-    const StringStack list = ListOf({"a", "b", "d"});
-    EXPECT_EQ(list.nth(1), "a");
-    EXPECT_EQ(list.nth(3), "d");
-    EXPECT_EQ(list.nth(0), std::nullopt);
-    EXPECT_EQ(list.nth(4), std::nullopt);
-    EXPECT_EQ(list.nth(-1), std::nullopt);
-}
-
-TEST(StringStackCore, SetNthReplacesOrDeletes) {
-    StringStack list = ListOf({"a", "b", "d"});
-    const auto before = testing::SnapshotOf(list);
-    list.SetNth(0, "x");
-    list.SetNth(4, "x");
-    list.SetNth(4, std::nullopt);
-    EXPECT_EQ(SnapshotOf(list), before);
-
-    list.SetNth(2, "x");
-    EXPECT_EQ(list.Values, Stored({"a", "x", "d"}));
-    EXPECT_EQ(list.Depth, 3);
-
-    list.SetNth(2, std::nullopt);
-    EXPECT_EQ(list.Values, Stored({"a", "d"}));
-    EXPECT_EQ(list.Depth, 2);
-
-    list.SetNth(1, "");
-    EXPECT_EQ(list.Values, Stored({"", "d"}));
-}
-
-TEST(StringStackCore, DeletingAlsoRemovesItemsThatAreTheDeletionMark) {
-    StringStack list = ListOf({"a", "\x02", "b"});
-    list.SetNth(1, std::nullopt);
-    EXPECT_EQ(list.Values, Stored({"b"}));
-    EXPECT_EQ(list.Depth, 2); // one deletion asked for, one counted
-}
-
-TEST(StringStackCore, ItemsSetReplacesStoredItemsButNotDepth) {
+TEST(StringStackCore, ItemsReadAndReplaceTheStoredItems) {
+    EXPECT_EQ(ListOf({"a", "", "b", ""}).Items(), (Items{"a", "", "b", ""}));
     StringStack list;
     list.Items({"x", "y", "z"});
-    EXPECT_EQ(list.Values, Stored({"x", "y", "z"}));
-    EXPECT_EQ(list.Depth, 0);
+    EXPECT_EQ(SnapshotOf(list), (Snapshot{Stored({"x", "y", "z"}), 0})); // Depth left alone
     EXPECT_TRUE(list.isEmptied());
-    EXPECT_EQ(list.Items(), (Strings{"x", "y", "z"}));
-
+    EXPECT_EQ(list.Items(), (Items{"x", "y", "z"}));
     list.Items({});
     EXPECT_EQ(list.Values, Stored({""}));
-    EXPECT_EQ(list.Depth, 0);
-}
-
-TEST(StringStackCore, ItemsGetKeepsEmptyItems) {
-    EXPECT_EQ(ListOf({"", ""}).Items(), (Strings{"", ""}));
-    EXPECT_EQ(ListOf({"a", "", "b", ""}).Items(), (Strings{"a", "", "b", ""}));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "StringStackTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,9 +8,7 @@
 namespace kesta {
 namespace {
 
-using testing::ListOf;
-using testing::SnapshotOf;
-using testing::Stored;
+using namespace testing;
 
 // Every test gets its own directory, so test processes running side by side never share files.
 class StringStackFiles : public ::testing::Test {
@@ -21,7 +17,7 @@ class StringStackFiles : public ::testing::Test {
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         dir_ = std::filesystem::temp_directory_path() /
                ("kesta-stringstack-" + name + "-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(dir_);
+        std::filesystem::create_directories(dir_ / "sub");
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -33,72 +29,43 @@ class StringStackFiles : public ::testing::Test {
     }
 
     std::string WithBytes(const std::string& file, const std::string& bytes) const {
-        std::ofstream out(PathOf(file), std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(PathOf(file), std::ios::binary | std::ios::trunc) << bytes;
         return PathOf(file);
+    }
+
+    // Saves a list of `items` over a longer file, checks the bytes, and loads them back.
+    void ExpectSaved(const Items& items, const std::string& bytes, const Items& loaded) {
+        const std::string path = WithBytes("list.txt", std::string(100, 'z'));
+        ListOf(items).Save(path);
+        EXPECT_EQ(BytesOf("list.txt"), bytes) << ListOf(items).asString("|");
+        StringStack list = ListOf({"old", "older", "oldest"});
+        list.Load(path);
+        EXPECT_EQ(SnapshotOf(list), Holding(loaded)) << ListOf(items).asString("|");
     }
 
     std::filesystem::path dir_;
 };
 
 TEST_F(StringStackFiles, SaveWritesOneLinePerItemEndedByCrLf) {
-    ListOf({"elk", "bear"}).Save(PathOf("list.txt"));
-    EXPECT_EQ(BytesOf("list.txt"), "elk\r\nbear\r\n");
-
-    ListOf({"", "x", ""}).Save(PathOf("blanks.txt"));
-    EXPECT_EQ(BytesOf("blanks.txt"), "\r\nx\r\n\r\n");
+    ExpectSaved({"elk", "bear"}, "elk\r\nbear\r\n", {"elk", "bear"});
+    ExpectSaved({"", "x", ""}, "\r\nx\r\n\r\n", {"", "x", ""});
+    ExpectSaved({}, "\r\n", {""}); // an empty list comes back as one empty item
+    ExpectSaved({"top\r\nbottom"}, "top\r\nbottom\r\n", {"top", "bottom"});
 }
 
-TEST_F(StringStackFiles, SaveReplacesALongerFile) {
-    const std::string path = WithBytes("list.txt", std::string(100, 'z'));
-    ListOf({"a"}).Save(path);
-    EXPECT_EQ(BytesOf("list.txt"), "a\r\n");
-}
-
-TEST_F(StringStackFiles, SavedFileLoadsBack) {
-    ListOf({"elk", "bear"}).Save(PathOf("list.txt"));
-    StringStack list = ListOf({"old", "older", "oldest"});
-    list.Load(PathOf("list.txt"));
-    EXPECT_EQ(list.Values, Stored({"elk", "bear"}));
-    EXPECT_EQ(list.Depth, 2);
-}
-
-TEST_F(StringStackFiles, EmptyListSavesAsOneLineBreakAndLoadsAsOneEmptyItem) {
-    StringStack().Save(PathOf("empty.txt"));
-    EXPECT_EQ(BytesOf("empty.txt"), "\r\n");
-    StringStack list;
-    list.Load(PathOf("empty.txt"));
-    EXPECT_EQ(list.Values, Stored({""}));
-    EXPECT_EQ(list.Depth, 1);
-}
-
-TEST_F(StringStackFiles, ZeroByteFileLoadsAsEmptyList) {
-    StringStack list = ListOf({"a"});
-    list.Load(WithBytes("zero.txt", ""));
-    EXPECT_EQ(SnapshotOf(list), SnapshotOf(StringStack()));
-}
-
-TEST_F(StringStackFiles, LineEndsAndBlankLinesWhenLoading) {
-    StringStack list;
-    list.Load(WithBytes("last.txt", "elk\r\nbear"));
-    EXPECT_EQ(SnapshotOf(list), SnapshotOf(ListOf({"elk", "bear"})));
-
-    list.Load(WithBytes("blank.txt", "a\r\n\r\n\r\nb\r\n"));
-    EXPECT_EQ(SnapshotOf(list), SnapshotOf(ListOf({"a", "", "", "b"})));
-
-    list.Load(WithBytes("cr.txt", "a\rb\r\r\nc\r"));
-    EXPECT_EQ(SnapshotOf(list), SnapshotOf(ListOf({"a", "b", "", "c"})));
-
-    list.Load(WithBytes("lf.txt", "a\nb\r\n\nc"));
-    EXPECT_EQ(SnapshotOf(list), SnapshotOf(ListOf({"a\nb", "\nc"})));
-}
-
-TEST_F(StringStackFiles, ItemHoldingCrLfComesBackAsTwoItems) {
-    ListOf({"top\r\nbottom"}).Save(PathOf("split.txt"));
-    EXPECT_EQ(BytesOf("split.txt"), "top\r\nbottom\r\n");
-    StringStack list;
-    list.Load(PathOf("split.txt"));
-    EXPECT_EQ(SnapshotOf(list), SnapshotOf(ListOf({"top", "bottom"})));
+TEST_F(StringStackFiles, LineEndsWhenLoading) {
+    const std::pair<const char*, Items> rows[] = {
+        {"", {}},
+        {"elk\r\nbear", {"elk", "bear"}},
+        {"a\r\n\r\n\r\nb\r\n", {"a", "", "", "b"}},
+        {"a\rb\r\r\nc\r", {"a", "b", "", "c"}}, // a lone CR ends a line too
+        {"a\nb\r\n\nc", {"a\nb", "\nc"}},       // a lone LF does not
+    };
+    for (const auto& [bytes, items] : rows) {
+        StringStack list = ListOf({"a"});
+        list.Load(WithBytes("in.txt", bytes));
+        EXPECT_EQ(SnapshotOf(list), Holding(items)) << ListOf(items).asString("|");
+    }
 }
 
 TEST_F(StringStackFiles, EveryByteValueButCrSurvivesOneByteEach) {
@@ -106,12 +73,7 @@ TEST_F(StringStackFiles, EveryByteValueButCrSurvivesOneByteEach) {
     for (int c = 2; c < 256; ++c)
         if (c != '\r') item += static_cast<char>(c);
     item += '\0';
-    const StringStack list = ListOf({item, "x"});
-    list.Save(PathOf("bytes.txt"));
-    EXPECT_EQ(BytesOf("bytes.txt").size(), item.size() + 1 + 4);
-    StringStack loaded;
-    loaded.Load(PathOf("bytes.txt"));
-    EXPECT_EQ(SnapshotOf(loaded), SnapshotOf(list));
+    ExpectSaved({item, "x"}, item + "\r\nx\r\n", {item, "x"});
 }
 
 // Save then Load gives the same items for any list of at least one item whose items hold no CR
@@ -141,37 +103,23 @@ TEST_F(StringStackFiles, RandomListsRoundTrip) {
     }
 }
 
-TEST_F(StringStackFiles, LoadOfAMissingFileLeavesTheList) {
-    StringStack list = ListOf({"a", "b"});
-    const auto before = SnapshotOf(list);
-    EXPECT_EQ(testing::KindRaisedBy([&] { list.Load(PathOf("missing.txt")); }),
-              ErrorKind::FileNotFound);
-    EXPECT_EQ(SnapshotOf(list), before);
-}
-
-TEST_F(StringStackFiles, LoadOfADirectoryLeavesTheList) {
-    StringStack list = ListOf({"a", "b"});
-    const auto before = SnapshotOf(list);
-    std::filesystem::create_directory(dir_ / "sub");
-    EXPECT_EQ(testing::KindRaisedBy([&] { list.Load(PathOf("sub")); }), ErrorKind::PathFileAccess);
-    EXPECT_EQ(SnapshotOf(list), before);
-}
-
-TEST_F(StringStackFiles, SaveToAnUnwritablePathLeavesTheList) {
-    StringStack list = ListOf({"a", "b"});
-    const auto before = SnapshotOf(list);
-    EXPECT_EQ(testing::KindRaisedBy([&] { list.Save(PathOf("no/such/dir/list.txt")); }),
-              ErrorKind::PathFileAccess);
-    std::filesystem::create_directory(dir_ / "sub");
-    EXPECT_EQ(testing::KindRaisedBy([&] { list.Save(PathOf("sub")); }), ErrorKind::PathFileAccess);
-    EXPECT_EQ(SnapshotOf(list), before);
+TEST_F(StringStackFiles, FailuresLeaveTheList) {
+    ExpectFailures(ListOf({"a", "b"}),
+                   {{"load missing", [&](StringStack& s) { s.Load(PathOf("missing.txt")); },
+                     ErrorKind::FileNotFound},
+                    {"load a directory", [&](StringStack& s) { s.Load(PathOf("sub")); },
+                     ErrorKind::PathFileAccess},
+                    {"save to a directory", [&](StringStack& s) { s.Save(PathOf("sub")); },
+                     ErrorKind::PathFileAccess},
+                    {"save under no folder", [&](StringStack& s) { s.Save(PathOf("no/dir/x")); },
+                     ErrorKind::PathFileAccess}});
 }
 
 TEST_F(StringStackFiles, InconsistentListFailsBeforeTheFileIsTouched) {
     const std::string path = WithBytes("keep.txt", "kept\r\n");
     StringStack broken;
     broken.Depth = 1; // no stored text behind it
-    EXPECT_EQ(testing::KindRaisedBy([&] { broken.Save(path); }), ErrorKind::InvalidProcedureCall);
+    EXPECT_EQ(KindRaisedBy([&] { broken.Save(path); }), ErrorKind::InvalidProcedureCall);
     EXPECT_EQ(BytesOf("keep.txt"), "kept\r\n");
 }
 
@@ -179,16 +127,13 @@ TEST_F(StringStackFiles, LoadOfMoreLinesThanADepthHoldsLeavesTheList) {
     std::string lines;
     for (int i = 0; i < 32768; ++i)
         lines += "\r\n";
-    StringStack list = ListOf({"a"});
-    const auto before = SnapshotOf(list);
-    EXPECT_EQ(testing::KindRaisedBy([&] { list.Load(WithBytes("many.txt", lines)); }),
-              ErrorKind::Overflow);
-    EXPECT_EQ(SnapshotOf(list), before);
-
+    ExpectFailures(ListOf({"a"}),
+                   {{"32768 lines", [&](StringStack& s) { s.Load(WithBytes("many.txt", lines)); },
+                     ErrorKind::Overflow}});
     lines.resize(lines.size() - 2);
+    StringStack list;
     list.Load(WithBytes("most.txt", lines));
-    EXPECT_EQ(list.Depth, 32767);
-    EXPECT_EQ(list.Values, std::string(2 * 32767, '\x01'));
+    EXPECT_EQ(SnapshotOf(list), Holding(Items(32767, "")));
 }
 
 } // namespace

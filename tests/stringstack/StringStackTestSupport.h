@@ -1,20 +1,26 @@
-// Helpers for the string list tests: lists built through Queue, the stored form spelled out
-// independently of the class, and the error kind an action raises.
+// Helpers for the string list tests: lists built through Queue, the expected contents spelled
+// out independently of the class, and table runners for changes and for failures.
 #pragma once
 
 #include "stringstack/StringStack.h"
 #include "tools/Errors.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
-#include <initializer_list>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace kesta::testing {
 
+using Items = std::vector<std::string>;
+using Change = std::function<void(StringStack&)>;
+
 // A list holding `items`, front first.
-inline StringStack ListOf(std::initializer_list<std::string> items) {
+inline StringStack ListOf(const Items& items) {
     StringStack list;
     for (const std::string& item : items)
         list.Queue(item);
@@ -22,14 +28,14 @@ inline StringStack ListOf(std::initializer_list<std::string> items) {
 }
 
 // The stored form of `items`, front first: each one between two characters with code 1.
-inline std::string Stored(std::initializer_list<std::string> items) {
+inline std::string Stored(const Items& items) {
     std::string stored;
     for (const std::string& item : items)
         stored += '\x01' + item + '\x01';
     return stored;
 }
 
-// Everything a list holds, to show that a failed operation changed nothing.
+// Everything a list holds, to show what an operation left or that a failure changed nothing.
 struct Snapshot {
     std::string Values;
     int16_t Depth;
@@ -40,8 +46,16 @@ inline Snapshot SnapshotOf(const StringStack& list) {
     return {list.Values, list.Depth};
 }
 
+// What a sound list of `items` holds, worked out without the class.
+inline Snapshot Holding(const Items& items) {
+    return {Stored(items), static_cast<int16_t>(items.size())};
+}
+
 inline void PrintTo(const Snapshot& s, std::ostream* os) {
-    *os << "Depth " << s.Depth << ", " << s.Values.size() << " stored characters";
+    std::string shown = s.Values.size() > 200 ? s.Values.substr(0, 200) + "..." : s.Values;
+    for (char& c : shown)
+        if (c == '\x01') c = '|';
+    *os << "Depth " << s.Depth << " \"" << shown << '"';
 }
 
 // The kind of RuntimeError that `action` raises, or no value when it raises nothing.
@@ -52,6 +66,36 @@ template <typename Action> std::optional<ErrorKind> KindRaisedBy(Action&& action
         return e.kind();
     }
     return std::nullopt;
+}
+
+struct ChangeRow {
+    const char* what;
+    Items start;
+    Change change;
+    Items after;
+};
+
+inline void ExpectChanges(const std::vector<ChangeRow>& rows) {
+    for (const ChangeRow& row : rows) {
+        StringStack list = ListOf(row.start);
+        row.change(list);
+        EXPECT_EQ(SnapshotOf(list), Holding(row.after)) << row.what;
+    }
+}
+
+struct FailureRow {
+    const char* what;
+    Change change;
+    ErrorKind kind;
+};
+
+// Every change, made on its own copy of `list`, raises its kind and leaves the copy as it was.
+inline void ExpectFailures(const StringStack& list, const std::vector<FailureRow>& rows) {
+    for (const FailureRow& row : rows) {
+        StringStack copy = list;
+        EXPECT_EQ(KindRaisedBy([&] { row.change(copy); }), row.kind) << row.what;
+        EXPECT_EQ(SnapshotOf(copy), SnapshotOf(list)) << row.what;
+    }
 }
 
 } // namespace kesta::testing

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace kesta {
 namespace {
@@ -24,6 +25,20 @@ FormState Loaded(const Store& store) {
     return form;
 }
 
+Store Saved(const FormState& form) {
+    Store saved;
+    for (const auto& [key, text] : SaveSettings(form))
+        saved[key] = text;
+    return saved;
+}
+
+std::vector<std::string> TableKeys() {
+    std::vector<std::string> keys;
+    for (const auto& row : SettingsKeys())
+        keys.push_back(row.key);
+    return keys;
+}
+
 std::vector<std::string> SelectedOptions(const FormState& form) {
     std::vector<std::string> on;
     for (const auto& name : FormState::Options())
@@ -31,71 +46,46 @@ std::vector<std::string> SelectedOptions(const FormState& form) {
     return on;
 }
 
-// --- The key table: stored settings of earlier runs depend on these exact keys. ---
+// Stored settings of earlier runs depend on these exact keys.
 
 TEST(SettingsKeyTable, KeysInLoadAndSaveOrder) {
-    std::vector<std::string> expected = {
-        "speed",   "mass",     "massgr",      "massg",       "speedf", "speedm", "length",
-        "lengthI", "lengthMM", "staticspine", "shaftweight", "BHW",    "BHWGr",  "BHWG"};
-    for (int k = 0; k < 12; ++k)
-        expected.push_back("BH" + std::to_string(k));
-    expected.insert(expected.end(),
-                    {"BHI", "BHmm", "Dist12", "DistY", "DistM", "Circ12", "CircI", "Circmm"});
-    for (int k = 0; k < 5; ++k)
-        expected.push_back("Safety" + std::to_string(k));
-    expected.insert(expected.end(),
-                    {"Imperial", "Metric", "ShaftDia", "inEdge", "inCOC", "inTip", "DrawWeigth"});
-
-    std::vector<std::string> keys;
-    for (const auto& row : SettingsKeys())
-        keys.push_back(row.key);
-    EXPECT_EQ(keys.size(), 46u);
-    EXPECT_EQ(keys, expected);
-}
-
-TEST(SettingsKeyTable, CoversEveryControlOnceWithItsKind) {
-    std::set<std::string> texts, options;
-    int lists = 0, checks = 0;
-    for (const auto& row : SettingsKeys()) {
-        switch (row.kind) {
-        case KeyKind::Text:
-            EXPECT_TRUE(texts.insert(row.control).second) << row.key;
-            break;
-        case KeyKind::Option:
-            EXPECT_TRUE(options.insert(row.control).second) << row.key;
-            break;
-        case KeyKind::ListPosition:
-            EXPECT_EQ(row.control, "ShaftDiameter");
-            ++lists;
-            break;
-        case KeyKind::CheckState:
-            EXPECT_EQ(row.control, "inCOC");
-            ++checks;
-            break;
-        }
-    }
-    const auto& boxes = FormState::TextBoxes();
-    const auto& buttons = FormState::Options();
-    EXPECT_EQ(texts, std::set<std::string>(boxes.begin(), boxes.end()));
-    EXPECT_EQ(options, std::set<std::string>(buttons.begin(), buttons.end()));
-    EXPECT_EQ(lists, 1);
-    EXPECT_EQ(checks, 1);
-}
-
-TEST(SettingsKeyTable, LoadReadsEveryKeyOnceInTableOrder) {
-    std::vector<std::string> asked;
+    const std::vector<std::string> expected = {
+        "speed",   "mass",     "massgr",      "massg",       "speedf",   "speedm", "length",
+        "lengthI", "lengthMM", "staticspine", "shaftweight", "BHW",      "BHWGr",  "BHWG",
+        "BH0",     "BH1",      "BH2",         "BH3",         "BH4",      "BH5",    "BH6",
+        "BH7",     "BH8",      "BH9",         "BH10",        "BH11",     "BHI",    "BHmm",
+        "Dist12",  "DistY",    "DistM",       "Circ12",      "CircI",    "Circmm", "Safety0",
+        "Safety1", "Safety2",  "Safety3",     "Safety4",     "Imperial", "Metric", "ShaftDia",
+        "inEdge",  "inCOC",    "inTip",       "DrawWeigth"};
+    EXPECT_EQ(TableKeys(), expected);
+    std::vector<std::string> asked; // Load reads every key once, in table order
     FormState form;
     LoadSettings(form, [&asked](const std::string& key) -> std::optional<std::string> {
         asked.push_back(key);
         return std::nullopt;
     });
-    std::vector<std::string> keys;
-    for (const auto& row : SettingsKeys())
-        keys.push_back(row.key);
-    EXPECT_EQ(asked, keys);
+    EXPECT_EQ(asked, expected);
 }
 
-// --- First run: nothing stored. ---
+TEST(SettingsKeyTable, CoversEveryControlOnceWithItsKind) {
+    std::multiset<std::string> texts, options;
+    std::vector<std::pair<std::string, KeyKind>> others;
+    for (const auto& row : SettingsKeys()) {
+        if (row.kind == KeyKind::Text)
+            texts.insert(row.control);
+        else if (row.kind == KeyKind::Option)
+            options.insert(row.control);
+        else
+            others.emplace_back(row.control, row.kind);
+    }
+    const auto& boxes = FormState::TextBoxes();
+    const auto& buttons = FormState::Options();
+    EXPECT_EQ(texts, std::multiset<std::string>(boxes.begin(), boxes.end()));
+    EXPECT_EQ(options, std::multiset<std::string>(buttons.begin(), buttons.end()));
+    EXPECT_EQ(others,
+              (std::vector<std::pair<std::string, KeyKind>>{
+                  {"ShaftDiameter", KeyKind::ListPosition}, {"inCOC", KeyKind::CheckState}}));
+}
 
 TEST(SettingsFirstRun, DefaultsAndNoSafetyOption) {
     const FormState form = Loaded({});
@@ -113,9 +103,7 @@ TEST(SettingsFirstRun, DefaultsAndNoSafetyOption) {
 
 TEST(SettingsFirstRun, SavesAllSafetyFalseAndRestartsTheSame) {
     const FormState first = Loaded({});
-    Store saved;
-    for (const auto& [key, text] : SaveSettings(first))
-        saved[key] = text;
+    Store saved = Saved(first);
     for (int k = 0; k < 5; ++k)
         EXPECT_EQ(saved["Safety" + std::to_string(k)], "False");
     EXPECT_EQ(saved["ShaftDia"], "1");
@@ -135,8 +123,6 @@ TEST(SettingsFirstRun, OwnStateDefaultsTakeTheControlsStateAtThatMoment) {
     EXPECT_EQ(form.CutOnContact(), 1);
 }
 
-// --- Saving and loading back. ---
-
 TEST(SettingsRoundTrip, EveryKeyWithOddTexts) {
     const std::vector<std::string> odd = {"",       " ",     "abc",  " 1,5 ",    "a,b",
                                           "=;#[x]", "\"q\"", "@Var", "\xC3\xBC", "1e999",
@@ -150,13 +136,11 @@ TEST(SettingsRoundTrip, EveryKeyWithOddTexts) {
     form.SetShaftDiameter(2);
     form.SetCutOnContact(1);
 
-    Store saved;
-    const auto pairs = SaveSettings(form);
-    ASSERT_EQ(pairs.size(), 46u);
-    for (std::size_t k = 0; k < pairs.size(); ++k) {
-        EXPECT_EQ(pairs[k].first, SettingsKeys()[k].key);
-        saved[pairs[k].first] = pairs[k].second;
-    }
+    std::vector<std::string> savedKeys;
+    for (const auto& pair : SaveSettings(form))
+        savedKeys.push_back(pair.first);
+    EXPECT_EQ(savedKeys, TableKeys()); // saved in table order
+    Store saved = Saved(form);
     EXPECT_EQ(saved["massg"], "True");
     EXPECT_EQ(saved["massgr"], "False");
     EXPECT_EQ(saved["Safety1"], "True");
@@ -171,9 +155,7 @@ TEST(SettingsRoundTrip, EveryListPositionAndSafetyChoice) {
             FormState form = Loaded({});
             form.SetShaftDiameter(position);
             form.SetSelected(ElementName("Safety", safety), true);
-            Store saved;
-            for (const auto& [key, text] : SaveSettings(form))
-                saved[key] = text;
+            Store saved = Saved(form);
             EXPECT_EQ(saved["ShaftDia"], std::to_string(position));
             for (int k = 0; k < 5; ++k)
                 EXPECT_EQ(saved["Safety" + std::to_string(k)], k == safety ? "True" : "False");
@@ -181,8 +163,6 @@ TEST(SettingsRoundTrip, EveryListPositionAndSafetyChoice) {
         }
     }
 }
-
-// --- Stored texts that do not fit their kind. ---
 
 TEST(SettingsTruth, AcceptedSpellingsAndNumbers) {
     for (const char* yes :
@@ -197,24 +177,14 @@ TEST(SettingsTruth, AcceptedSpellingsAndNumbers) {
 }
 
 TEST(SettingsWhole, RoundedHalfToEvenThenRangeChecked) {
-    EXPECT_EQ(ReadWhole("1", -1, 2), 1);
-    EXPECT_EQ(ReadWhole(" -1 ", -1, 2), -1);
-    EXPECT_EQ(ReadWhole("0.5", -1, 2), 0);
-    EXPECT_EQ(ReadWhole("1.5", -1, 2), 2);
-    EXPECT_EQ(ReadWhole("2.5", -1, 2), 2);
-    EXPECT_EQ(ReadWhole("-0.5", -1, 2), 0);
-    EXPECT_EQ(ReadWhole("-1.5", -1, 2), std::nullopt);
-    EXPECT_EQ(ReadWhole("2.6", -1, 2), std::nullopt);
-    EXPECT_EQ(ReadWhole("1e0", -1, 2), 1);
-    EXPECT_EQ(ReadWhole("3", -1, 2), std::nullopt);
-    EXPECT_EQ(ReadWhole("1e999", -1, 2), std::nullopt);
-    EXPECT_EQ(ReadWhole("-1e999", -1, 2), std::nullopt);
-    EXPECT_EQ(ReadWhole("1e-999", 0, 1), 0);
-    EXPECT_EQ(ReadWhole("True", 0, 1), std::nullopt);
-    EXPECT_EQ(ReadWhole("", 0, 1), std::nullopt);
-    EXPECT_EQ(ReadWhole("1,0", 0, 1), std::nullopt);
-    EXPECT_EQ(ReadWhole("0.7", 0, 1), 1);
-    EXPECT_EQ(ReadWhole("-1", 0, 1), std::nullopt);
+    const std::tuple<const char*, int, int, std::optional<int>> rows[] = {
+        {"1", -1, 2, 1},     {" -1 ", -1, 2, -1}, {"0.5", -1, 2, 0},    {"1.5", -1, 2, 2},
+        {"2.5", -1, 2, 2},   {"-0.5", -1, 2, 0},  {"-1.5", -1, 2, {}},  {"2.6", -1, 2, {}},
+        {"1e0", -1, 2, 1},   {"3", -1, 2, {}},    {"1e999", -1, 2, {}}, {"-1e999", -1, 2, {}},
+        {"1e-999", 0, 1, 0}, {"True", 0, 1, {}},  {"", 0, 1, {}},       {"1,0", 0, 1, {}},
+        {"0.7", 0, 1, 1},    {"-1", 0, 1, {}}};
+    for (const auto& [text, low, high, whole] : rows)
+        EXPECT_EQ(ReadWhole(text, low, high), whole) << '"' << text << '"';
 }
 
 TEST(SettingsFallback, EveryOptionKeyTakesItsDefault) {
@@ -264,8 +234,6 @@ TEST(SettingsFallback, TextsAreTakenUncheckedAndLoadingGoesOn) {
     EXPECT_EQ(form.Text("inEdge"), "");
     EXPECT_EQ(form.Text("DrawWeigth"), "60");
 }
-
-// --- Option groups follow the load order. ---
 
 TEST(SettingsOptionGroups, LaterOptionOfAGroupDecides) {
     const FormState both = Loaded({{"speedf", "True"}, {"speedm", "True"}});

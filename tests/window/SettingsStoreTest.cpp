@@ -73,18 +73,8 @@ TEST_F(SettingsStoreTest, AMissingFileIsAFirstRun) {
 }
 
 TEST_F(SettingsStoreTest, HandEditedValues) {
-    WriteFile("h.ini", "[values]\n"
-                       "speed=a,b\n"
-                       "mass=\"a,b\"\n"
-                       "length=  12  \n"
-                       "Dist=20\n"
-                       "speedf=yes\n"
-                       "speedm=TRUE\n"
-                       "ShaftDia=7\n"
-                       "inCOC=1\n"
-                       "BH0=@Rect(1 2 3 4)\n"
-                       "[other]\n"
-                       "Circ12=6\n");
+    WriteFile("h.ini", "[values]\nspeed=a,b\nmass=\"a,b\"\nlength=  12  \nDist=20\nspeedf=yes\n"
+                       "speedm=TRUE\nShaftDia=7\ninCOC=1\nBH0=@Rect(1 2 3 4)\n[other]\nCirc12=6\n");
     SettingsStore store(Path("h.ini"));
     // An unquoted comma makes a list in this format: it is joined back with ",".
     EXPECT_EQ(store.Read("speed"), "a,b");
