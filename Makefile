@@ -28,7 +28,7 @@ bench: build
 sanitize: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTA_SANITIZE=ON
 	cmake --build build-asan
-	ctest --test-dir build-asan --output-on-failure -j2
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --test-dir build-asan --output-on-failure -j2
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
