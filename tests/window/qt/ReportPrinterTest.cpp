@@ -1,6 +1,5 @@
 // Printing, read back from the PDF files it writes: the title, an empty line and the box
 // lines in order, the 1500 and 500 twip offsets, the fixed-pitch face, and the paging.
-#include "ExampleSetup.h"
 #include "WindowTestSupport.h"
 
 #include "report/Calculator.h"
@@ -22,6 +21,8 @@ using namespace kesta;
 
 namespace {
 
+const QString kTitle = "KESTA Bowhunter's Calculator Report";
+
 QString Run(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
@@ -29,8 +30,9 @@ QString Run(const QString& program, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QString Normalised(const QString& text) {
-    return text.simplified();
+// The text of a PDF, column spacing aside.
+QString PdfText(const QString& pdf) {
+    return Run("pdftotext", {"-layout", pdf, "-"}).simplified();
 }
 
 struct Word {
@@ -40,18 +42,16 @@ struct Word {
 };
 
 // The words of a PDF with their boxes, in points from the page's top-left corner.
-std::vector<Word> Words(const QString& pdf, double* pageWidth, double* pageHeight) {
-    const QString html = Run("pdftotext", {"-bbox", pdf, "-"});
-    std::vector<Word> words;
-    int page = 0;
+std::vector<Word> Words(const QString& pdf, QSizeF* pageSize) {
     static const QRegularExpression pageRe(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
     static const QRegularExpression wordRe(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (const QString& line : html.split('\n')) {
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    std::vector<Word> words;
+    int page = 0;
+    for (const QString& line : Run("pdftotext", {"-bbox", pdf, "-"}).split('\n')) {
         if (auto m = pageRe.match(line); m.hasMatch()) {
             ++page;
-            *pageWidth = m.captured(1).toDouble();
-            *pageHeight = m.captured(2).toDouble();
+            *pageSize = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
         } else if (auto w = wordRe.match(line); w.hasMatch()) {
             words.push_back({page, w.captured(1).toDouble(), w.captured(2).toDouble(),
                              w.captured(3).toDouble(), w.captured(4).toDouble(), w.captured(5)});
@@ -60,49 +60,16 @@ std::vector<Word> Words(const QString& pdf, double* pageWidth, double* pageHeigh
     return words;
 }
 
-// Checks the pages of a printed PDF of `lineCount` lines: each page starts at the top offset,
-// no line passes the bottom margin, and a page ends only when the next line would not fit.
-// Returns the page count.
-int CheckPaging(const QString& pdf, int lineCount) {
-    double pageWidth = 0, pageHeight = 0;
-    const auto words = Words(pdf, &pageWidth, &pageHeight);
-    std::map<int, std::vector<double>> rows; // distinct line tops per page, top first
-    for (const Word& w : words) {
-        auto& tops = rows[w.page];
-        if (std::none_of(tops.begin(), tops.end(),
-                         [&](double y) { return qAbs(y - w.yMin) < 0.5; }))
-            tops.push_back(w.yMin);
-        if (w.yMax > pageHeight - 25.0 + 0.1) return -1;
-    }
-    for (auto& [page, tops] : rows)
-        std::sort(tops.begin(), tops.end());
-    if (rows.empty() || rows.begin()->second.size() < 2) return -1;
-    double step = pageHeight; // the line pitch: the smallest gap between two line tops
-    for (const auto& [page, tops] : rows)
-        for (std::size_t k = 1; k < tops.size(); ++k)
-            step = std::min(step, tops[k] - tops[k - 1]);
-    const int perPage = int((pageHeight - 25.0 - 25.0) / step);
-    const int pages = (lineCount + perPage - 1) / perPage;
-    const QString info = Run("pdfinfo", {pdf});
-    if (!info.contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(pages)))) return -1;
-    for (const auto& [page, tops] : rows)
-        if (qAbs(tops.front() - 25.0) > 1.5) return -1;
-    return pages;
-}
-
 std::string ExampleReport() {
-    const FormState form = test::ExampleForm();
+    const FormState form = test::ExampleForm(); // the engine keeps a reference to it
     Calculator engine(form);
     engine.doReport_Click();
     return engine.BoxText();
 }
 
-void PrintToPdf(const QString& path, const std::string& box) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setFullPage(true);
-    PaintReport(printer, box);
+QStringList Printed(const std::string& box) {
+    const std::vector<QString> lines = PrintedLines(box);
+    return QStringList(lines.begin(), lines.end());
 }
 
 } // namespace
@@ -110,82 +77,86 @@ void PrintToPdf(const QString& path, const std::string& box) {
 class ReportPrinterTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir dir_;
+
   private slots:
-    void init() { QVERIFY(dir_.isValid()); }
+    void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void linesAreTitleEmptyLineAndTheBox() {
-        const auto lines = PrintedLines("a\r\n  b  \r\n\r\n");
-        QCOMPARE(lines.size(), std::size_t(6));
-        QCOMPARE(lines[0], QString("KESTA Bowhunter's Calculator Report"));
-        QCOMPARE(lines[1], QString());
-        QCOMPARE(lines[2], QString("a"));
-        QCOMPARE(lines[3], QString("  b  "));
-        QCOMPARE(lines[4], QString());
-        QCOMPARE(lines[5], QString());
-        // An empty box prints the title, an empty line and one more empty line.
-        QCOMPARE(PrintedLines("").size(), std::size_t(3));
+        QCOMPARE(Printed("a\r\n  b  \r\n\r\n"), QStringList({kTitle, "", "a", "  b  ", "", ""}));
+        QCOMPARE(Printed(""), QStringList({kTitle, "", ""}));
     }
 
-    void fullReportOnPdfPages() {
-        const std::string box = ExampleReport();
-        const QString pdf = dir_.filePath("full.pdf");
-        PrintToPdf(pdf, box);
+    void printsOnPdfPages_data() {
+        QTest::addColumn<int>("reports"); // copies of the example report in the box
+        QTest::addColumn<int>("minPages");
+        QTest::addColumn<int>("maxPages");
+        QTest::newRow("empty box") << 0 << 1 << 1;
+        QTest::newRow("example") << 1 << 1 << 1; // A4 holds the report
+        // The user may have pasted more into the box.
+        QTest::newRow("three reports") << 3 << 3 << 99;
+    }
+    void printsOnPdfPages() {
+        QFETCH(int, reports);
+        QFETCH(int, minPages);
+        QFETCH(int, maxPages);
+        std::string box;
+        for (int k = 0; k < reports; ++k)
+            box += ExampleReport();
+        const QString pdf = dir_.filePath(QString(QTest::currentDataTag()) + ".pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setFullPage(true);
+        PaintReport(printer, box);
 
-        // Every line in order, column spacing aside.
-        QString expected = "KESTA Bowhunter's Calculator Report\n";
-        for (const QString& line : QString::fromStdString(box).split("\r\n"))
-            expected += line + "\n";
-        QCOMPARE(Normalised(Run("pdftotext", {"-layout", pdf, "-"})), Normalised(expected));
-
-        // A Courier-metric fixed-pitch face is embedded.
-        const QString fonts = Run("pdffonts", {pdf});
+        QCOMPARE(PdfText(pdf), (kTitle + "\n" + QString::fromStdString(box)).simplified());
+        const QString fonts = Run("pdffonts", {pdf}); // a Courier-metric fixed-pitch face
         QVERIFY2(fonts.contains("LiberationMono") || fonts.contains("Courier"), qPrintable(fonts));
 
-        double pageWidth = 0, pageHeight = 0;
-        const auto words = Words(pdf, &pageWidth, &pageHeight);
-        QVERIFY(!words.empty());
+        QSizeF page;
+        const auto words = Words(pdf, &page);
         // The title starts 1500 twips (75 pt) from the left edge and 500 twips (25 pt) down.
-        QCOMPARE(words[0].text, QString("KESTA"));
+        QCOMPARE(words.at(0).text, QString("KESTA"));
         QVERIFY2(qAbs(words[0].xMin - 75.0) < 0.5, qPrintable(QString::number(words[0].xMin)));
         QVERIFY2(qAbs(words[0].yMin - 25.0) < 1.5, qPrintable(QString::number(words[0].yMin)));
+        std::map<int, std::vector<double>> tops; // distinct line tops per page
+        for (const Word& w : words) {
+            QVERIFY2(w.xMax <= page.width() - 24.9 && w.yMax <= page.height() - 24.9,
+                     qPrintable(w.text)); // inside the right and bottom margins
+            auto& t = tops[w.page];
+            if (std::none_of(t.begin(), t.end(), [&](double y) { return qAbs(y - w.yMin) < 0.5; }))
+                t.push_back(w.yMin);
+        }
+        double step = 0; // the line pitch: the smallest gap between two line tops
+        for (auto& [p, t] : tops) {
+            std::sort(t.begin(), t.end());
+            QVERIFY2(qAbs(t.front() - 25.0) < 1.5, qPrintable(QString("page %1").arg(p)));
+            for (std::size_t k = 1; k < t.size(); ++k)
+                step = step == 0 ? t[k] - t[k - 1] : std::min(step, t[k] - t[k - 1]);
+        }
+        // A page ends only when the next line would pass the bottom margin.
+        const int lines = int(PrintedLines(box).size());
+        const int perPage = step > 0 ? int((page.height() - 50.0) / step) : lines;
+        const int pages = (lines + perPage - 1) / perPage;
+        QVERIFY2(pages >= minPages && pages <= maxPages, qPrintable(QString::number(pages)));
+        QVERIFY(Run("pdfinfo", {pdf})
+                    .contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(pages))));
+        if (reports == 0) return;
+
         // "Arrow" follows after one empty line: two line steps below the title.
-        const auto arrow = std::find_if(words.begin(), words.end(),
-                                        [](const Word& w) { return w.text == "Arrow"; });
-        const auto speed = std::find_if(words.begin(), words.end(),
-                                        [](const Word& w) { return w.text == "Speed:"; });
+        auto find = [&](const QString& text) {
+            return std::find_if(words.begin(), words.end(),
+                                [&](auto& w) { return w.text == text; });
+        };
+        const auto arrow = find("Arrow"), speed = find("Speed:");
         QVERIFY(arrow != words.end() && speed != words.end());
-        const double step = speed->yMin - arrow->yMin;
-        QVERIFY(qAbs((arrow->yMin - words[0].yMin) - 2 * step) < 0.1);
-        // Fixed pitch: three blanks before "Speed:" are three title characters wide.
+        QVERIFY(qAbs(arrow->yMin - words[0].yMin - 2 * step) < 0.1);
+        // Fixed pitch: three blanks before "Speed:" are three title characters wide. The
+        // 92-character disclaimer line fits the page with a little under 6 pt a character.
         const double pitch = (words[0].xMax - words[0].xMin) / 5;
         QVERIFY(qAbs(speed->xMin - (75.0 + 3 * pitch)) < 0.2);
-        // The 92-character disclaimer line fits the page: the type is a little under 10 pt
-        // (6 pt a character), and no word passes the right margin.
         QVERIFY2(pitch < 6.0 && pitch > 5.0, qPrintable(QString::number(pitch)));
-        for (const Word& w : words)
-            QVERIFY2(w.xMax <= pageWidth - 25.0 + 0.1, qPrintable(w.text));
-
-        QCOMPARE(CheckPaging(pdf, int(PrintedLines(box).size())), 1); // A4 holds the report
-    }
-
-    void longBoxContinuesOnNewPages() {
-        // The user may have pasted more into the box; three reports need more than one page.
-        const std::string one = ExampleReport();
-        const std::string box = one + one + one;
-        const QString pdf = dir_.filePath("long.pdf");
-        PrintToPdf(pdf, box);
-        QVERIFY(CheckPaging(pdf, int(PrintedLines(box).size())) >= 3);
-        QString expected = "KESTA Bowhunter's Calculator Report\n";
-        for (const QString& line : QString::fromStdString(box).split("\r\n"))
-            expected += line + "\n";
-        QCOMPARE(Normalised(Run("pdftotext", {"-layout", pdf, "-"})), Normalised(expected));
-    }
-
-    void emptyBoxPrintsTheTitle() {
-        const QString pdf = dir_.filePath("empty.pdf");
-        PrintToPdf(pdf, "");
-        QCOMPARE(Normalised(Run("pdftotext", {"-layout", pdf, "-"})),
-                 QString("KESTA Bowhunter's Calculator Report"));
     }
 
     void aPrinterThatCannotStartIsAnError() {
@@ -202,9 +173,8 @@ class ReportPrinterTest : public QObject {
 
     void pdfNamesAreTimeStampedAndNew() {
         const QDateTime at(QDate(2024, 5, 1), QTime(14, 3, 9));
-        const QString first = PdfFilePath(dir_.path(), at);
-        QCOMPARE(first, dir_.filePath("kesta-report-20240501-140309.pdf"));
-        QFile(first).open(QIODevice::WriteOnly);
+        QCOMPARE(PdfFilePath(dir_.path(), at), dir_.filePath("kesta-report-20240501-140309.pdf"));
+        QFile(PdfFilePath(dir_.path(), at)).open(QIODevice::WriteOnly);
         QCOMPARE(PdfFilePath(dir_.path(), at), dir_.filePath("kesta-report-20240501-140309-2.pdf"));
     }
 
@@ -213,32 +183,25 @@ class ReportPrinterTest : public QObject {
             QSKIP("this system has a printer; the button would print on it");
         test::Session run(dir_.filePath("print.ini"));
         auto* box = run.control<QPlainTextEdit>("txtReport");
-        box->setPlainText("first line\n   second line\n");
+        const QString text = "first line\n   second line\n";
+        box->setPlainText(text);
         run.window().SetPdfFolder(dir_.filePath("Documents/new"));
         QTest::mouseClick(run.control<QPushButton>("doPrint"), Qt::LeftButton);
         QCOMPARE(run.messages.size(), std::size_t(1));
         QCOMPARE(run.messages[0].icon, QMessageBox::Information);
         const QString path = run.messages[0].text.section('\n', -1);
         QVERIFY2(path.startsWith(dir_.filePath("Documents/new/kesta-report-")), qPrintable(path));
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(Normalised(Run("pdftotext", {"-layout", path, "-"})),
-                 QString("KESTA Bowhunter's Calculator Report first line second line"));
-        QCOMPARE(box->toPlainText(), QString("first line\n   second line\n"));
+        QCOMPARE(PdfText(path), kTitle + " first line second line");
 
         // A folder that cannot be made is reported, and the box stays as it was.
-        QFile blocker(dir_.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(QFile(dir_.filePath("blocker")).open(QIODevice::WriteOnly));
         run.window().SetPdfFolder(dir_.filePath("blocker/sub"));
         QTest::mouseClick(run.control<QPushButton>("doPrint"), Qt::LeftButton);
         QCOMPARE(run.messages.size(), std::size_t(2));
         QCOMPARE(run.messages[1].icon, QMessageBox::Critical);
         QVERIFY(run.messages[1].text.contains("Path/File access error"));
-        QCOMPARE(box->toPlainText(), QString("first line\n   second line\n"));
+        QCOMPARE(box->toPlainText(), text);
     }
-
-  private:
-    QTemporaryDir dir_;
 };
 
 QTEST_MAIN(ReportPrinterTest)

@@ -1,15 +1,17 @@
 // Shared by the window tests: a window on a settings file in a private temporary folder, with
-// its messages captured instead of shown in dialogs.
+// its messages captured instead of shown in dialogs, and the worked example.
 #pragma once
 
 #include "window/Form1.h"
+#include "window/FormState.h"
 #include "window/SettingsStore.h"
 
+#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QWidget>
 #include <QtTest>
 
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -32,8 +34,13 @@ class Session {
 
     Form1& window() { return *window_; }
 
-    template <typename W> W* control(const char* name) {
+    template <typename W = QWidget> W* control(const char* name) {
         return window_->findChild<W*>(QString::fromLatin1(name));
+    }
+
+    // Clicks an option on its indicator, as a user does.
+    void Click(const char* option) {
+        QTest::mouseClick(control<QRadioButton>(option), Qt::LeftButton, {}, QPoint(6, 6));
     }
 
     // Ends the run the way the user does: closing the window.
@@ -45,5 +52,29 @@ class Session {
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<Form1> window_;
 };
+
+// The worked example of the report driver (two blades of 0.5 by 1 inch, shaft smaller than
+// the ferrule, "Imperial"), completed with 20 yards, an 8 inch group and a 50% safety factor
+// so that the whole report can be written.
+inline const std::vector<std::pair<std::string, std::string>> kExampleTexts = {
+    {"InArrowSpeed", "300"}, {"InArrowMass", "400"},
+    {"InArrowLength", "28"}, {"GPI", "9"},
+    {"StaticSpine", "400"},  {"BroadheadWeight", "100"},
+    {"DrawWeigth", "60"},    {"InBroadhead_0", "0.5"},
+    {"InBroadhead_1", "1"},  {"InBroadhead_2", "0.5"},
+    {"InBroadhead_3", "1"},  {"inEdge", "25"},
+    {"inTip", "60"},         {"Distance", "20"},
+    {"GroupingCirc", "8"}};
+
+// The example as the form state the report reads; every other text box empty.
+inline FormState ExampleForm() {
+    FormState form;
+    for (const auto& [name, text] : kExampleTexts)
+        form.SetText(name, text);
+    form.SetSelected("Safety_2", true);
+    form.SetShaftDiameter(0);
+    form.SetCutOnContact(0);
+    return form;
+}
 
 } // namespace kesta::test
