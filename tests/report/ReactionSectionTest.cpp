@@ -23,6 +23,11 @@ TEST(ReactionSection, DistancesByArrowSpeed) {
         {"InArrowSpeed=1083",
          {"-2.57921018718113E+17", "-3.43894691624151E+17", "-4.29868364530188E+17",
           "-5.15842037436226E+17", "-6.87789383248301E+17"}},
+        // Just below: 1083 - v is no power of two, so the last digits show the order of the
+        // operations: v times (t times 1083) first, then the division, then the thirds.
+        {"InArrowSpeed=1082.9999999999872",
+         {"4.6057324771091E+15", "6.14097663614548E+15", "7.67622079518184E+15",
+          "9.21146495421821E+15", "1.2281953272291E+16"}},
     };
     for (const auto& [changes, y] : rows) {
         // The table follows the accuracy table's last line and an empty line.
