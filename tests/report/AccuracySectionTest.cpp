@@ -1,173 +1,72 @@
 // The accuracy section: grouping diameter and angle, the safety factor, and the maximum hunting
-// distance per category, checked line by line through the whole imperial report.
-#include "ImperialReportRun.h"
+// distance per category.
+#include "ReportTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace kesta::test {
 namespace {
 
-using TextLines = std::vector<std::string>;
+using enum ErrorKind;
 
-// The table rows for the three distances of categories 1, 2 and 3 to 6.
-TextLines DistanceRows(const std::string& cat1, const std::string& cat2, const std::string& cat3) {
-    return {"    #1        4.5  " + cat1 + " Y", "    #2        8    " + cat2 + " Y",
-            "    #3       11    " + cat3 + " Y", "    #4       11    " + cat3 + " Y",
-            "    #5       11    " + cat3 + " Y", "    #6       11    " + cat3 + " Y"};
-}
-
-TextLines DistanceTable(const ReportRun& run) {
-    const TextLines rows = run.From("Category  (inch)  (yards)", 7);
-    return rows.size() < 7 ? TextLines{} : TextLines(rows.begin() + 1, rows.end());
-}
-
-TEST(AccuracySection, WorkedExampleInInchesAndYards) {
-    const ReportRun run = RunReport(ReferenceForm());
-    ASSERT_FALSE(run.error);
-    const TextLines expected = {"Accuracy",
-                                "   Grouping Diameter: 2 inch",
-                                "   Grouping Angle   : 0.1 inch/yard",
-                                "",
-                                "Maximum Hunting Distance based on Accuracy",
-                                "Safety Factor:25%",
-                                "            VD     Max",
-                                "Category  (inch)  (yards)",
-                                "    #1        4.5  36 Y",
-                                "    #2        8    64 Y",
-                                "    #3       11    88 Y",
-                                "    #4       11    88 Y",
-                                "    #5       11    88 Y",
-                                "    #6       11    88 Y",
-                                "",
-                                "Max distance in Relation to Reaction time and"};
-    EXPECT_EQ(run.From("Accuracy", expected.size()), expected);
-    // The section follows the damage-area section and its empty line.
-    const std::size_t at = run.IndexOf("Accuracy");
-    ASSERT_GE(at, 2u);
-    EXPECT_EQ(run.lines[at - 1], "");
-    EXPECT_EQ(run.lines[at - 2].rfind("Potential Damage Area: ", 0), 0u);
-}
-
-TEST(AccuracySection, MillimetresAndMetresGiveTheInchYardAngle) {
-    FormState form = ReferenceForm();
-    form.SetText("GroupingCirc", "150");
-    form.SetSelected("GroupingCircInMM", true);
-    form.SetSelected("DistanceInM", true);
-    const ReportRun run = RunReport(form);
-    ASSERT_FALSE(run.error);
-    EXPECT_EQ(run.From("Accuracy", 3), (TextLines{"Accuracy", "   Grouping Diameter: 2 inch",
-                                                  "   Grouping Angle   : 0.09 inch/yard"}));
-    // 0.09 up to floating point, times 1.25.
-    EXPECT_EQ(DistanceTable(run), DistanceRows("40", "71", "98"));
-}
-
-TEST(AccuracySection, RoundedFiguresKeepTheirDecimals) {
-    FormState form = ReferenceForm();
-    form.SetText("GroupingCirc", " 7 "); // blanks around a number are allowed
-    form.SetText("Distance", "30");
-    const ReportRun run = RunReport(form);
-    ASSERT_FALSE(run.error);
-    // 7 / 3 = 2.333..., 2.333... / 30 = 0.0777...
-    EXPECT_EQ(run.From("Accuracy", 3), (TextLines{"Accuracy", "   Grouping Diameter: 2.3 inch",
-                                                  "   Grouping Angle   : 0.078 inch/yard"}));
-}
-
-TEST(AccuracySection, SafetyFactorScalesTheAngle) {
-    FormState form = ReferenceForm();
-    form.SetSelected("Safety_0", true);
-    ReportRun run = RunReport(form);
-    ASSERT_FALSE(run.error);
-    EXPECT_EQ(run.IndexOf("Safety Factor:0%") + 1, run.IndexOf("            VD     Max"));
-    EXPECT_EQ(DistanceTable(run), DistanceRows("45", "80", "110"));
-
-    form.SetSelected("Safety_2", true);
-    run = RunReport(form);
-    ASSERT_LT(run.IndexOf("Safety Factor:50%"), run.lines.size());
-    EXPECT_EQ(DistanceTable(run), DistanceRows("30", "53", "73"));
-
-    form.SetSelected("Safety_3", true);
-    run = RunReport(form);
-    ASSERT_LT(run.IndexOf("Safety Factor:75%"), run.lines.size());
-    EXPECT_EQ(DistanceTable(run), DistanceRows("26", "46", "63"));
-
-    // "100%" halves every distance of "0%"; 4.5 / 0.2 is 22.5 and rounds half to even.
-    form.SetSelected("Safety_4", true);
-    run = RunReport(form);
-    ASSERT_LT(run.IndexOf("Safety Factor:100%"), run.lines.size());
-    EXPECT_EQ(DistanceTable(run), DistanceRows("22", "40", "55"));
-}
-
-TEST(AccuracySection, NoSafetyOptionSelectedReadsAsHundredPercent) {
-    FormState form = ReferenceForm();
-    form.SetSelected("Safety_1", false);
-    for (int element = 0; element < 5; ++element) {
-        ASSERT_FALSE(form.Selected(ElementName("Safety", element)));
+TEST(AccuracySection, VariedGroupingDistanceAndSafety) {
+    FormState noSafetyOption = ReferenceForm();
+    noSafetyOption.SetSelected("Safety_1", false);
+    const struct {
+        FormState form;
+        std::string diameter, angle, safety, cat1, cat2, cat3; // category 3 to 6 alike
+    } rows[] = {
+        {ReferenceForm(), "2", "0.1", "25%", "36", "64", "88"},
+        // 150 mm at 20 m is 0.09 inch/yard up to floating point, times 1.25.
+        {ReferenceForm("GroupingCirc=150; GroupingCircInMM; DistanceInM"), "2", "0.09", "25%", "40",
+         "71", "98"},
+        // Blanks around a number are allowed; 7 / 3 = 2.333..., 2.333... / 30 = 0.0777...
+        {ReferenceForm("GroupingCirc= 7 ; Distance=30"), "2.3", "0.078", "25%", "46", "82", "113"},
+        {ReferenceForm("GroupingCirc=-6"), "-2", "-0.1", "25%", "-36", "-64", "-88"},
+        {ReferenceForm("Safety_0"), "2", "0.1", "0%", "45", "80", "110"},
+        {ReferenceForm("Safety_2"), "2", "0.1", "50%", "30", "53", "73"},
+        {ReferenceForm("Safety_3"), "2", "0.1", "75%", "26", "46", "63"},
+        // "100%" halves every distance of "0%"; 4.5 / 0.2 is 22.5 and rounds half to even.
+        {ReferenceForm("Safety_4"), "2", "0.1", "100%", "22", "40", "55"},
+        {noSafetyOption, "2", "0.1", "100%", "22", "40", "55"}, // reads as "100%"
+    };
+    for (const auto& f : rows) {
+        // The section follows the damage area and an empty line.
+        TextLines expected = {"Potential Damage Area: 8.3 sqr.inches",
+                              "",
+                              "Accuracy",
+                              "   Grouping Diameter: " + f.diameter + " inch",
+                              "   Grouping Angle   : " + f.angle + " inch/yard",
+                              "",
+                              "Maximum Hunting Distance based on Accuracy",
+                              "Safety Factor:" + f.safety,
+                              "            VD     Max",
+                              "Category  (inch)  (yards)",
+                              "    #1        4.5  " + f.cat1 + " Y",
+                              "    #2        8    " + f.cat2 + " Y"};
+        for (int category = 3; category <= 6; ++category)
+            expected.push_back("    #" + std::to_string(category) + "       11    " + f.cat3 +
+                               " Y");
+        EXPECT_EQ(Press(f.form).From(expected[0], expected.size()), expected) << f.cat1;
     }
-    const ReportRun run = RunReport(form);
-    ASSERT_FALSE(run.error);
-    EXPECT_LT(run.IndexOf("Safety Factor:100%"), run.lines.size());
-    EXPECT_EQ(DistanceTable(run), DistanceRows("22", "40", "55"));
 }
 
-TEST(AccuracySection, NegativeInputsGiveNegativeFigures) {
-    FormState form = ReferenceForm();
-    form.SetText("GroupingCirc", "-6");
-    const ReportRun run = RunReport(form);
-    ASSERT_FALSE(run.error);
-    EXPECT_EQ(run.From("Accuracy", 3), (TextLines{"Accuracy", "   Grouping Diameter: -2 inch",
-                                                  "   Grouping Angle   : -0.1 inch/yard"}));
-    EXPECT_EQ(DistanceTable(run), DistanceRows("-36", "-64", "-88"));
-}
-
-// A failure leaves the lines written so far; the error kind names what went wrong.
-struct AccuracyFailure {
-    const char* control;
-    const char* text;
-    ErrorKind kind;
-    const char* lastLine;
-};
-
-class AccuracyFailureTest : public ::testing::TestWithParam<AccuracyFailure> {};
-
-TEST_P(AccuracyFailureTest, StopsAfterTheLinesWrittenSoFar) {
-    const AccuracyFailure& failure = GetParam();
-    FormState form = ReferenceForm();
-    form.SetText(failure.control, failure.text);
-    const ReportRun run = RunReport(form);
-    ASSERT_TRUE(run.error);
-    EXPECT_EQ(*run.error, failure.kind);
-    ASSERT_FALSE(run.lines.empty());
-    EXPECT_EQ(run.lines.back(), failure.lastLine);
-    EXPECT_LT(run.IndexOf("Accuracy"), run.lines.size());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AccuracySection, AccuracyFailureTest,
-    ::testing::Values(
-        AccuracyFailure{"GroupingCirc", "", ErrorKind::TypeMismatch, "Accuracy"},
-        AccuracyFailure{"GroupingCirc", "six", ErrorKind::TypeMismatch, "Accuracy"},
-        AccuracyFailure{"GroupingCirc", "6,5", ErrorKind::TypeMismatch, "Accuracy"},
-        AccuracyFailure{"Distance", "", ErrorKind::TypeMismatch, "   Grouping Diameter: 2 inch"},
-        AccuracyFailure{"Distance", "20 yards", ErrorKind::TypeMismatch,
-                        "   Grouping Diameter: 2 inch"},
-        // Distance 0: the grouping angle divides by zero.
-        AccuracyFailure{"Distance", "0", ErrorKind::DivisionByZero, "   Grouping Diameter: 2 inch"},
-        AccuracyFailure{"Distance", "-0", ErrorKind::DivisionByZero,
-                        "   Grouping Diameter: 2 inch"},
-        // Grouping 0: the angle is 0 and the first hunting distance divides by zero, before
-        // the table headings.
-        AccuracyFailure{"GroupingCirc", "0", ErrorKind::DivisionByZero, "Safety Factor:25%"},
-        // A grouping beyond a double is an overflow of the conversion.
-        AccuracyFailure{"GroupingCirc", "1e400", ErrorKind::Overflow, "Accuracy"}));
-
-TEST(AccuracySection, AngleBeyondADoubleIsAnOverflow) {
-    FormState form = ReferenceForm();
-    form.SetText("GroupingCirc", "3e300");
-    form.SetText("Distance", "1e-10");
-    const ReportRun run = RunReport(form);
-    ASSERT_TRUE(run.error);
-    EXPECT_EQ(*run.error, ErrorKind::Overflow);
-    EXPECT_EQ(run.lines.back(), "   Grouping Diameter: 1E+300 inch");
+TEST(AccuracySection, FailuresStopAfterTheLinesWrittenSoFar) {
+    const std::string diameter = "   Grouping Diameter: 2 inch";
+    ExpectStops(
+        ReferenceForm(), "Accuracy",
+        {{"GroupingCirc=", TypeMismatch, "Accuracy"},
+         {"GroupingCirc=six", TypeMismatch, "Accuracy"},
+         {"GroupingCirc=6,5", TypeMismatch, "Accuracy"},
+         {"GroupingCirc=1e400", Overflow, "Accuracy"},
+         {"Distance=", TypeMismatch, diameter},
+         {"Distance=20 yards", TypeMismatch, diameter},
+         {"Distance=0", DivisionByZero, diameter},
+         {"Distance=-0", DivisionByZero, diameter},
+         // Grouping 0: the angle is 0 and the first hunting distance divides by zero
+         // before the table headings.
+         {"GroupingCirc=0", DivisionByZero, "Safety Factor:25%"},
+         {"GroupingCirc=3e300; Distance=1e-10", Overflow, "   Grouping Diameter: 1E+300 inch"}});
 }
 
 } // namespace

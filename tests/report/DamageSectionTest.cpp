@@ -3,114 +3,77 @@
 
 #include <gtest/gtest.h>
 
-namespace kesta {
+namespace kesta::test {
 namespace {
 
-using test::Apply;
-using test::ExampleForm;
-using test::Press;
-using test::Section;
-
-using Lines = std::vector<std::string>;
-
-// The example's section starts after its 19 lines of arrow, broadhead and spine.
-Lines DamageLines(const FormState& form) {
-    const auto out = Press(form);
-    return Lines(out.lines.begin() + std::min<std::size_t>(19, out.lines.size()),
-                 out.lines.begin() + std::min<std::size_t>(24, out.lines.size()));
-}
-
-// Blades 1 to n of height 0.5 and length 1; the other rows empty.
-FormState WithBlades(int n) {
+// Blades 1 to n of height 0.5 and length 1, the other rows empty, on the given shaft.
+FormState WithBlades(int n, int shaftPosition = 0) {
     FormState form = ExampleForm();
-    for (int k = 0; k < 12; ++k) {
+    for (int k = 0; k < 12; ++k)
         form.SetText(ElementName("InBroadhead", k), k < 2 * n ? (k % 2 ? "1" : "0.5") : "");
-    }
+    form.SetShaftDiameter(shaftPosition);
     return form;
 }
 
-TEST(DamageSection, ShaftFactorByListPosition) {
-    FormState form = ExampleForm();
-    EXPECT_EQ(DamageLines(form).at(0), "Shaft Factor : x1");
-    form.SetShaftDiameter(1);
-    EXPECT_EQ(DamageLines(form).at(0), "Shaft Factor : x0.9");
-    form.SetShaftDiameter(2);
-    EXPECT_EQ(DamageLines(form).at(0), "Shaft Factor : x0.6");
-    form.SetShaftDiameter(-1);
-    EXPECT_EQ(DamageLines(form).at(0), "Blade Count factor: x0.63");
+// The section's lines: those after the 19 lines of arrow, broadhead and spine.
+TextLines DamageLines(const FormState& form) {
+    const TextLines lines = Press(form).lines;
+    return TextLines(lines.begin() + std::min<std::ptrdiff_t>(19, std::ssize(lines)), lines.end());
 }
 
-TEST(DamageSection, BladeCountFactors) {
-    // Three blades: Ro 12.8 lbs and 9.1 inches of soft tissue, times 1.079.
-    EXPECT_EQ(DamageLines(WithBlades(3)), (Lines{"Shaft Factor : x1", "Blade Count factor: x0.83",
-                                                 "Average Cutting Diameter(aveCD):1.079 inch",
-                                                 "Potential Damage Area: 9.8 sqr.inches", ""}));
-    const Lines four = DamageLines(WithBlades(4));
-    EXPECT_EQ(four.at(1), "Blade Count factor: x0.90");
-    EXPECT_EQ(four.at(2), "Average Cutting Diameter(aveCD):1.17 inch");
-}
-
-TEST(DamageSection, NoFactorForOneFiveOrSixBlades) {
-    for (int n : {1, 5, 6}) {
-        const Lines lines = DamageLines(WithBlades(n));
-        EXPECT_EQ(lines.at(1), "Average Cutting Diameter(aveCD):1.3 inch") << n;
+// Five or six blades have no factor line, nor has a shaft with no list entry chosen.
+TEST(DamageSection, ShaftAndBladeCountFactors) {
+    const std::string x1 = "Shaft Factor : x1", aveCD = "Average Cutting Diameter(aveCD):";
+    const struct {
+        int blades, shaft;
+        TextLines lines;
+    } rows[] = {
+        {1, 0, {x1, aveCD + "1.3 inch"}},
+        {2, 1, {"Shaft Factor : x0.9", "Blade Count factor: x0.63"}},
+        {2, 2, {"Shaft Factor : x0.6", "Blade Count factor: x0.63"}},
+        {2, -1, {"Blade Count factor: x0.63", aveCD + "0.819 inch"}},
+        // Three blades: Ro 12.8 lbs and 9.1 inches of soft tissue, times 1.079.
+        {3,
+         0,
+         {x1, "Blade Count factor: x0.83", aveCD + "1.079 inch",
+          "Potential Damage Area: 9.8 sqr.inches", ""}},
+        {4, 0, {x1, "Blade Count factor: x0.90", aveCD + "1.17 inch"}},
+        {5, 0, {x1, aveCD + "1.3 inch"}},
+        {6, 0, {x1, aveCD + "1.3 inch"}},
+    };
+    for (const auto& row : rows) {
+        TextLines lines = DamageLines(WithBlades(row.blades, row.shaft));
+        lines.resize(std::min(lines.size(), row.lines.size()));
+        EXPECT_EQ(lines, row.lines) << row.blades << " blades, shaft " << row.shaft;
     }
 }
 
 TEST(DamageSection, UnevenBladesUseTheMeanHeight) {
-    FormState form = WithBlades(1);
-    Apply(form, {{"InBroadhead_0", "0.4"},
-                 {"InBroadhead_2", "0.6"},
-                 {"InBroadhead_3", "1"},
-                 {"InBroadhead_4", "0.8"},
-                 {"InBroadhead_5", "1"},
-                 {"InBroadhead_6", "0.2"},
-                 {"InBroadhead_7", "1"},
-                 {"InBroadhead_8", "1"},
-                 {"InBroadhead_9", "1"}});
-    // Five blades: (2.0 + 1.0 / 5) ... mean 0.6, aveCD 1.5.
+    // Five blades of mean height 0.6: aveCD 1.5.
+    const FormState form =
+        With(WithBlades(5), "InBroadhead_0=0.4; InBroadhead_2=0.6; "
+                            "InBroadhead_4=0.8; InBroadhead_6=0.2; InBroadhead_8=1");
     EXPECT_EQ(DamageLines(form).at(1), "Average Cutting Diameter(aveCD):1.5 inch");
-}
-
-// A row emptied since an earlier report is cleared: it adds no old height to the sum.
-TEST(DamageSection, EmptiedBladeAddsNoOldHeight) {
-    FormState form = WithBlades(3);
-    Calculator calc(form);
-    calc.doReport_Click();
-    form.SetText("InBroadhead_4", "");
-    calc.doReport_Click();
-    const auto lines = test::Lines(calc.BoxText());
-    EXPECT_EQ(lines.at(20), "Blade Count factor: x0.63");
-    EXPECT_EQ(lines.at(21), "Average Cutting Diameter(aveCD):0.819 inch");
-}
-
-TEST(DamageSection, NoBladesDividesByZeroAfterTheShaftFactor) {
-    const FormState form = WithBlades(0);
-    const auto out = Press(form);
-    EXPECT_EQ(out.error, ErrorKind::DivisionByZero);
-    EXPECT_EQ(out.lines.back(), "Shaft Factor : x1");
-    EXPECT_EQ(out.place, "report line 21 (Damage Area)");
-    FormState noFactor = form;
-    noFactor.SetShaftDiameter(-1);
-    EXPECT_EQ(Press(noFactor).lines.back().rfind("   FOC : ", 0), 0u);
 }
 
 // The pass-through marker 999 is used like any depth.
 TEST(DamageSection, PassThroughMarkerMultipliesToo) {
-    FormState form = ExampleForm();
     // Bladeless rows: Ro is the ferrule's 8.9 lbs and the heavy fast arrow never stops.
-    Apply(form, {{"InArrowMass", "4000"},
-                 {"InArrowSpeed", "1000"},
-                 {"InBroadhead_0", "0"},
-                 {"InBroadhead_1", "0"},
-                 {"InBroadhead_2", "0"},
-                 {"InBroadhead_3", "0"}});
-    const auto lines = Press(form).lines;
-    EXPECT_EQ(Section(lines, " Potential Soft Tissue Penetration: 999 inch", 1).size(), 1u);
-    EXPECT_EQ(Section(lines, "Average Cutting Diameter(aveCD):0.189 inch", 2),
-              (Lines{"Average Cutting Diameter(aveCD):0.189 inch",
-                     "Potential Damage Area: 188.8 sqr.inches"}));
+    const Outcome out = Press(ExampleForm("InArrowMass=4000; InArrowSpeed=1000; InBroadhead_0=0; "
+                                          "InBroadhead_1=0; InBroadhead_2=0; InBroadhead_3=0"));
+    EXPECT_EQ(out.lines.at(11), " Potential Soft Tissue Penetration: 999 inch");
+    EXPECT_EQ(out.From("Average Cutting Diameter(aveCD):0.189 inch", 2),
+              (TextLines{"Average Cutting Diameter(aveCD):0.189 inch",
+                         "Potential Damage Area: 188.8 sqr.inches"}));
+}
+
+// Without blades the average cutting diameter divides by zero, after the shaft factor line or,
+// without one, right after the spine section.
+TEST(DamageSection, NoBladesDividesByZero) {
+    ExpectStops(WithBlades(0), "Damage Area",
+                {{"", ErrorKind::DivisionByZero, "Shaft Factor : x1"}});
+    ExpectStops(WithBlades(0, -1), "Damage Area", {{"", ErrorKind::DivisionByZero, "   FOC : 9%"}});
 }
 
 } // namespace
-} // namespace kesta
+} // namespace kesta::test

@@ -1,70 +1,60 @@
-// Helpers of the report tests: form states for the worked hunting set-up and its variations,
-// and a reading of the report box.
+// Helpers of the report tests: the worked set-up and its variations, one report press read
+// back as lines, and the check of a table of set-ups that stop the report.
 #pragma once
 
 #include "report/Calculator.h"
 #include "tools/Errors.h"
 #include "window/FormState.h"
 
-#include <initializer_list>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <optional>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 namespace kesta::test {
 
-using Texts = std::initializer_list<std::pair<const char*, const char*>>;
+using TextLines = std::vector<std::string>;
 
-// Sets the given texts and selects the given options, in order.
-inline void Apply(FormState& form, Texts texts, std::initializer_list<const char*> options = {}) {
-    for (const auto& [name, text] : texts)
-        form.SetText(name, text);
-    for (const char* option : options)
-        form.SetSelected(option, true);
-}
-
-// The worked example: 300 fps, 400 grains, 28 inches, GPI 9, spine 400, a 100-grain broadhead,
-// draw weight 60, blades 1 and 2 of 0.5 by 1 inch, edge 25, tip 60, the first shaft diameter
-// entry, "Imperial".
-inline FormState ExampleForm() {
-    FormState form;
-    Apply(form, {{"InArrowSpeed", "300"},
-                 {"InArrowMass", "400"},
-                 {"InArrowLength", "28"},
-                 {"GPI", "9"},
-                 {"StaticSpine", "400"},
-                 {"BroadheadWeight", "100"},
-                 {"DrawWeigth", "60"},
-                 {"InBroadhead_0", "0.5"},
-                 {"InBroadhead_1", "1"},
-                 {"InBroadhead_2", "0.5"},
-                 {"InBroadhead_3", "1"},
-                 {"inEdge", "25"},
-                 {"inTip", "60"},
-                 {"Distance", "20"},
-                 {"GroupingCirc", "10"}});
-    form.SetShaftDiameter(0);
-    return form;
-}
-
-// The state after a first run: every number text "0" (the angles keep their 25 and 60), the
-// first options selected.
-inline FormState FirstRunForm() {
-    FormState form;
-    for (const auto& name : FormState::TextBoxes()) {
-        if (name != "inEdge" && name != "inTip") form.SetText(name, "0");
+// The form with changes written "Name=text; Option": a name with "=" sets a text box (blanks
+// kept), a bare name selects an option, "inCOC" ticks the cut-on-contact box.
+inline FormState With(FormState form, std::string_view changes) {
+    while (!changes.empty()) {
+        const std::size_t end = std::min(changes.find("; "), changes.size());
+        const std::string_view item = changes.substr(0, end);
+        const std::size_t equals = item.find('=');
+        if (equals != std::string_view::npos)
+            form.SetText(item.substr(0, equals), std::string(item.substr(equals + 1)));
+        else if (item == "inCOC")
+            form.SetCutOnContact(1);
+        else
+            form.SetSelected(item, true);
+        changes.remove_prefix(std::min(end + 2, changes.size()));
     }
     return form;
 }
 
-} // namespace kesta::test
+// The worked example: 300 fps, 400 grains, 28 inches, GPI 9, spine 400, a 100-grain broadhead,
+// draw weight 60, blades 1 and 2 of 0.5 by 1 inch, edge 25, tip 60, the first shaft diameter.
+inline FormState ExampleForm(std::string_view changes = "") {
+    FormState form = With({}, "InArrowSpeed=300; InArrowMass=400; InArrowLength=28; GPI=9; "
+                              "StaticSpine=400; BroadheadWeight=100; DrawWeigth=60; "
+                              "InBroadhead_0=0.5; InBroadhead_1=1; InBroadhead_2=0.5; "
+                              "InBroadhead_3=1; inEdge=25; inTip=60; Distance=20; GroupingCirc=10");
+    form.SetShaftDiameter(0);
+    return With(form, changes);
+}
 
-namespace kesta::test {
+// The worked example with a 6-inch group at 20 yards and 25% safety, the accuracy example.
+inline FormState ReferenceForm(std::string_view changes = "") {
+    return With(ExampleForm("GroupingCirc=6; Safety_1"), changes);
+}
 
-// The box text split at each CR LF; the text after the last CR LF must be empty.
-inline std::vector<std::string> Lines(const std::string& box) {
-    std::vector<std::string> lines;
+// The box text split at each CR LF; text after the last CR LF is flagged.
+inline TextLines Lines(const std::string& box) {
+    TextLines lines;
     std::size_t from = 0;
     for (std::size_t at = box.find("\r\n"); at != std::string::npos; at = box.find("\r\n", from)) {
         lines.push_back(box.substr(from, at - from));
@@ -74,46 +64,62 @@ inline std::vector<std::string> Lines(const std::string& box) {
     return lines;
 }
 
+// The kind of the error a call raises, if any.
+template <typename Call> std::optional<ErrorKind> KindOf(Call&& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e.kind();
+    }
+    return std::nullopt;
+}
+
 // What one report press left: the box's lines, the error that stopped it and where.
 struct Outcome {
-    std::vector<std::string> lines;
+    TextLines lines;
     std::optional<ErrorKind> error;
     std::string place;
+
+    // `count` lines from the first line equal to `first` on (fewer at the end of the box).
+    TextLines From(const std::string& first, std::size_t count) const {
+        const auto begin = std::find(lines.begin(), lines.end(), first);
+        return TextLines(begin, begin + std::min<std::ptrdiff_t>(count, lines.end() - begin));
+    }
+    bool Has(const std::string& line) const { return From(line, 1).size() == 1; }
 };
 
-inline Outcome Press(const FormState& form) {
-    Calculator calc(form);
+inline Outcome Press(Calculator& calc) {
     Outcome out;
-    try {
-        calc.doReport_Click();
-    } catch (const RuntimeError& e) {
-        out.error = e.kind();
-    }
+    out.error = KindOf([&] { calc.doReport_Click(); });
     out.lines = Lines(calc.BoxText());
     out.place = calc.FailurePlace();
     return out;
 }
 
-// The `count` lines from the first line equal to `first` on (fewer where the box ends).
-inline std::vector<std::string> Section(const std::vector<std::string>& lines,
-                                        const std::string& first, std::size_t count) {
-    std::size_t at = 0;
-    while (at < lines.size() && lines[at] != first)
-        ++at;
-    std::vector<std::string> part;
-    for (std::size_t i = at; i < lines.size() && part.size() < count; ++i)
-        part.push_back(lines[i]);
-    return part;
+inline Outcome Press(const FormState& form) {
+    Calculator calc(form);
+    return Press(calc);
 }
 
-// Runs one report and gives the kind of the error that stopped it.
-inline std::optional<ErrorKind> ReportError(Calculator& calc) {
-    try {
-        calc.doReport_Click();
-    } catch (const RuntimeError& e) {
-        return e.kind();
+// One documented stop of the report: the changes to a base form, the kind raised and the
+// last line written.
+struct Stop {
+    std::string changes;
+    ErrorKind kind;
+    std::string lastLine;
+};
+
+// Each row stops the report with its kind after its last line, in the named section.
+inline void ExpectStops(const FormState& base, const std::string& section,
+                        const std::vector<Stop>& rows) {
+    for (const Stop& row : rows) {
+        const Outcome out = Press(With(base, row.changes));
+        EXPECT_EQ(out.error, row.kind) << row.changes;
+        EXPECT_EQ(out.lines.empty() ? "<no lines>" : out.lines.back(), row.lastLine) << row.changes;
+        EXPECT_EQ(out.place,
+                  "report line " + std::to_string(out.lines.size() + 1) + " (" + section + ")")
+            << row.changes;
     }
-    return std::nullopt;
 }
 
 } // namespace kesta::test

@@ -1,210 +1,138 @@
 // Setup: reading and converting the inputs into the input record.
 #include "ReportTestSupport.h"
-#include "report/Calculator.h"
 
 #include <gtest/gtest.h>
 
-namespace kesta {
+namespace kesta::test {
 namespace {
 
-using test::Apply;
-using test::ExampleForm;
+using enum ErrorKind;
+using R = InputRecord;
 
-// Setup's failure and the place it names, as the report driver reports them.
-std::pair<std::optional<ErrorKind>, std::string> SetupFailure(const FormState& form) {
-    Calculator calc(form);
-    const auto kind = test::ReportError(calc);
-    return {kind, calc.FailurePlace()};
-}
-
-TEST(Setup, FirstRunCountsAllSixZeroBlades) {
-    const FormState form = test::FirstRunForm();
-    Calculator calc(form);
-    calc.Setup();
-    const InputRecord& r = calc.Record();
-    EXPECT_EQ(r.bladeCount, 6);
-    EXPECT_EQ(r.cuttingDiameter, 0.3);
-    EXPECT_EQ(r.bladeAreaSum, 0);
-    EXPECT_EQ(r.speedMs, 0);
-    EXPECT_EQ(r.massGrains, 0);
-    EXPECT_EQ(r.lengthInches, 0);
-    EXPECT_EQ(r.shaftWeightGrains, 0);
-    EXPECT_EQ(r.broadheadWeightGrains, 0);
-    EXPECT_EQ(r.staticSpine, 0);
-}
-
-TEST(Setup, NoBladesEntered) {
-    FormState form = ExampleForm();
-    Apply(form, {{"InBroadhead_0", ""},
-                 {"InBroadhead_1", ""},
-                 {"InBroadhead_2", ""},
-                 {"InBroadhead_3", ""}});
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_EQ(calc.Record().bladeCount, 0);
-    EXPECT_EQ(calc.Record().cuttingDiameter, 0.3);
-    EXPECT_EQ(calc.Record().bladeAreaSum, 0);
-}
-
-TEST(Setup, SpeedInEitherUnit) {
-    FormState form = ExampleForm();
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_DOUBLE_EQ(calc.Record().speedMs, 91.44);
-    EXPECT_DOUBLE_EQ(calc.Record().speedFps, 300);
-    form.SetSelected("ArrowSpeedM", true);
-    calc.Setup();
-    EXPECT_EQ(calc.Record().speedMs, 300);
-    EXPECT_NEAR(calc.Record().speedFps, 984.2519685, 1e-7);
-}
-
-TEST(Setup, MassInEitherUnit) {
-    FormState form = ExampleForm();
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_DOUBLE_EQ(calc.Record().massKg, 0.026);
-    EXPECT_DOUBLE_EQ(calc.Record().massGrains, 400);
-    Apply(form, {{"InArrowMass", "26"}}, {"ArrowMassGram"});
-    calc.Setup();
-    EXPECT_DOUBLE_EQ(calc.Record().massKg, 0.026);
-    EXPECT_DOUBLE_EQ(calc.Record().massGrains, 400);
-}
-
-TEST(Setup, LengthShaftAndBroadheadWeightsInMetricUnits) {
-    FormState form = ExampleForm();
-    Apply(form, {{"InArrowLength", "711.2"}, {"BroadheadWeight", "6.5"}},
-          {"ArrowLengthInMM", "BroadheadweightInG"});
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_DOUBLE_EQ(calc.Record().lengthInches, 28);
-    EXPECT_DOUBLE_EQ(calc.Record().shaftWeightGrains, 252);
-    EXPECT_DOUBLE_EQ(calc.Record().broadheadWeightGrains, 100);
-    EXPECT_EQ(calc.Record().staticSpine, 400);
-}
-
-TEST(Setup, BladesInInchesAndMillimetres) {
-    FormState form = ExampleForm();
-    form.SetText("InBroadhead_2", "0.6");
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_EQ(calc.Record().bladeCount, 2);
-    EXPECT_DOUBLE_EQ(calc.Record().cuttingDiameter, 1.5);
-    EXPECT_DOUBLE_EQ(calc.Record().bladeAreaSum, 1.1);
-    Apply(form,
-          {{"InBroadhead_0", "12.7"},
-           {"InBroadhead_1", "25.4"},
-           {"InBroadhead_2", "15.24"},
-           {"InBroadhead_3", "25.4"}},
-          {"BroadheadMM"});
-    calc.Setup();
-    EXPECT_EQ(calc.Record().bladeCount, 2);
-    EXPECT_DOUBLE_EQ(calc.Record().cuttingDiameter, 1.5);
-    EXPECT_DOUBLE_EQ(calc.Record().bladeAreaSum, 1.1);
-}
-
-TEST(Setup, IncompleteBladeRowIsSkipped) {
-    FormState form = ExampleForm();
-    form.SetText("InBroadhead_4", "0.9"); // blade 3 has a height but no length
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_EQ(calc.Record().bladeCount, 2);
-    EXPECT_DOUBLE_EQ(calc.Record().cuttingDiameter, 1.3);
-}
-
-// A row emptied since the last report is cleared, not kept with its old figures.
-TEST(Setup, EmptiedBladeRowIsCleared) {
-    FormState form = ExampleForm();
-    Apply(form, {{"InBroadhead_4", "0.7"}, {"InBroadhead_5", "1"}});
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_EQ(calc.Record().bladeHeight[3], 0.7);
-    Apply(form, {{"InBroadhead_4", ""}, {"InBroadhead_5", "1"}});
-    calc.Setup();
-    EXPECT_EQ(calc.Record().bladeCount, 2);
-    EXPECT_EQ(calc.Record().bladeHeight[3], 0);
-    EXPECT_EQ(calc.Record().bladeLength[3], 0);
-}
-
-TEST(Setup, TheNumberTestOfSpeed) {
-    FormState form = ExampleForm();
-    form.SetText("InArrowSpeed", " 300 ");
-    Calculator calc(form);
-    calc.Setup();
-    EXPECT_DOUBLE_EQ(calc.Record().speedFps, 300);
-    // Texts that are not numbers leave the speed of the last report.
-    for (const char* text : {"", ",", "300abc", "fast", "1,5"}) {
-        form.SetText("InArrowSpeed", text);
+TEST(Setup, UnitConversions) {
+    const struct {
+        const char* changes;
+        std::vector<std::pair<double R::*, double>> fields;
+    } rows[] = {
+        {"", {{&R::speedMs, 91.44}, {&R::speedFps, 300}, {&R::massKg, 0.026}}},
+        {"", {{&R::massGrains, 400}, {&R::staticSpine, 400}, {&R::bladeCount, 2}}},
+        {"ArrowSpeedM", {{&R::speedMs, 300}, {&R::speedFps, 984.25196850393695}}},
+        {"InArrowMass=26; ArrowMassGram", {{&R::massKg, 0.026}, {&R::massGrains, 400}}},
+        {"InArrowLength=711.2; ArrowLengthInMM",
+         {{&R::lengthInches, 28}, {&R::shaftWeightGrains, 252}}},
+        {"BroadheadWeight=6.5; BroadheadweightInG", {{&R::broadheadWeightGrains, 100}}},
+        // The cutting diameter is the largest height doubled plus the 0.3-inch ferrule.
+        {"InBroadhead_2=0.6", {{&R::cuttingDiameter, 1.5}, {&R::bladeAreaSum, 1.1}}},
+        {"InBroadhead_0=12.7; InBroadhead_1=25.4; InBroadhead_2=15.24; InBroadhead_3=25.4; "
+         "BroadheadMM",
+         {{&R::cuttingDiameter, 1.5}, {&R::bladeAreaSum, 1.1}}},
+        // A row with a height but no length is skipped.
+        {"InBroadhead_4=0.9", {{&R::bladeCount, 2}, {&R::cuttingDiameter, 1.3}}},
+        {"InBroadhead_0=; InBroadhead_1=; InBroadhead_2=; InBroadhead_3=",
+         {{&R::bladeCount, 0}, {&R::cuttingDiameter, 0.3}, {&R::bladeAreaSum, 0}}},
+    };
+    for (const auto& row : rows) {
+        const FormState form = ExampleForm(row.changes);
+        Calculator calc(form);
         calc.Setup();
-        EXPECT_DOUBLE_EQ(calc.Record().speedFps, 300) << text;
+        for (std::size_t f = 0; f < row.fields.size(); ++f)
+            EXPECT_DOUBLE_EQ(calc.Record().*row.fields[f].first, row.fields[f].second)
+                << row.changes << ", field " << f;
     }
 }
 
-TEST(Setup, StaleSpeedAndMassCarryIntoTheReport) {
-    FormState form = ExampleForm();
+// After a first run every number text is "0" but the angles: all six zero blades count but
+// add nothing to the cutting diameter, and the zero arrow length stops the spine section.
+TEST(Setup, FirstRunCountsAllSixZeroBlades) {
+    FormState form;
+    for (const auto& name : FormState::TextBoxes())
+        if (name != "inEdge" && name != "inTip") form.SetText(name, "0");
     Calculator calc(form);
-    calc.doReport_Click();
-    const std::string first = calc.BoxText();
-    Apply(form, {{"InArrowSpeed", "fast"}, {"InArrowMass", ""}});
-    calc.doReport_Click();
-    EXPECT_EQ(calc.BoxText(), first);
+    const Outcome out = Press(calc);
+    EXPECT_EQ(calc.Record().bladeAreaSum, 0);
+    EXPECT_EQ(out.error, DivisionByZero);
+    EXPECT_EQ(out.From("Broadhead", 7),
+              (TextLines{"Broadhead", "   Blade count      : 6", "   Cutting diameter : 0.3 inches",
+                         "   Ro               : 8.9 lbs",
+                         " Potential Soft Tissue Penetration: 0 inch", "Dynamic Spine"}));
 }
 
-TEST(Setup, FreshCalculatorStartsFromZero) {
-    FormState form = ExampleForm();
-    Apply(form, {{"InArrowSpeed", "x"}, {"InArrowMass", "y"}});
+// Speed and mass texts that are not numbers keep the last report's values, from zero in a
+// fresh calculator; blanks around a number are allowed.
+TEST(Setup, SpeedAndMassKeepTheirLastNumbers) {
+    FormState form = ExampleForm("InArrowSpeed=x; InArrowMass=y");
     Calculator calc(form);
     calc.Setup();
     EXPECT_EQ(calc.Record().speedFps, 0);
     EXPECT_EQ(calc.Record().massKg, 0);
-}
-
-TEST(Setup, RequiredInputsStopWithTypeMismatch) {
-    for (const char* name : {"InArrowLength", "GPI", "BroadheadWeight", "StaticSpine"}) {
-        for (const char* text : {"", "abc", "1,5"}) {
-            FormState form = ExampleForm();
-            form.SetText(name, text);
-            const auto [kind, place] = SetupFailure(form);
-            EXPECT_EQ(kind, ErrorKind::TypeMismatch) << name << " '" << text << "'";
-            EXPECT_EQ(place, std::string("input ") + name);
-        }
+    form = With(form, "InArrowSpeed= 300 ; InArrowMass=400");
+    calc.doReport_Click();
+    const std::string first = calc.BoxText();
+    for (const std::string text : {"", ",", "300abc", "fast", "1,5"}) {
+        form = With(form, "InArrowSpeed=" + text + "; InArrowMass=" + text);
+        calc.doReport_Click();
+        EXPECT_EQ(calc.BoxText(), first) << text;
     }
 }
 
-TEST(Setup, FailingStepKeepsEarlierStepsOnly) {
+// A blade row emptied since the last report is cleared, not kept with its old figures: it no
+// longer adds to Ro or the average cutting diameter.
+TEST(Setup, EmptiedBladeRowIsCleared) {
+    FormState form = ExampleForm("InBroadhead_4=0.5; InBroadhead_5=1");
+    Calculator calc(form);
+    calc.doReport_Click();
+    EXPECT_EQ(calc.Record().bladeHeight[3], 0.5);
+    EXPECT_GT(calc.RoLbs(), 12);
+    form.SetText("InBroadhead_4", "");
+    const Outcome out = Press(calc);
+    EXPECT_EQ(calc.Record().bladeHeight[3], 0);
+    EXPECT_EQ(calc.Record().bladeLength[3], 0);
+    EXPECT_NEAR(calc.RoLbs(), 11.5024, 1e-4);
+    EXPECT_EQ(out.lines.at(21), "Average Cutting Diameter(aveCD):0.819 inch");
+}
+
+// A failing step keeps the earlier steps' values, and the box keeps the previous report, full
+// or metric.
+TEST(Setup, FailureNamesTheInputAndKeepsThePreviousReport) {
+    const struct {
+        const char* changes;
+        ErrorKind kind;
+        std::string input;
+    } rows[] = {
+        {"InArrowLength=", TypeMismatch, "InArrowLength"},
+        {"InArrowLength=; ChosenMetric", TypeMismatch, "InArrowLength"},
+        {"GPI=abc", TypeMismatch, "GPI"},
+        {"BroadheadWeight=1,5", TypeMismatch, "BroadheadWeight"},
+        {"StaticSpine=", TypeMismatch, "StaticSpine"},
+        {"InArrowSpeed=1e400", Overflow, "InArrowSpeed"},
+        {"InArrowSpeed=1e308", Overflow, "InArrowSpeed"}, // times 12
+        {"InArrowMass=-1e309", Overflow, "InArrowMass"},
+        {"InBroadhead_1=1e999", Overflow, "InBroadhead_1"},
+        {"InBroadhead_0=1e308", Overflow, "InBroadhead"}, // the cutting diameter doubles it
+        {"GPI=1e307", Overflow, "GPI"},                   // times the length
+        {"BroadheadWeight=1e400", Overflow, "BroadheadWeight"},
+    };
+    for (const auto& row : rows) {
+        FormState form = ExampleForm();
+        Calculator calc(form);
+        calc.doReport_Click();
+        const std::string previous = calc.BoxText();
+        form = With(form, row.changes);
+        const Outcome out = Press(calc);
+        EXPECT_EQ(out.error, row.kind) << row.changes;
+        EXPECT_EQ(out.place, "input " + row.input) << row.changes;
+        EXPECT_EQ(calc.BoxText(), previous) << row.changes;
+    }
     FormState form = ExampleForm();
     Calculator calc(form);
     calc.Setup();
-    Apply(form, {{"InArrowSpeed", "200"},
-                 {"InArrowLength", "30"},
-                 {"BroadheadWeight", "w"},
-                 {"StaticSpine", "500"}});
-    EXPECT_THROW(calc.Setup(), RuntimeError);
+    form = With(form, "InArrowSpeed=200; InArrowLength=30; BroadheadWeight=w; StaticSpine=500");
+    EXPECT_EQ(KindOf([&] { calc.Setup(); }), TypeMismatch);
     EXPECT_DOUBLE_EQ(calc.Record().speedFps, 200);
-    EXPECT_EQ(calc.Record().lengthInches, 30);
     EXPECT_EQ(calc.Record().shaftWeightGrains, 270);
     EXPECT_EQ(calc.Record().broadheadWeightGrains, 100);
     EXPECT_EQ(calc.Record().staticSpine, 400);
 }
 
-TEST(Setup, NumbersBeyondADoubleOverflow) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"InArrowSpeed", "1e400"},    // the text itself
-        {"InArrowSpeed", "1e308"},    // times 12
-        {"InArrowMass", "-1e309"},    // the text itself
-        {"InBroadhead_1", "1e999"},   // a blade length
-        {"InBroadhead_0", "1e308"},   // the cutting diameter doubles the height
-        {"GPI", "1e307"},             // times the length
-        {"BroadheadWeight", "1e400"}, //
-    };
-    for (const auto& [name, text] : cases) {
-        FormState form = ExampleForm();
-        if (std::string(name) == "InBroadhead_0") form.SetText("InBroadhead_1", "1e308");
-        form.SetText(name, text);
-        const auto [kind, place] = SetupFailure(form);
-        EXPECT_EQ(kind, ErrorKind::Overflow) << name << " " << text;
-        EXPECT_NE(place.find("input "), std::string::npos) << place;
-    }
-}
-
 } // namespace
-} // namespace kesta
+} // namespace kesta::test
