@@ -1,5 +1,4 @@
 // The second section: blade count, cutting diameter, Ro and the soft-tissue penetration.
-#include "report/Arrow.h"
 #include "report/ReportSections.h"
 #include "tools/NumberText.h"
 
@@ -14,8 +13,8 @@ void ReportSections::BroadheadSection(Calculator& c) {
     const double ro = BroadheadRo(c);
     AddLine(c, "   Ro               : " + Rounded(ro, 1) + " lbs");
     // Soft tissue: no rib on either side and a slab of 100 inches.
-    const double depth = Arrow::Penetration(RoLbs(c), r.massGrains, r.speedFps, 0.3, r.bladeAreaSum,
-                                            0.001, 0, 100, 0);
+    const double depth = Penetrations(c).Penetration(RoLbs(c), r.massGrains, r.speedFps, 0.3,
+                                                     r.bladeAreaSum, 0.001, 0, 100, 0);
     SoftTissuePenetration(c) = depth;
     AddLine(c, " Potential Soft Tissue Penetration: " + Rounded(depth, 1) + " inch");
 }

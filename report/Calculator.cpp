@@ -68,6 +68,7 @@ void Calculator::doReport_Click() {
     }
     box_.clear();
     section_.clear();
+    penetrations_.Clear();
     try {
         if (form_->Selected("ChosenImperic")) {
             WriteFullReport(*this);

@@ -4,6 +4,7 @@
 // reads and shows BoxText() afterwards.
 #pragma once
 
+#include "report/PenetrationCache.h"
 #include "window/FormState.h"
 #include "window/InputRecord.h"
 
@@ -52,7 +53,8 @@ class Calculator {
     const FormState* form_;
     InputRecord record_;
     double roLbs_ = 0;
-    double softTissuePenetration_ = 0; // inches, from the broadhead section of this report
+    double softTissuePenetration_ = 0;     // inches, from the broadhead section of this report
+    Arrow::PenetrationCache penetrations_; // the penetration runs of the report being written
     std::string box_;
     std::string section_;   // the section being written, for FailurePlace
     std::string settingUp_; // the input being converted by Setup, for FailurePlace

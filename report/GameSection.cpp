@@ -3,7 +3,6 @@
 // the sufficient, marginal and not-recommended lists, and the closing disclaimer.
 #include "report/ReportSections.h"
 
-#include "report/Arrow.h"
 #include "stringstack/StringStack.h"
 #include "tools/Checked.h"
 #include "tools/Errors.h"
@@ -106,8 +105,9 @@ double RibResistance(double massKg) {
 // The arrow of this report, with the losses and thickness of one case.
 double PenetrationOf(Calculator& c, double entryLoss, double thickness, double exitLoss) {
     const InputRecord& record = ReportSections::Record(c);
-    return Arrow::Penetration(ReportSections::RoLbs(c), record.massGrains, record.speedFps, 0.3,
-                              record.bladeAreaSum, 0.001, entryLoss, thickness, exitLoss);
+    return ReportSections::Penetrations(c).Penetration(ReportSections::RoLbs(c), record.massGrains,
+                                                       record.speedFps, 0.3, record.bladeAreaSum,
+                                                       0.001, entryLoss, thickness, exitLoss);
 }
 
 // A result right-justified in five characters (a longer text loses its leading characters),

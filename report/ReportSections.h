@@ -23,6 +23,8 @@ struct ReportSections {
     static const InputRecord& Record(const Calculator& c) { return c.record_; }
     static double& RoLbs(Calculator& c) { return c.roLbs_; }
     static double& SoftTissuePenetration(Calculator& c) { return c.softTissuePenetration_; }
+    // The penetration runs of this report; ask here instead of Arrow::Penetration.
+    static Arrow::PenetrationCache& Penetrations(Calculator& c) { return c.penetrations_; }
     static double BroadheadRo(Calculator& c) { return c.BroadheadRo(); }
     static void AddLine(Calculator& c, const std::string& line) { c.AddLine(line); }
     // Names the section being written, so a failure can say where it arose.

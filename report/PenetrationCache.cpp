@@ -1,0 +1,134 @@
+// Why the cache gives the plain run's digits and errors exactly:
+//  - A run is a fixed sequence of double operations on its prepared values, so two calls whose
+//    prepared values have the same bit patterns compute the same passes, depth and error. The
+//    preparation itself (conversions, entry loss) is done for every call, as the plain run does.
+//  - While the point is inside the slab (x <= D at the start of a pass) a pass reads neither the
+//    thickness D nor the exit loss E2: the pass-through test x > D + 0.75 is false (D + 0.75
+//    cannot overflow for a D that was itself computed) and the contact is the inside one. So
+//    all calls with the same arrow share the states of those passes, and each call resumes the
+//    plain stepping, with its own D and E2, from the first shared state whose x is beyond its D.
+//  - The shared states are extended only as far as the current call steps them itself, so a
+//    failing pass fails exactly the calls whose plain run reaches it, and no other.
+#include "report/PenetrationCache.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace kesta::Arrow {
+
+namespace {
+
+std::uint64_t Bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+} // namespace
+
+void PenetrationCache::Clear() {
+    prefixes_.clear();
+    answers_.clear();
+    stepped_ = 0;
+}
+
+std::size_t PenetrationCache::PrefixOf(const Steps::Run& r) {
+    const ArrowKey key = {Bits(r.Rn), Bits(r.m), Bits(r.v),  Bits(r.dm),
+                          Bits(r.p),  Bits(r.A), Bits(r.dx), Bits(r.q)};
+    for (std::size_t i = 0; i < prefixes_.size(); ++i) {
+        if (prefixes_[i].key == key) return i;
+    }
+    Prefix prefix;
+    prefix.key = key;
+    prefix.states.push_back({r.q, r.v, r.x});
+    prefixes_.push_back(std::move(prefix));
+    return prefixes_.size() - 1;
+}
+
+// The index of the shared state from which a run of thickness r.D goes on alone: the first
+// whose point is beyond D, or the last one when the shared run ends (or fails) first.
+std::size_t PenetrationCache::ResumePoint(Prefix& prefix, const Steps::Run& r) {
+    const auto beyond = std::upper_bound(prefix.states.begin(), prefix.states.end(), r.D,
+                                         [](double D, const State& s) { return D < s.x; });
+    if (beyond != prefix.states.end()) return beyond - prefix.states.begin();
+    if (prefix.end == Prefix::End::Failed) throw RuntimeError(prefix.failure);
+    if (prefix.end == Prefix::End::Open) {
+        // Step on from the last shared state, inside the slab, as far as this call goes.
+        Steps::Run s = r;
+        const State& last = prefix.states.back();
+        s.q = last.q;
+        s.v = last.v;
+        s.x = last.x;
+        s.frontAreaKnown = prefix.frontAreaKnown;
+        s.frontArea = prefix.frontArea;
+        while (s.x <= r.D) {
+            if (!Steps::Moving(s)) {
+                prefix.end = Prefix::End::Stopped;
+                break;
+            }
+            ++stepped_;
+            try {
+                Steps::Decelerate(s, Steps::ContactInside(s));
+            } catch (const RuntimeError& e) {
+                prefix.end = Prefix::End::Failed;
+                prefix.failure = e.kind();
+                throw;
+            }
+            prefix.frontAreaKnown = true;
+            prefix.frontArea = s.frontArea;
+            prefix.states.push_back({s.q, s.v, s.x});
+        }
+    }
+    return prefix.states.size() - 1;
+}
+
+double PenetrationCache::Penetration(double Ro, double mass, double speed, double shaftDiameter,
+                                     double bladeArea, double dx, double entryLoss,
+                                     double thickness, double exitLoss, long& passes) {
+    passes = 0;
+    Steps::Run r;
+    if (!Steps::Prepare(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
+                        exitLoss, r))
+        return 0;
+    const std::size_t p = PrefixOf(r);
+    const std::uint64_t D = Bits(r.D);
+    const std::uint64_t E2 = Bits(r.E2);
+    for (const Answer& a : answers_) {
+        if (a.prefix != p || a.D != D || a.E2 != E2) continue;
+        passes = a.passes;
+        if (a.failed) throw RuntimeError(a.failure);
+        return a.depth;
+    }
+
+    Prefix& prefix = prefixes_[p];
+    const std::size_t k = ResumePoint(prefix, r);
+    const State& from = prefix.states[k];
+    r.q = from.q;
+    r.v = from.v;
+    r.x = from.x;
+    if (k > 0) {
+        r.frontAreaKnown = true;
+        r.frontArea = prefix.frontArea;
+    }
+    passes = static_cast<long>(k);
+    Answer answer{p, D, E2, 0, 0, false, ErrorKind::Overflow};
+    try {
+        answer.depth = Steps::Finish(r, passes);
+    } catch (const RuntimeError& e) {
+        answer.failed = true;
+        answer.failure = e.kind();
+    }
+    stepped_ += passes - static_cast<long>(k);
+    answer.passes = passes;
+    answers_.push_back(answer);
+    if (answer.failed) throw RuntimeError(answer.failure);
+    return answer.depth;
+}
+
+double PenetrationCache::Penetration(double Ro, double mass, double speed, double shaftDiameter,
+                                     double bladeArea, double dx, double entryLoss,
+                                     double thickness, double exitLoss) {
+    long passes = 0;
+    return Penetration(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
+                       exitLoss, passes);
+}
+
+} // namespace kesta::Arrow
