@@ -92,6 +92,8 @@ class StringStack {
     void CheckPositionedLength() const;
     int16_t DepthPlusOne() const;
     int16_t DepthMinusOne() const;
+    // Keeps, in order, the items whose membership in `other` equals `contained`.
+    void KeepWhereContained(const StringStack& other, bool contained);
 };
 
 } // namespace kesta

@@ -32,9 +32,9 @@ void StringStack::DropDuplicates() {
     *this = std::move(work);
 }
 
-// A list whose only item is "" has no elements in Items although Depth is 1; the loops below
-// read such a missing element as the empty text, which is the item really there.
-void StringStack::Subtract(const StringStack& AnotherStringStack) {
+// A list whose only item is "" has no elements in Items although Depth is 1; the loop below
+// reads such a missing element as the empty text, which is the item really there.
+void StringStack::KeepWhereContained(const StringStack& AnotherStringStack, bool contained) {
     if (Depth == 0 || AnotherStringStack.Depth == 0) return;
     const StringStack other = AnotherStringStack;
     StringStack work = *this;
@@ -43,23 +43,17 @@ void StringStack::Subtract(const StringStack& AnotherStringStack) {
     work.Clear();
     for (int i = 0; i < n; ++i) {
         const std::string& element = text::PieceOrEmpty(items, static_cast<std::size_t>(i));
-        if (!other.Contains(element)) work.Queue(element);
+        if (other.Contains(element) == contained) work.Queue(element);
     }
     *this = std::move(work);
 }
 
+void StringStack::Subtract(const StringStack& AnotherStringStack) {
+    KeepWhereContained(AnotherStringStack, false);
+}
+
 void StringStack::Intersect(const StringStack& AnotherStringStack) {
-    if (Depth == 0 || AnotherStringStack.Depth == 0) return;
-    const StringStack other = AnotherStringStack;
-    StringStack work = *this;
-    const std::vector<std::string> items = work.Items();
-    const int16_t n = work.Depth;
-    work.Clear();
-    for (int i = 0; i < n; ++i) {
-        const std::string& element = text::PieceOrEmpty(items, static_cast<std::size_t>(i));
-        if (other.Contains(element)) work.Queue(element);
-    }
-    *this = std::move(work);
+    KeepWhereContained(AnotherStringStack, true);
 }
 
 // The other list's items travel through its comma-joined text, so an item holding a comma is
