@@ -1,6 +1,7 @@
 // Time of one full press of the report button, inputs already in the form: the worked
 // imperial example, and a worst case that keeps every simulation stepping as long as it can.
 #include "report/Calculator.h"
+#include "tests/common/WorkedExampleForm.h"
 #include "tools/Errors.h"
 #include "window/FormState.h"
 
@@ -15,25 +16,9 @@ namespace {
 
 using kesta::FormState;
 
-// The worked example of the imperial report, with the accuracy inputs filled in: 20 yards,
-// a 6-inch group and a 25% safety factor.
+// The worked example of the imperial report, with the accuracy inputs filled in.
 FormState ExampleForm() {
-    FormState form;
-    const std::vector<std::pair<const char*, const char*>> texts = {
-        {"InArrowSpeed", "300"}, {"InArrowMass", "400"},
-        {"InArrowLength", "28"}, {"GPI", "9"},
-        {"StaticSpine", "400"},  {"BroadheadWeight", "100"},
-        {"DrawWeigth", "60"},    {"InBroadhead_0", "0.5"},
-        {"InBroadhead_1", "1"},  {"InBroadhead_2", "0.5"},
-        {"InBroadhead_3", "1"},  {"inEdge", "25"},
-        {"inTip", "60"},         {"Distance", "20"},
-        {"GroupingCirc", "6"}};
-    for (const auto& [control, text] : texts)
-        form.SetText(control, text);
-    form.SetSelected("Safety_1", true);
-    form.SetShaftDiameter(0);
-    form.SetCutOnContact(0);
-    return form;
+    return kesta::test::WorkedExampleForm();
 }
 
 // The slowest arrow the deflection model still simulates (its stroke time must stay within one

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "report/Calculator.h"
+#include "tests/common/WorkedExampleForm.h"
 #include "tools/Errors.h"
 #include "window/FormState.h"
 
@@ -39,12 +40,10 @@ inline FormState With(FormState form, std::string_view changes) {
 // The worked example: 300 fps, 400 grains, 28 inches, GPI 9, spine 400, a 100-grain broadhead,
 // draw weight 60, blades 1 and 2 of 0.5 by 1 inch, edge 25, tip 60, the first shaft diameter.
 inline FormState ExampleForm(std::string_view changes = "") {
-    FormState form = With({}, "InArrowSpeed=300; InArrowMass=400; InArrowLength=28; GPI=9; "
-                              "StaticSpine=400; BroadheadWeight=100; DrawWeigth=60; "
-                              "InBroadhead_0=0.5; InBroadhead_1=1; InBroadhead_2=0.5; "
-                              "InBroadhead_3=1; inEdge=25; inTip=60; Distance=20; GroupingCirc=10");
-    form.SetShaftDiameter(0);
-    return With(form, changes);
+    // A 10-inch group and the design's 100% safety option keep these tests apart from the
+    // accuracy example below.
+    return With(WorkedExampleForm(),
+                std::string("GroupingCirc=10; Safety_4; ") + std::string(changes));
 }
 
 // The worked example with a 6-inch group at 20 yards and 25% safety, the accuracy example.

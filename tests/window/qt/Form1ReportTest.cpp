@@ -21,9 +21,9 @@ namespace {
 void EnterExample(test::Session& run) {
     for (const auto& name : FormState::TextBoxes())
         run.control<QLineEdit>(name.c_str())->clear();
-    for (const auto& [name, text] : test::kExampleTexts)
+    for (const auto& [name, text] : test::WorkedExampleTexts())
         run.control<QLineEdit>(name.c_str())->setText(QString::fromStdString(text));
-    run.Click("Safety_2");
+    run.Click(test::kWorkedExampleSafety);
     run.control<QComboBox>("ShaftDiameter")->setCurrentIndex(0);
 }
 

@@ -2,6 +2,7 @@
 // its messages captured instead of shown in dialogs, and the worked example.
 #pragma once
 
+#include "tests/common/WorkedExampleForm.h"
 #include "window/Form1.h"
 #include "window/FormState.h"
 #include "window/SettingsStore.h"
@@ -53,28 +54,11 @@ class Session {
     std::unique_ptr<Form1> window_;
 };
 
-// The worked example of the report driver (two blades of 0.5 by 1 inch, shaft smaller than
-// the ferrule, "Imperial"), completed with 20 yards, an 8 inch group and a 50% safety factor
-// so that the whole report can be written.
-inline const std::vector<std::pair<std::string, std::string>> kExampleTexts = {
-    {"InArrowSpeed", "300"}, {"InArrowMass", "400"},
-    {"InArrowLength", "28"}, {"GPI", "9"},
-    {"StaticSpine", "400"},  {"BroadheadWeight", "100"},
-    {"DrawWeigth", "60"},    {"InBroadhead_0", "0.5"},
-    {"InBroadhead_1", "1"},  {"InBroadhead_2", "0.5"},
-    {"InBroadhead_3", "1"},  {"inEdge", "25"},
-    {"inTip", "60"},         {"Distance", "20"},
-    {"GroupingCirc", "8"}};
+using kesta::test::WorkedExampleTexts;
 
-// The example as the form state the report reads; every other text box empty.
+// The example as the form state the report reads.
 inline FormState ExampleForm() {
-    FormState form;
-    for (const auto& [name, text] : kExampleTexts)
-        form.SetText(name, text);
-    form.SetSelected("Safety_2", true);
-    form.SetShaftDiameter(0);
-    form.SetCutOnContact(0);
-    return form;
+    return WorkedExampleForm();
 }
 
 } // namespace kesta::test
