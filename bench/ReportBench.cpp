@@ -1,9 +1,8 @@
 // Time of one full press of the report button, inputs already in the form: the worked
 // imperial example, and a worst case that keeps every simulation stepping as long as it can.
+#include "form/Examples.h"
 #include "report/Calculator.h"
-#include "tests/common/WorkedExampleForm.h"
 #include "tools/Errors.h"
-#include "window/FormState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +17,7 @@ using kesta::FormState;
 
 // The worked example of the imperial report, with the accuracy inputs filled in.
 FormState ExampleForm() {
-    return kesta::test::WorkedExampleForm();
+    return kesta::ExampleForm(kesta::Examples().front());
 }
 
 // The slowest arrow the deflection model still simulates (its stroke time must stay within one
@@ -35,13 +34,13 @@ FormState WorstForm() {
 void RunReport(benchmark::State& state, const FormState& form) {
     kesta::Calculator calculator(form);
     try {
-        calculator.doReport_Click();
+        calculator.WriteReport();
     } catch (const kesta::RuntimeError& e) {
         state.SkipWithError(e.what());
         return;
     }
     for (auto _ : state) {
-        calculator.doReport_Click();
+        calculator.WriteReport();
         benchmark::DoNotOptimize(calculator.BoxText().data());
     }
     state.counters["lines"] = static_cast<double>(

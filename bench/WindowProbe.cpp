@@ -9,8 +9,8 @@
 //
 // The window reads the per-user settings store: run it with XDG_CONFIG_HOME pointing at a
 // folder holding the set-up to report (scripts/measure-window.sh does this under Xvfb).
+#include "settings/SettingsStore.h"
 #include "window/Form1.h"
-#include "window/SettingsStore.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "window/SettingsKeys.h"
+#include "form/SettingsKeys.h"
 
 namespace kesta {
 

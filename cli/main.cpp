@@ -2,10 +2,11 @@
 // without a display. It loads settings into a fresh form exactly as the window's load event
 // does, runs one report and writes the report box text to standard output.
 #include "cli/CommandLine.h"
+#include "form/SettingsKeys.h"
 #include "report/Calculator.h"
+#include "settings/SettingsStore.h"
 #include "tools/Errors.h"
-#include "window/SettingsKeys.h"
-#include "window/SettingsStore.h"
+#include "tools/Text.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -40,17 +41,6 @@ StoredTexts ReadSettingsFile(const std::string& path) {
     if (!info.exists()) throw RuntimeError(ErrorKind::FileNotFound);
     if (!info.isFile() || !info.isReadable()) throw RuntimeError(ErrorKind::PathFileAccess);
     return ReadStore(kesta::SettingsStore(info.filePath()));
-}
-
-// The report box text with each CR LF line end made LF.
-std::string WithLfLineEnds(const std::string& box) {
-    std::string text;
-    text.reserve(box.size());
-    for (std::size_t i = 0; i < box.size(); ++i) {
-        if (box[i] == '\r' && i + 1 < box.size() && box[i + 1] == '\n') continue;
-        text += box[i];
-    }
-    return text;
 }
 
 int Fail(const std::string& message) {
@@ -99,14 +89,14 @@ int main(int argc, char** argv) {
     kesta::Calculator calculator(form);
     std::string error;
     try {
-        calculator.doReport_Click();
+        calculator.WriteReport();
     } catch (const RuntimeError& e) {
         error = e.what();
     }
     // After a failure the box holds the lines written before it; after a Setup failure it
     // holds the previous report, which for this fresh calculator is nothing.
     const std::string& box = calculator.BoxText();
-    Write(stdout, line->crlf ? box : WithLfLineEnds(box));
+    Write(stdout, line->crlf ? box : kesta::text::CrLfToLf(box));
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return Fail(kesta::ErrorMessage(ErrorKind::PathFileAccess));
     if (!error.empty()) return Fail(error);

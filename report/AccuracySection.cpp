@@ -1,6 +1,7 @@
 // Accuracy: the shooter's group turned into a grouping angle, and the greatest distance at which
 // that spread, enlarged by the chosen safety factor, still fits each category's vital zone.
-#include "report/ReportSections.h"
+#include "form/ControlNames.h"
+#include "report/Sections.h"
 
 #include "tools/Checked.h"
 #include "tools/NumberText.h"
@@ -35,32 +36,32 @@ std::string SafetyText(const FormState& form) {
     // overstated for want of a choice.
     std::string text = "100";
     for (int element = 0; element < 5; ++element) {
-        if (form.Selected(ElementName("Safety", element))) text = kPercent[element];
+        if (form.Selected(ElementName(control::Safety, element))) text = kPercent[element];
     }
     return text;
 }
 
 } // namespace
 
-void ReportSections::AccuracySection(Calculator& c) {
-    Enter(c, "Accuracy");
-    const FormState& form = Form(c);
+void WriteAccuracySection(ReportWriter& w) {
+    w.Enter("Accuracy");
+    const FormState& form = w.Form();
 
-    AddLine(c, "Accuracy");
+    w.AddLine("Accuracy");
     // The circumference becomes a diameter by dividing by 3, not by pi.
-    Num groupingDiameter = Num(ToNumber(form.Text("GroupingCirc"))) / 3;
-    if (form.Selected("GroupingCircInMM")) groupingDiameter = groupingDiameter / 25.4;
-    AddLine(c, "   Grouping Diameter: " + Rounded(groupingDiameter, 1) + " inch");
+    Num groupingDiameter = Num(ToNumber(form.Text(control::GroupingCirc))) / 3;
+    if (form.Selected(control::GroupingCircInMM)) groupingDiameter = groupingDiameter / 25.4;
+    w.AddLine("   Grouping Diameter: " + Rounded(groupingDiameter, 1) + " inch");
 
-    Num distanceYards = ToNumber(form.Text("Distance"));
-    if (form.Selected("DistanceInM")) distanceYards = ((distanceYards * 100) / 2.54) / 36;
+    Num distanceYards = ToNumber(form.Text(control::Distance));
+    if (form.Selected(control::DistanceInM)) distanceYards = ((distanceYards * 100) / 2.54) / 36;
     Num groupingAngle = groupingDiameter / distanceYards;
-    AddLine(c, "   Grouping Angle   : " + Rounded(groupingAngle, 3) + " inch/yard");
+    w.AddLine("   Grouping Angle   : " + Rounded(groupingAngle, 3) + " inch/yard");
 
-    AddLine(c, "");
-    AddLine(c, "Maximum Hunting Distance based on Accuracy");
+    w.AddLine("");
+    w.AddLine("Maximum Hunting Distance based on Accuracy");
     const std::string safety = SafetyText(form);
-    AddLine(c, "Safety Factor:" + safety + "%");
+    w.AddLine("Safety Factor:" + safety + "%");
     groupingAngle = ((Num(ToNumber(safety)) / 100) + 1) * groupingAngle;
 
     // Every distance is computed before the table is written, so a zero angle stops the
@@ -70,10 +71,10 @@ void ReportSections::AccuracySection(Calculator& c) {
         huntingDistance[k] = Num(kVitalZones[k].diameter) / groupingAngle;
     }
 
-    AddLine(c, "            VD     Max");
-    AddLine(c, "Category  (inch)  (yards)");
+    w.AddLine("            VD     Max");
+    w.AddLine("Category  (inch)  (yards)");
     for (std::size_t k = 0; k < kVitalZones.size(); ++k) {
-        AddLine(c, kVitalZones[k].rowPrefix + Rounded(huntingDistance[k], 0) + " Y");
+        w.AddLine(kVitalZones[k].rowPrefix + Rounded(huntingDistance[k], 0) + " Y");
     }
     // The empty line that closes this table is written by the reaction-time section, once it
     // has computed its distances: an arrow at the speed of sound stops the report right after

@@ -1,5 +1,7 @@
 // The first section of the full report: speed, mass, momentum and kinetic energy.
-#include "report/ReportSections.h"
+#include "form/ControlNames.h"
+#include "report/Formulas.h"
+#include "report/Sections.h"
 #include "tools/Checked.h"
 #include "tools/NumberText.h"
 
@@ -10,22 +12,22 @@ namespace {
 // The arrow's mass from its parts: shaft and broadhead plus fixed allowances of 10, 15 and
 // 40 grains, added one after another.
 double CalculatedMass(const FormState& form, const InputRecord& r) {
-    const double g = ToNumber(form.Text("GPI"));
+    const double g = ToNumber(form.Text(control::GPI));
     return ((((Num(g) * r.lengthInches) + r.broadheadWeightGrains) + 10) + 15) + 40;
 }
 
 } // namespace
 
-void ReportSections::ArrowSection(Calculator& c) {
-    Enter(c, "Arrow");
-    const InputRecord& r = Record(c);
-    AddLine(c, "Arrow");
-    AddLine(c, "   Speed:  " + Rounded(r.speedFps, 0) + " fps");
-    AddLine(c, "   Mass :  " + Rounded(r.massGrains, 0) + " grains");
-    AddLine(c, "   (calculated: " + NumberText(CalculatedMass(Form(c), r)) + " gr)");
-    AddLine(c, "   Momentum        : " + Rounded(c.Mom_(), 2) + " slug-foot seconds");
-    AddLine(c, "   Kinetic Energy  : " + Rounded(c.KE_(), 1) + " foot-pounds");
-    AddLine(c, "");
+void WriteArrowSection(ReportWriter& w) {
+    w.Enter("Arrow");
+    const InputRecord& r = w.Record();
+    w.AddLine("Arrow");
+    w.AddLine("   Speed:  " + Rounded(r.speedFps, 0) + " fps");
+    w.AddLine("   Mass :  " + Rounded(r.massGrains, 0) + " grains");
+    w.AddLine("   (calculated: " + NumberText(CalculatedMass(w.Form(), r)) + " gr)");
+    w.AddLine("   Momentum        : " + Rounded(Mom_(r), 2) + " slug-foot seconds");
+    w.AddLine("   Kinetic Energy  : " + Rounded(KE_(r), 1) + " foot-pounds");
+    w.AddLine("");
 }
 
 } // namespace kesta

@@ -4,9 +4,9 @@
 // reads and shows BoxText() afterwards.
 #pragma once
 
-#include "report/PenetrationCache.h"
-#include "window/FormState.h"
-#include "window/InputRecord.h"
+#include "ballistics/PenetrationCache.h"
+#include "form/FormState.h"
+#include "report/InputRecord.h"
 
 #include <string>
 
@@ -17,15 +17,15 @@ class Calculator {
     // The form is read at each report; it must outlive the calculator.
     explicit Calculator(const FormState& form) : form_(&form) {}
 
-    // The report driver. Setup, then the box is emptied and refilled line by line.
-    // A failure raises RuntimeError: when Setup fails the box keeps the previous report;
-    // otherwise the box holds the lines appended before the failure.
-    void doReport_Click();
+    // Writes the report of the form into the box. Setup, then the box is emptied and refilled
+    // line by line. A failure raises RuntimeError: when Setup fails the box keeps the previous
+    // report; otherwise the box holds the lines appended before the failure.
+    void WriteReport();
 
     // Reads and converts the inputs into the record. Raises Type mismatch or Overflow.
     void Setup();
 
-    // Formula functions over the current record.
+    // Formula functions over the current record (Formulas.h).
     double Mom() const;  // N*s
     double KE() const;   // J
     double Mom_() const; // slug-foot seconds
@@ -45,18 +45,11 @@ class Calculator {
     const std::string& FailurePlace() const { return failurePlace_; }
 
   private:
-    friend struct ReportSections; // the section sources
-
-    void AddLine(const std::string& line);
-    double BroadheadRo();
-
     const FormState* form_;
     InputRecord record_;
     double roLbs_ = 0;
-    double softTissuePenetration_ = 0;     // inches, from the broadhead section of this report
     Arrow::PenetrationCache penetrations_; // the penetration runs of the report being written
     std::string box_;
-    std::string section_;   // the section being written, for FailurePlace
     std::string settingUp_; // the input being converted by Setup, for FailurePlace
     std::string failurePlace_;
 };

@@ -1,7 +1,7 @@
 // The fourth section, without a heading: the shaft factor, the average cutting diameter
 // corrected for two to four blades, and the damage area it cuts over the soft-tissue
 // penetration.
-#include "report/ReportSections.h"
+#include "report/Sections.h"
 #include "tools/Checked.h"
 #include "tools/NumberText.h"
 
@@ -10,16 +10,16 @@ namespace kesta {
 namespace {
 
 // The factor of the chosen shaft diameter is printed only; no figure uses it.
-void ShaftFactorLine(Calculator& c) {
-    switch (ReportSections::Form(c).ShaftDiameter()) {
+void ShaftFactorLine(ReportWriter& w) {
+    switch (w.Form().ShaftDiameter()) {
     case 0:
-        ReportSections::AddLine(c, "Shaft Factor : x1");
+        w.AddLine("Shaft Factor : x1");
         break;
     case 1:
-        ReportSections::AddLine(c, "Shaft Factor : x" + NumberText(0.9));
+        w.AddLine("Shaft Factor : x" + NumberText(0.9));
         break;
     case 2:
-        ReportSections::AddLine(c, "Shaft Factor : x" + NumberText(0.6));
+        w.AddLine("Shaft Factor : x" + NumberText(0.6));
         break;
     default:
         break;
@@ -37,17 +37,17 @@ double AverageCuttingDiameter(const InputRecord& r) {
 }
 
 // Two, three and four blades cut less than their diameter suggests.
-double BladeCountFactor(Calculator& c, double bladeCount, double aveCD) {
+double BladeCountFactor(ReportWriter& w, double bladeCount, double aveCD) {
     if (bladeCount == 2) {
-        ReportSections::AddLine(c, "Blade Count factor: x0.63");
+        w.AddLine("Blade Count factor: x0.63");
         return Num(aveCD) * 0.63;
     }
     if (bladeCount == 3) {
-        ReportSections::AddLine(c, "Blade Count factor: x0.83");
+        w.AddLine("Blade Count factor: x0.83");
         return Num(aveCD) * 0.83;
     }
     if (bladeCount == 4) {
-        ReportSections::AddLine(c, "Blade Count factor: x0.90");
+        w.AddLine("Blade Count factor: x0.90");
         return Num(aveCD) * 0.9;
     }
     return aveCD;
@@ -55,15 +55,15 @@ double BladeCountFactor(Calculator& c, double bladeCount, double aveCD) {
 
 } // namespace
 
-void ReportSections::DamageSection(Calculator& c) {
-    Enter(c, "Damage Area");
-    const InputRecord& r = Record(c);
-    ShaftFactorLine(c);
-    const double aveCD = BladeCountFactor(c, r.bladeCount, AverageCuttingDiameter(r));
-    AddLine(c, "Average Cutting Diameter(aveCD):" + NumberText(aveCD) + " inch");
-    const double damage = Num(SoftTissuePenetration(c)) * aveCD;
-    AddLine(c, "Potential Damage Area: " + Rounded(damage, 1) + " sqr.inches");
-    AddLine(c, "");
+void WriteDamageSection(ReportWriter& w, double softTissueDepth) {
+    w.Enter("Damage Area");
+    const InputRecord& r = w.Record();
+    ShaftFactorLine(w);
+    const double aveCD = BladeCountFactor(w, r.bladeCount, AverageCuttingDiameter(r));
+    w.AddLine("Average Cutting Diameter(aveCD):" + NumberText(aveCD) + " inch");
+    const double damage = Num(softTissueDepth) * aveCD;
+    w.AddLine("Potential Damage Area: " + Rounded(damage, 1) + " sqr.inches");
+    w.AddLine("");
 }
 
 } // namespace kesta

@@ -1,16 +1,18 @@
 // The metric report: three lines and nothing else.
-#include "report/ReportSections.h"
+#include "report/Formulas.h"
+#include "report/Sections.h"
 #include "tools/Checked.h"
 #include "tools/NumberText.h"
 
 namespace kesta {
 
-void ReportSections::MetricSummary(Calculator& c) {
-    Enter(c, "Metric summary");
-    AddLine(c, "Momentum = " + Rounded(c.Mom(), 2) + " Newton seconds");
-    AddLine(c, "Kinetic Energy = " + Rounded(c.KE(), 0) + " Joule");
-    const double roKg = Num(BroadheadRo(c)) / 2.2;
-    AddLine(c, "Ro = " + Rounded(roKg, 1) + " kg");
+void WriteMetricSummary(ReportWriter& w, double& ro) {
+    w.Enter("Metric summary");
+    w.AddLine("Momentum = " + Rounded(Mom(w.Record()), 2) + " Newton seconds");
+    w.AddLine("Kinetic Energy = " + Rounded(KE(w.Record()), 0) + " Joule");
+    ro = BroadheadRo(w.Form(), w.Record());
+    const double roKg = Num(ro) / 2.2;
+    w.AddLine("Ro = " + Rounded(roKg, 1) + " kg");
 }
 
 } // namespace kesta

@@ -1,6 +1,6 @@
 // Reaction time: for five reaction times of the game, the greatest distance at which the arrow
 // still arrives before the animal can react to the sound of the shot.
-#include "report/ReportSections.h"
+#include "report/Sections.h"
 
 #include "tools/Checked.h"
 #include "tools/NumberText.h"
@@ -31,9 +31,9 @@ constexpr std::array<ReactionRow, 5> kReactionRows = {{
 
 } // namespace
 
-void ReportSections::ReactionSection(Calculator& c) {
-    Enter(c, "Reaction Time");
-    const double v = Record(c).speedFps;
+void WriteReactionSection(ReportWriter& w) {
+    w.Enter("Reaction Time");
+    const double v = w.Record().speedFps;
 
     // The distance d (feet) with d / v = d / 1083 + t: the arrow's flight time equals the
     // sound's travel time plus the reaction time. The factor t * 1083 is formed first.
@@ -45,14 +45,14 @@ void ReportSections::ReactionSection(Calculator& c) {
         distanceYards[row] = ((Num(v) * factor) / (kSpeedOfSoundFps - Num(v))) / 3;
     }
 
-    AddLine(c, ""); // closes the accuracy table
-    AddLine(c, "Max distance in Relation to Reaction time and");
-    AddLine(c, "Arrow Speed");
-    AddLine(c, "            Second    Yards");
+    w.AddLine(""); // closes the accuracy table
+    w.AddLine("Max distance in Relation to Reaction time and");
+    w.AddLine("Arrow Speed");
+    w.AddLine("            Second    Yards");
     for (std::size_t row = 0; row < kReactionRows.size(); ++row) {
-        AddLine(c, kReactionRows[row].rowPrefix + Rounded(distanceYards[row], 0) + " Y");
+        w.AddLine(kReactionRows[row].rowPrefix + Rounded(distanceYards[row], 0) + " Y");
     }
-    AddLine(c, "");
+    w.AddLine("");
 }
 
 } // namespace kesta

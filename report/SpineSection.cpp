@@ -1,8 +1,9 @@
 // The third section: how the shaft takes the push of the bow (critical load, dynamic spine,
 // frequency, deflection) and the arrow's front-of-centre balance.
-#include "report/Arrow.h"
-#include "report/BalanceSearch.h"
-#include "report/ReportSections.h"
+#include "ballistics/Arrow.h"
+#include "ballistics/BalanceSearch.h"
+#include "form/ControlNames.h"
+#include "report/Sections.h"
 #include "tools/Checked.h"
 #include "tools/NumberText.h"
 
@@ -28,29 +29,29 @@ double Frequency(const InputRecord& r, double g) {
 
 } // namespace
 
-void ReportSections::SpineSection(Calculator& c) {
-    Enter(c, "Dynamic Spine");
-    const InputRecord& r = Record(c);
-    const FormState& form = Form(c);
-    AddLine(c, "Dynamic Spine");
+void WriteSpineSection(ReportWriter& w) {
+    w.Enter("Dynamic Spine");
+    const InputRecord& r = w.Record();
+    const FormState& form = w.Form();
+    w.AddLine("Dynamic Spine");
     const double Fc = CriticalLoad(r);
-    AddLine(c, "   Critical load(Fc): " + Rounded(Fc, 0) + " lbs");
+    w.AddLine("   Critical load(Fc): " + Rounded(Fc, 0) + " lbs");
     const double spine = (Num(12755) / Fc) / 10;
-    AddLine(c, "   Dynamic Buckling Spine: " + Rounded(spine, 0) + "0");
-    const double percent = (Num(Fc) / ToNumber(form.Text("DrawWeigth"))) * 100;
-    AddLine(c, "   Fc% : " + Rounded(percent, 0) + "%");
+    w.AddLine("   Dynamic Buckling Spine: " + Rounded(spine, 0) + "0");
+    const double percent = (Num(Fc) / ToNumber(form.Text(control::DrawWeigth))) * 100;
+    w.AddLine("   Fc% : " + Rounded(percent, 0) + "%");
     // The GPI text cannot change during a report, so the frequency, the deflection and the
     // balance search share one reading of it.
-    const double g = ToNumber(form.Text("GPI"));
-    AddLine(c, "   Frequency : " + Rounded(Frequency(r, g), 0) + " Hz");
+    const double g = ToNumber(form.Text(control::GPI));
+    w.AddLine("   Frequency : " + Rounded(Frequency(r, g), 0) + " Hz");
     const double B = r.broadheadWeightGrains;
     const double deflection =
         Num(Arrow::ShaftDeflection(B, g, r.lengthInches, r.staticSpine, 7.25, 30, r.speedFps)) /
         25.4;
-    AddLine(c, "   Deflection: " + Rounded(deflection, 2) + " inch");
+    w.AddLine("   Deflection: " + Rounded(deflection, 2) + " inch");
     long passes = 0;
     const double foc = FrontOfCentre(r.lengthInches, B, g, passes);
-    AddLine(c, "   FOC : " + Rounded(foc, 0) + "%");
+    w.AddLine("   FOC : " + Rounded(foc, 0) + "%");
 }
 
 } // namespace kesta

@@ -1,7 +1,7 @@
 // The stored text and the operations that read and change it item by item.
 #include "stringstack/StringStack.h"
-#include "stringstack/TextPieces.h"
 #include "tools/Errors.h"
+#include "tools/Text.h"
 
 #include <cstddef>
 #include <utility>

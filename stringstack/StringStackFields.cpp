@@ -3,8 +3,8 @@
 // value is only the text up to a second "="; an empty field has no name and a field without
 // "=" has no value, and reading either where it is needed is Subscript out of range.
 #include "stringstack/StringStack.h"
-#include "stringstack/TextPieces.h"
 #include "tools/Errors.h"
+#include "tools/Text.h"
 
 #include <vector>
 

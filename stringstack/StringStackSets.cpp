@@ -3,8 +3,8 @@
 // inconsistent stored text, a count past 16 bits) leaves the list as it was. The other list is
 // copied first: it may be this very list, and it must be read as it was at the call.
 #include "stringstack/StringStack.h"
-#include "stringstack/TextPieces.h"
 #include "tools/Errors.h"
+#include "tools/Text.h"
 
 #include <cstddef>
 #include <utility>

@@ -14,9 +14,9 @@ enum class ErrorKind {
     Overflow,       // a result or a typed number is beyond the range of a double or a 16-bit count
     InvalidProcedureCall, // an argument no operation accepts: a negative base to a fractional
                           // power, a negative decimal count, an empty list where an item is needed
-    SubscriptOutOfRange, // a field record is read where it has no name or no "=" value
-    FileNotFound,        // a file to be read does not exist or cannot be opened
-    PathFileAccess,      // a file cannot be created, written or read to its end
+    SubscriptOutOfRange,  // a field record is read where it has no name or no "=" value
+    FileNotFound,         // a file to be read does not exist or cannot be opened
+    PathFileAccess,       // a file cannot be created, written or read to its end
 };
 
 // The user-facing message of a kind, e.g. "Division by zero".

@@ -1,6 +1,7 @@
 #include "tools/NumberText.h"
 
 #include "tools/Errors.h"
+#include "tools/Text.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,18 +9,12 @@
 
 namespace kesta {
 
+using text::TrimBlanks;
+
 namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
 }
 
 } // namespace

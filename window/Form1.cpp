@@ -1,10 +1,10 @@
 #include "window/Form1.h"
 
+#include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 #include "window/Form1Layout.h"
 #include "window/FormBinding.h"
 #include "window/ReportPrinter.h"
-#include "window/SettingsStore.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -213,7 +213,7 @@ void Form1::doReport_Click() {
     calculator_.SetBoxText(before);
     QString failure;
     try {
-        calculator_.doReport_Click();
+        calculator_.WriteReport();
     } catch (const RuntimeError& e) {
         failure = QString::fromUtf8(e.what());
     }

@@ -3,8 +3,8 @@
 // writes them back; the report itself is built by the toolkit-free Calculator.
 #pragma once
 
+#include "form/FormState.h"
 #include "report/Calculator.h"
-#include "window/FormState.h"
 
 #include <QMessageBox>
 #include <QWidget>

@@ -1,6 +1,7 @@
 #include "window/FormBinding.h"
 
-#include "tools/Errors.h"
+#include "form/ControlNames.h"
+#include "tools/Text.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -10,15 +11,18 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include <stdexcept>
+#include <string_view>
+
 namespace kesta {
 
 namespace {
 
-template <typename W> W& Control(const QWidget& window, const std::string& name) {
-    W* widget = window.findChild<W*>(QString::fromStdString(name));
-    // A name missing from the window is a programming fault, not a user error; name it the
-    // way the form state does.
-    if (widget == nullptr) throw RuntimeError(ErrorKind::SubscriptOutOfRange);
+template <typename W> W& Control(const QWidget& window, std::string_view name) {
+    W* widget = window.findChild<W*>(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    // A name missing from the window is a fault of the program, not of the user's input.
+    if (widget == nullptr)
+        throw std::logic_error("no such control in the window: " + std::string(name));
     return *widget;
 }
 
@@ -33,8 +37,8 @@ void CopyWidgetsToForm(const QWidget& window, FormState& form) {
         for (const auto& name : group)
             if (Control<QRadioButton>(window, name).isChecked()) form.SetSelected(name, true);
     }
-    form.SetShaftDiameter(Control<QComboBox>(window, "ShaftDiameter").currentIndex());
-    form.SetCutOnContact(Control<QCheckBox>(window, "inCOC").isChecked() ? 1 : 0);
+    form.SetShaftDiameter(Control<QComboBox>(window, control::ShaftDiameter).currentIndex());
+    form.SetCutOnContact(Control<QCheckBox>(window, control::inCOC).isChecked() ? 1 : 0);
 }
 
 void CopyFormToWidgets(const FormState& form, QWidget& window) {
@@ -47,8 +51,8 @@ void CopyFormToWidgets(const FormState& form, QWidget& window) {
         for (const auto& name : group)
             if (form.Selected(name)) SetOptionSelected(Control<QRadioButton>(window, name), true);
     }
-    Control<QComboBox>(window, "ShaftDiameter").setCurrentIndex(form.ShaftDiameter());
-    Control<QCheckBox>(window, "inCOC").setChecked(form.CutOnContact() == 1);
+    Control<QComboBox>(window, control::ShaftDiameter).setCurrentIndex(form.ShaftDiameter());
+    Control<QCheckBox>(window, control::inCOC).setChecked(form.CutOnContact() == 1);
 }
 
 void SetOptionSelected(QRadioButton& option, bool selected) {
@@ -65,17 +69,11 @@ void SetOptionSelected(QRadioButton& option, bool selected) {
 }
 
 std::string BoxTextToCrLf(const QString& shown) {
-    QString text = shown;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar('\r'), QChar('\n'));
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text.toStdString();
+    return text::ToCrLf(shown.toStdString());
 }
 
-QString CrLfToBoxText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
+QString CrLfToBoxText(const std::string& report) {
+    return QString::fromStdString(text::CrLfToLf(report));
 }
 
 } // namespace kesta

@@ -2,7 +2,7 @@
 // their object names, which are the FormState names ("InArrowSpeed", "InBroadhead_3", ...).
 #pragma once
 
-#include "window/FormState.h"
+#include "form/FormState.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // kesta: the calculator window. The inputs of the last session are restored before the
 // window shows and saved when it closes.
+#include "settings/SettingsStore.h"
 #include "window/Form1.h"
-#include "window/SettingsStore.h"
 
 #include <QApplication>
 

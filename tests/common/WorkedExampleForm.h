@@ -5,7 +5,7 @@
 // written. Every other text box is empty. Shared by the tests and the benchmark.
 #pragma once
 
-#include "window/FormState.h"
+#include "form/FormState.h"
 
 #include <string>
 #include <utility>

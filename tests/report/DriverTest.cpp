@@ -17,11 +17,11 @@ TEST(Driver, WorkedExampleOpeningOnEveryPress) {
     std::string opening;
     for (const std::string& line : WorkedExampleOpening())
         opening += line + "\r\n";
-    calc.doReport_Click();
+    calc.WriteReport();
     const std::string first = calc.BoxText();
     EXPECT_EQ(first.substr(0, opening.size()), opening);
     EXPECT_EQ(calc.FailurePlace(), "");
-    calc.doReport_Click();
+    calc.WriteReport();
     EXPECT_EQ(calc.BoxText(), first);
 }
 
@@ -32,7 +32,7 @@ TEST(Driver, SectionFailureKeepsTheLinesWrittenAndSaysWhere) {
     Calculator calc(form);
     calc.SetBoxText("an older report\r\n");
     try {
-        calc.doReport_Click();
+        calc.WriteReport();
         ADD_FAILURE() << "the report should stop";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
@@ -44,7 +44,7 @@ TEST(Driver, SectionFailureKeepsTheLinesWrittenAndSaysWhere) {
     EXPECT_EQ(lines.back(), "   Fc% : 73%"); // Fc 43.896 without the broadhead
     EXPECT_EQ(calc.FailurePlace(), "report line 17 (Dynamic Spine)");
     form.SetText("BroadheadWeight", "100");
-    calc.doReport_Click();
+    calc.WriteReport();
     EXPECT_EQ(calc.FailurePlace(), "");
 }
 
@@ -55,7 +55,7 @@ TEST(MetricSummary, ThreeLinesAndNothingElse) {
           "ChosenMetric; InArrowSpeed=91.44; InArrowMass=26; ArrowSpeedM; ArrowMassGram"}) {
         const FormState form = ExampleForm(changes);
         Calculator calc(form);
-        calc.doReport_Click();
+        calc.WriteReport();
         EXPECT_EQ(calc.BoxText(), "Momentum = 2.38 Newton seconds\r\n"
                                   "Kinetic Energy = 109 Joule\r\n"
                                   "Ro = 5.2 kg\r\n")

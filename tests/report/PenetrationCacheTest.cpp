@@ -1,8 +1,8 @@
 // The per-report penetration cache must answer every call with the digits, pass count and
 // error of the plain run, whatever the order of the calls and however the arrows repeat.
-#include "report/PenetrationCache.h"
+#include "ballistics/PenetrationCache.h"
 #include "ReportTestSupport.h"
-#include "report/ArrowPasses.h"
+#include "ballistics/ArrowPasses.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
@@ -243,7 +243,7 @@ TEST(PenetrationCache, EachReportStartsAfresh) {
         const test::Outcome fresh = test::Press(form);
         ASSERT_FALSE(fresh.error) << mass;
         ASSERT_GT(fresh.lines.size(), 50u) << mass; // the full imperial report
-        reused.doReport_Click();
+        reused.WriteReport();
         EXPECT_EQ(test::Lines(reused.BoxText()), fresh.lines) << mass;
     }
 }

@@ -2,10 +2,10 @@
 // back as lines, and the check of a table of set-ups that stop the report.
 #pragma once
 
+#include "form/FormState.h"
 #include "report/Calculator.h"
 #include "tests/common/WorkedExampleForm.h"
 #include "tools/Errors.h"
-#include "window/FormState.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +89,7 @@ struct Outcome {
 
 inline Outcome Press(Calculator& calc) {
     Outcome out;
-    out.error = KindOf([&] { calc.doReport_Click(); });
+    out.error = KindOf([&] { calc.WriteReport(); });
     out.lines = Lines(calc.BoxText());
     out.place = calc.FailurePlace();
     return out;

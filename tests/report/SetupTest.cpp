@@ -66,11 +66,11 @@ TEST(Setup, SpeedAndMassKeepTheirLastNumbers) {
     EXPECT_EQ(calc.Record().speedFps, 0);
     EXPECT_EQ(calc.Record().massKg, 0);
     form = With(form, "InArrowSpeed= 300 ; InArrowMass=400");
-    calc.doReport_Click();
+    calc.WriteReport();
     const std::string first = calc.BoxText();
     for (const std::string text : {"", ",", "300abc", "fast", "1,5"}) {
         form = With(form, "InArrowSpeed=" + text + "; InArrowMass=" + text);
-        calc.doReport_Click();
+        calc.WriteReport();
         EXPECT_EQ(calc.BoxText(), first) << text;
     }
 }
@@ -80,7 +80,7 @@ TEST(Setup, SpeedAndMassKeepTheirLastNumbers) {
 TEST(Setup, EmptiedBladeRowIsCleared) {
     FormState form = ExampleForm("InBroadhead_4=0.5; InBroadhead_5=1");
     Calculator calc(form);
-    calc.doReport_Click();
+    calc.WriteReport();
     EXPECT_EQ(calc.Record().bladeHeight[3], 0.5);
     EXPECT_GT(calc.RoLbs(), 12);
     form.SetText("InBroadhead_4", "");
@@ -115,7 +115,7 @@ TEST(Setup, FailureNamesTheInputAndKeepsThePreviousReport) {
     for (const auto& row : rows) {
         FormState form = ExampleForm();
         Calculator calc(form);
-        calc.doReport_Click();
+        calc.WriteReport();
         const std::string previous = calc.BoxText();
         form = With(form, row.changes);
         const Outcome out = Press(calc);

@@ -1,7 +1,7 @@
 // The dynamic spine section, the shaft deflection simulation and the balance search for FOC.
 #include "ReportTestSupport.h"
-#include "report/ArrowPasses.h"
-#include "report/BalanceSearch.h"
+#include "ballistics/ArrowPasses.h"
+#include "ballistics/BalanceSearch.h"
 
 #include <gtest/gtest.h>
 

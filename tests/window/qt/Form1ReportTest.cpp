@@ -31,7 +31,7 @@ void EnterExample(test::Session& run) {
 std::pair<std::string, bool> EngineReport(const FormState& form) {
     Calculator engine(form);
     try {
-        engine.doReport_Click();
+        engine.WriteReport();
     } catch (const RuntimeError&) {
         return {engine.BoxText(), true};
     }

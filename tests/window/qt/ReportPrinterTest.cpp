@@ -63,7 +63,7 @@ std::vector<Word> Words(const QString& pdf, QSizeF* pageSize) {
 std::string ExampleReport() {
     const FormState form = test::ExampleForm(); // the engine keeps a reference to it
     Calculator engine(form);
-    engine.doReport_Click();
+    engine.WriteReport();
     return engine.BoxText();
 }
 

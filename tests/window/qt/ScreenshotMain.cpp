@@ -1,7 +1,7 @@
 // kesta_screenshot OUTPUT.png: starts the window as kesta does (settings from the per-user
 // store), presses "Report" once the window is on screen, and saves what the screen shows.
+#include "settings/SettingsStore.h"
 #include "window/Form1.h"
-#include "window/SettingsStore.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -2,10 +2,10 @@
 // its messages captured instead of shown in dialogs, and the worked example.
 #pragma once
 
+#include "form/FormState.h"
+#include "settings/SettingsStore.h"
 #include "tests/common/WorkedExampleForm.h"
 #include "window/Form1.h"
-#include "window/FormState.h"
-#include "window/SettingsStore.h"
 
 #include <QRadioButton>
 #include <QTemporaryDir>

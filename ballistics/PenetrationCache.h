@@ -6,7 +6,7 @@
 // One cache serves one report: clear it whenever the arrow may have changed.
 #pragma once
 
-#include "report/PenetrationSteps.h"
+#include "ballistics/PenetrationSteps.h"
 #include "tools/Errors.h"
 
 #include <array>

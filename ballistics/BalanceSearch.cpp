@@ -2,7 +2,7 @@
 // positions are millimetres from the rear end (a) and from the front end (b). Besides the
 // broadhead and the evenly spread shaft, the arrow carries 10 grains at the rear end, 40 grains
 // 75 mm from the rear end and 15 grains at the front end.
-#include "report/BalanceSearch.h"
+#include "ballistics/BalanceSearch.h"
 
 #include "tools/Checked.h"
 

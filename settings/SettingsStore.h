@@ -4,7 +4,7 @@
 // It only moves texts between QSettings and the toolkit-free key table (SettingsKeys.h).
 #pragma once
 
-#include "window/FormState.h"
+#include "form/FormState.h"
 
 #include <QString>
 

@@ -1,9 +1,10 @@
-// Setup: reads the input texts once per report and converts them into the input record, in
-// the units the report computes with. Each step writes the record as soon as it succeeds, so a
-// failing step leaves the earlier steps' values in place and the later ones untouched.
-#include "report/Calculator.h"
+// Setup: each input text read once and converted into the input record.
+#include "report/Setup.h"
+
+#include "form/ControlNames.h"
 #include "tools/Checked.h"
 #include "tools/NumberText.h"
+#include "tools/Units.h"
 
 #include <string>
 
@@ -11,39 +12,36 @@ namespace kesta {
 
 namespace {
 
-// One grain is taken as 0.065 gram throughout the calculator.
-constexpr double kGramsPerGrain = 0.065;
-
 // Speed and mass keep the last report's values when their text is not a number.
 void ReadSpeed(const FormState& form, InputRecord& r, std::string& settingUp) {
-    settingUp = "InArrowSpeed";
-    const std::string& text = form.Text("InArrowSpeed");
+    settingUp = control::InArrowSpeed;
+    const std::string& text = form.Text(control::InArrowSpeed);
     if (!HoldsNumber(text)) return;
     const Num v = ToNumber(text);
-    r.speedMs = form.Selected("ArrowSpeedFPS") ? ((v * 12) * 2.54) / 100 : v;
+    r.speedMs = form.Selected(control::ArrowSpeedFPS) ? ((v * 12) * 2.54) / 100 : v;
     r.speedFps = ((Num(r.speedMs) * 100) / 2.54) / 12;
 }
 
 void ReadMass(const FormState& form, InputRecord& r, std::string& settingUp) {
-    settingUp = "InArrowMass";
-    const std::string& text = form.Text("InArrowMass");
+    settingUp = control::InArrowMass;
+    const std::string& text = form.Text(control::InArrowMass);
     if (!HoldsNumber(text)) return;
     const Num v = ToNumber(text);
-    r.massKg = form.Selected("ArrowMassGr") ? (v * kGramsPerGrain) / 1000 : v / 1000;
+    r.massKg = form.Selected(control::ArrowMassGr) ? (v * kGramsPerGrain) / 1000 : v / 1000;
     r.massGrains = (Num(r.massKg) * 1000) / kGramsPerGrain;
 }
 
 // Blade i is the row of InBroadhead elements 2i-2 (height) and 2i-1 (length).
 void ReadBlades(const FormState& form, InputRecord& r, std::string& settingUp) {
-    const bool inches = form.Selected("BroadheadInch");
+    const bool inches = form.Selected(control::BroadheadInch);
     Num count = 0;
     Num areaSum = 0;
     Num largest = 0;
     r.bladeCount = 0;
     r.bladeAreaSum = 0;
     for (int i = 1; i <= 6; ++i) {
-        const std::string heightName = ElementName("InBroadhead", 2 * i - 2);
-        const std::string lengthName = ElementName("InBroadhead", 2 * i - 1);
+        const std::string heightName = ElementName(control::InBroadhead, 2 * i - 2);
+        const std::string lengthName = ElementName(control::InBroadhead, 2 * i - 1);
         const std::string& heightText = form.Text(heightName);
         const std::string& lengthText = form.Text(lengthName);
         if (!HoldsNumber(heightText) || !HoldsNumber(lengthText)) {
@@ -67,35 +65,35 @@ void ReadBlades(const FormState& form, InputRecord& r, std::string& settingUp) {
         r.bladeAreaSum = areaSum;
         r.bladeCount = count;
     }
-    settingUp = "InBroadhead";
+    settingUp = control::InBroadhead;
     r.cuttingDiameter = (largest + largest) + 0.3;
 }
 
 // The remaining inputs must hold numbers: converting one that does not stops Setup.
 void ReadLengthAndWeights(const FormState& form, InputRecord& r, std::string& settingUp) {
-    settingUp = "InArrowLength";
-    const Num length = ToNumber(form.Text("InArrowLength"));
-    r.lengthInches = form.Selected("ArrowLengthInInches") ? length : length / 25.4;
+    settingUp = control::InArrowLength;
+    const Num length = ToNumber(form.Text(control::InArrowLength));
+    r.lengthInches = form.Selected(control::ArrowLengthInInches) ? length : length / 25.4;
 
-    settingUp = "GPI";
-    r.shaftWeightGrains = ToNumber(form.Text("GPI")) * Num(r.lengthInches);
+    settingUp = control::GPI;
+    r.shaftWeightGrains = ToNumber(form.Text(control::GPI)) * Num(r.lengthInches);
 
-    settingUp = "BroadheadWeight";
-    const Num weight = ToNumber(form.Text("BroadheadWeight"));
+    settingUp = control::BroadheadWeight;
+    const Num weight = ToNumber(form.Text(control::BroadheadWeight));
     r.broadheadWeightGrains =
-        form.Selected("BroadheadweightInG") ? weight / kGramsPerGrain : weight;
+        form.Selected(control::BroadheadweightInG) ? weight / kGramsPerGrain : weight;
 
-    settingUp = "StaticSpine";
-    r.staticSpine = ToNumber(form.Text("StaticSpine"));
+    settingUp = control::StaticSpine;
+    r.staticSpine = ToNumber(form.Text(control::StaticSpine));
 }
 
 } // namespace
 
-void Calculator::Setup() {
-    ReadSpeed(*form_, record_, settingUp_);
-    ReadMass(*form_, record_, settingUp_);
-    ReadBlades(*form_, record_, settingUp_);
-    ReadLengthAndWeights(*form_, record_, settingUp_);
+void Setup(const FormState& form, InputRecord& record, std::string& settingUp) {
+    ReadSpeed(form, record, settingUp);
+    ReadMass(form, record, settingUp);
+    ReadBlades(form, record, settingUp);
+    ReadLengthAndWeights(form, record, settingUp);
 }
 
 } // namespace kesta

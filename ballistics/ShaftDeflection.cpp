@@ -1,8 +1,8 @@
 // The shaft is pushed by a constant force over the power stroke and bows sideways from a
 // small initial offset; the sideways motion is stepped 0.01 ms at a time until the stroke ends
 // or the shaft folds.
-#include "report/Arrow.h"
-#include "report/ArrowPasses.h"
+#include "ballistics/Arrow.h"
+#include "ballistics/ArrowPasses.h"
 #include "tools/Checked.h"
 
 namespace kesta::Arrow {

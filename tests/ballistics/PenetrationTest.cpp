@@ -1,7 +1,7 @@
 // The penetration simulation: the arrow stepped through a slab until it stops or passes.
-#include "ReportTestSupport.h"
-#include "report/Arrow.h"
-#include "report/ArrowPasses.h"
+#include "ballistics/Arrow.h"
+#include "ballistics/ArrowPasses.h"
+#include "tests/report/ReportTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -9,10 +9,10 @@
 #pragma once
 
 #include "tools/Checked.h"
+#include "tools/Units.h"
 
 namespace kesta::Arrow::Steps {
 
-constexpr double kPi = 3.141592654;
 constexpr double kShaft = 0.75;       // metres of shaft that can be in contact
 constexpr double kLongestPath = 10.0; // metres simulated at most
 constexpr double kPassThrough = 999;  // marker: passed through the slab or travelled 10 m

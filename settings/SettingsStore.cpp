@@ -1,7 +1,7 @@
-#include "window/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
+#include "form/SettingsKeys.h"
 #include "tools/Errors.h"
-#include "window/SettingsKeys.h"
 
 #include <QSettings>
 #include <QStringList>

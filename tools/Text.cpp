@@ -1,4 +1,4 @@
-#include "stringstack/TextPieces.h"
+#include "tools/Text.h"
 
 namespace kesta::text {
 
@@ -36,16 +36,55 @@ std::string ReplaceAll(const std::string& text, std::string_view from, std::stri
     return result;
 }
 
-std::string TrimSpaces(const std::string& text) {
+std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
+    if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
+}
+
+std::string TrimSpaces(const std::string& text) {
+    return std::string(TrimBlanks(text));
 }
 
 const std::string& PieceOrEmpty(const std::vector<std::string>& pieces, std::size_t i) {
     static const std::string empty;
     return i < pieces.size() ? pieces[i] : empty;
+}
+
+std::string ToCrLf(std::string_view text) {
+    std::string result;
+    result.reserve(text.size() + text.size() / 32);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            result += "\r\n";
+        } else if (c == '\n') {
+            result += "\r\n";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::string CrLfToLf(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        result += text[i];
+    }
+    return result;
+}
+
+std::size_t CountCrLf(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2))
+        ++count;
+    return count;
 }
 
 } // namespace kesta::text

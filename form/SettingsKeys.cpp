@@ -1,19 +1,13 @@
-#include "window/SettingsKeys.h"
+#include "form/SettingsKeys.h"
 
+#include "form/ControlNames.h"
 #include "tools/Errors.h"
 #include "tools/NumberText.h"
+#include "tools/Text.h"
 
 namespace kesta {
 
 namespace {
-
-std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerWord) {
     if (text.size() != lowerWord.size()) return false;
@@ -37,48 +31,49 @@ std::optional<double> ReadNumber(const std::string& text) {
 
 std::vector<SettingsKey> BuildTable() {
     using K = KeyKind;
+    using namespace control;
     std::vector<SettingsKey> t;
-    auto text = [&t](const char* key, const std::string& control) {
-        t.push_back({key, control, K::Text, "0"});
+    auto text = [&t](const char* key, std::string_view control) {
+        t.push_back({key, std::string(control), K::Text, "0"});
     };
-    auto option = [&t](const std::string& key, const std::string& control, bool on) {
-        t.push_back({key, control, K::Option, on ? "True" : "False"});
+    auto option = [&t](const std::string& key, std::string_view control, bool on) {
+        t.push_back({key, std::string(control), K::Option, on ? "True" : "False"});
     };
-    text("speed", "InArrowSpeed");
-    text("mass", "InArrowMass");
-    option("massgr", "ArrowMassGr", true);
-    option("massg", "ArrowMassGram", false);
-    option("speedf", "ArrowSpeedFPS", true);
-    option("speedm", "ArrowSpeedM", false);
-    text("length", "InArrowLength");
-    option("lengthI", "ArrowLengthInInches", true);
-    option("lengthMM", "ArrowLengthInMM", false);
-    text("staticspine", "StaticSpine");
-    text("shaftweight", "GPI");
-    text("BHW", "BroadheadWeight");
-    option("BHWGr", "BroadheadweightGr", true);
-    option("BHWG", "BroadheadweightInG", false);
-    for (int k = 0; k < 12; ++k)
-        t.push_back({"BH" + std::to_string(k), ElementName("InBroadhead", k), K::Text, "0"});
-    option("BHI", "BroadheadInch", true);
-    option("BHmm", "BroadheadMM", false);
+    text("speed", InArrowSpeed);
+    text("mass", InArrowMass);
+    option("massgr", ArrowMassGr, true);
+    option("massg", ArrowMassGram, false);
+    option("speedf", ArrowSpeedFPS, true);
+    option("speedm", ArrowSpeedM, false);
+    text("length", InArrowLength);
+    option("lengthI", ArrowLengthInInches, true);
+    option("lengthMM", ArrowLengthInMM, false);
+    text("staticspine", StaticSpine);
+    text("shaftweight", GPI);
+    text("BHW", BroadheadWeight);
+    option("BHWGr", BroadheadweightGr, true);
+    option("BHWG", BroadheadweightInG, false);
+    for (int k = 0; k < kBroadheadBoxes; ++k)
+        t.push_back({"BH" + std::to_string(k), ElementName(InBroadhead, k), K::Text, "0"});
+    option("BHI", BroadheadInch, true);
+    option("BHmm", BroadheadMM, false);
     // The distance and grouping keys carry "12"; stores written so far depend on it.
-    text("Dist12", "Distance");
-    option("DistY", "DistanceInyards", true);
-    option("DistM", "DistanceInM", false);
-    text("Circ12", "GroupingCirc");
-    option("CircI", "GroupingCircInI", true);
-    option("Circmm", "GroupingCircInMM", false);
-    for (int k = 0; k < 5; ++k)
-        option("Safety" + std::to_string(k), ElementName("Safety", k), false);
-    option("Imperial", "ChosenImperic", true);
-    option("Metric", "ChosenMetric", false);
-    t.push_back({"ShaftDia", "ShaftDiameter", K::ListPosition, "1"});
+    text("Dist12", Distance);
+    option("DistY", DistanceInyards, true);
+    option("DistM", DistanceInM, false);
+    text("Circ12", GroupingCirc);
+    option("CircI", GroupingCircInI, true);
+    option("Circmm", GroupingCircInMM, false);
+    for (int k = 0; k < kSafetyOptions; ++k)
+        option("Safety" + std::to_string(k), ElementName(Safety, k), false);
+    option("Imperial", ChosenImperic, true);
+    option("Metric", ChosenMetric, false);
+    t.push_back({"ShaftDia", std::string(ShaftDiameter), K::ListPosition, "1"});
     // These three default to whatever the control holds when loading reaches them.
-    t.push_back({"inEdge", "inEdge", K::Text, std::nullopt});
-    t.push_back({"inCOC", "inCOC", K::CheckState, std::nullopt});
-    t.push_back({"inTip", "inTip", K::Text, std::nullopt});
-    text("DrawWeigth", "DrawWeigth");
+    t.push_back({"inEdge", std::string(inEdge), K::Text, std::nullopt});
+    t.push_back({"inCOC", std::string(inCOC), K::CheckState, std::nullopt});
+    t.push_back({"inTip", std::string(inTip), K::Text, std::nullopt});
+    text("DrawWeigth", DrawWeigth);
     return t;
 }
 
@@ -90,7 +85,7 @@ const std::vector<SettingsKey>& SettingsKeys() {
 }
 
 std::optional<bool> ReadTruth(const std::string& text) {
-    const std::string_view word = TrimSpaces(text);
+    const std::string_view word = text::TrimBlanks(text);
     if (EqualsIgnoringCase(word, "true")) return true;
     if (EqualsIgnoringCase(word, "false")) return false;
     // A number beyond a double does not convert, like any other unfit text.

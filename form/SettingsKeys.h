@@ -3,7 +3,7 @@
 // Shared by the window (through QSettings) and kesta-report; free of any toolkit.
 #pragma once
 
-#include "window/FormState.h"
+#include "form/FormState.h"
 
 #include <functional>
 #include <optional>

@@ -9,7 +9,7 @@
 //    plain stepping, with its own D and E2, from the first shared state whose x is beyond its D.
 //  - The shared states are extended only as far as the current call steps them itself, so a
 //    failing pass fails exactly the calls whose plain run reaches it, and no other.
-#include "report/PenetrationCache.h"
+#include "ballistics/PenetrationCache.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "window/SettingsKeys.h"
+#include "form/SettingsKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The plain penetration run of one shot; the stepping itself is in PenetrationSteps.h.
-#include "report/Arrow.h"
-#include "report/ArrowPasses.h"
-#include "report/PenetrationSteps.h"
+#include "ballistics/Arrow.h"
+#include "ballistics/ArrowPasses.h"
+#include "ballistics/PenetrationSteps.h"
 
 namespace kesta::Arrow {
 

@@ -20,7 +20,8 @@ class FormState {
     // selected; the ShaftDiameter list with no entry chosen (-1); inCOC not ticked.
     FormState();
 
-    // Text of a text box. Unknown names raise Subscript out of range.
+    // Text of a text box. A name the form does not have is a fault of the program:
+    // std::logic_error.
     const std::string& Text(std::string_view control) const;
     void SetText(std::string_view control, std::string text);
 
