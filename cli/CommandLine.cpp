@@ -15,9 +15,21 @@ bool IsSettingsKey(const std::string& key) {
 
 } // namespace
 
+std::string Echoed(const std::string& text) {
+    // A mistyped argument can be as long as the shell allows; the message needs only enough
+    // of it to be recognised.
+    constexpr std::size_t kShown = 60;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == kShown) return text.substr(0, i) + "\xE2\x80\xA6"; // …
+    }
+    return text;
+}
+
 std::string UsageText() {
     std::string text =
-        "usage: kesta-report [--user | --settings FILE] [--crlf] [KEY=VALUE ...]\n"
+        "usage: kesta-report [--user | --settings FILE] [--crlf] [--verbose] [KEY=VALUE ...]\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
         "output. The settings start empty, as on a first run of the window.\n"
@@ -25,6 +37,7 @@ std::string UsageText() {
         "  --user           read the window's own saved settings\n"
         "  --settings FILE  read saved settings from FILE (the same INI format)\n"
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
+        "  --verbose        also show the Qt library's own warnings on standard error\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
@@ -66,6 +79,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.version = true;
         } else if (arg == "--crlf") {
             line.crlf = true;
+        } else if (arg == "--verbose") {
+            line.verbose = true;
         } else if (arg == "--user") {
             if (!chooseStore(CommandLine::Store::User)) return std::nullopt;
         } else if (arg == "--settings" || arg.rfind("--settings=", 0) == 0) {
@@ -84,17 +99,17 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 return std::nullopt;
             }
         } else if (arg.rfind("-", 0) == 0) {
-            problem = "unknown option '" + arg + "'";
+            problem = "unknown option '" + Echoed(arg) + "'";
             return std::nullopt;
         } else {
             const std::size_t eq = arg.find('=');
             if (eq == std::string::npos) {
-                problem = "'" + arg + "' is not KEY=VALUE";
+                problem = "'" + Echoed(arg) + "' is not KEY=VALUE";
                 return std::nullopt;
             }
             std::string key = arg.substr(0, eq);
             if (!IsSettingsKey(key)) {
-                problem = "unknown key '" + key + "'";
+                problem = "unknown key '" + Echoed(key) + "'";
                 return std::nullopt;
             }
             line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));

@@ -1,5 +1,5 @@
 // The command line of kesta-report:
-//   kesta-report [--user | --settings FILE] [--crlf] [KEY=VALUE ...]
+//   kesta-report [--user | --settings FILE] [--crlf] [--verbose] [KEY=VALUE ...]
 // Parsing only; no Qt, no files.
 #pragma once
 
@@ -15,6 +15,7 @@ struct CommandLine {
     Store store = Store::Empty;
     std::string settingsFile; // with Store::File
     bool crlf = false;
+    bool verbose = false; // show the Qt library's own warnings too
     bool help = false;
     bool version = false;
     // KEY=VALUE pairs in the order given; a later pair for the same key wins.
@@ -28,5 +29,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 
 // The usage text, ending in a line break.
 std::string UsageText();
+
+// A text from the command line as it is echoed in a message: at most 60 characters (UTF-8
+// sequences kept whole), followed by "…" when longer.
+std::string Echoed(const std::string& text);
 
 } // namespace kesta

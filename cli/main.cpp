@@ -8,8 +8,10 @@
 #include "tools/Errors.h"
 #include "tools/Text.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <map>
@@ -35,12 +37,31 @@ StoredTexts ReadStore(const kesta::SettingsStore& store) {
     return texts;
 }
 
+// The window's own store. One that cannot be read (a folder, a named pipe, no permission) is
+// an error here, as the same file given to --settings is; the window starts with the defaults
+// and says so. `path` is set for the message either way.
+StoredTexts ReadUserStore(std::string& path) {
+    const kesta::SettingsStore store;
+    path = QFile::encodeName(store.FileName()).toStdString();
+    if (!store.Unreadable().isEmpty()) throw RuntimeError(ErrorKind::PathFileAccess);
+    return ReadStore(store);
+}
+
 StoredTexts ReadSettingsFile(const std::string& path) {
     const QFileInfo info(QString::fromStdString(path));
     // QSettings would quietly treat a mistyped path as an empty store, that is a first run.
     if (!info.exists()) throw RuntimeError(ErrorKind::FileNotFound);
     if (!info.isFile() || !info.isReadable()) throw RuntimeError(ErrorKind::PathFileAccess);
     return ReadStore(kesta::SettingsStore(info.filePath()));
+}
+
+bool g_showQtMessages = false;
+
+// The Qt library writes its own warnings to standard error (QSettings does for some damaged
+// files); beside this tool's one "error:" line they only confuse, so they wait for --verbose.
+void QtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (g_showQtMessages)
+        Write(stderr, qFormatLogMessage(type, context, message).toLocal8Bit().toStdString() + "\n");
 }
 
 int Fail(const std::string& message) {
@@ -51,6 +72,7 @@ int Fail(const std::string& message) {
 } // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(QtMessages);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string problem;
     const auto line = kesta::ParseCommandLine(args, problem);
@@ -67,14 +89,17 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    g_showQtMessages = line->verbose;
+
     StoredTexts stored; // empty: a first run
+    std::string storePath = line->settingsFile;
     try {
         if (line->store == kesta::CommandLine::Store::User)
-            stored = ReadStore(kesta::SettingsStore());
+            stored = ReadUserStore(storePath);
         else if (line->store == kesta::CommandLine::Store::File)
             stored = ReadSettingsFile(line->settingsFile);
     } catch (const RuntimeError& e) {
-        return Fail(e.what() + std::string(": ") + line->settingsFile);
+        return Fail(e.what() + std::string(": ") + storePath);
     }
     for (const auto& [key, text] : line->overrides)
         stored[key] = text;

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -28,8 +30,15 @@ std::string Slurp(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Runs the tool with these arguments, no shell in between, stdout and stderr kept apart.
-ToolRun RunTool(const Args& args) {
+// How a run differs from the test's own environment.
+struct RunAs {
+    std::string configHome; // XDG_CONFIG_HOME, where --user finds the store; "" keeps it
+    bool ordinaryUser = false; // as user nobody when the test runs as the superuser
+};
+
+// Runs the tool with these arguments, no shell in between, stdout and stderr kept apart. A run
+// that has not ended after 20 seconds is killed and reported with status -1.
+ToolRun RunTool(const Args& args, const RunAs& as = {}) {
     const fs::path dir =
         fs::path(::testing::TempDir()) / ("kesta-report-" + std::to_string(getpid()));
     fs::create_directories(dir);
@@ -38,6 +47,9 @@ ToolRun RunTool(const Args& args) {
     if (child == 0) {
         dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+        if (!as.configHome.empty()) setenv("XDG_CONFIG_HOME", as.configHome.c_str(), 1);
+        if (as.ordinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(126);
         std::vector<char*> argv{const_cast<char*>(KESTA_REPORT_PATH)};
         for (const auto& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -46,7 +58,14 @@ ToolRun RunTool(const Args& args) {
         _exit(127);
     }
     int wstatus = 0;
-    waitpid(child, &wstatus, 0);
+    for (int waited = 0; waitpid(child, &wstatus, WNOHANG) == 0; ++waited) {
+        if (waited == 2000) {
+            kill(child, SIGKILL);
+            waitpid(child, &wstatus, 0);
+            return {Slurp(out), Slurp(err), -1};
+        }
+        usleep(10'000);
+    }
     return {Slurp(out), Slurp(err),
             WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus)};
 }
@@ -173,6 +192,93 @@ TEST(KestaReport, CommandLines) {
     const ToolRun version = RunTool({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "kesta-report " KESTA_VERSION "\n");
+}
+
+// A private configuration folder, open to every user, whose KESTA/KESTA.ini is `path`.
+struct UserStore {
+    explicit UserStore(const std::string& name)
+        : home(fs::path(::testing::TempDir()) / ("kesta-" + name + "-" + std::to_string(getpid()))),
+          path(home / "KESTA" / "KESTA.ini") {
+        fs::remove_all(home);
+        fs::create_directories(path.parent_path());
+        for (const fs::path& folder : {home, path.parent_path()})
+            fs::permissions(folder, fs::perms::all & ~fs::perms::others_write &
+                                        ~fs::perms::group_write);
+    }
+    ~UserStore() { fs::remove_all(home); }
+    RunAs As(bool ordinaryUser = false) const { return {home.string(), ordinaryUser}; }
+
+    fs::path home, path;
+};
+
+TEST(KestaReport, AUserStoreThatCannotBeReadStopsWithItsPath) {
+    const UserStore store("unreadable");
+    const std::string expected = "error: Path/File access error: " + store.path.string() + "\n";
+    auto expectRefused = [&](const char* what, const RunAs& as) {
+        const ToolRun run = RunTool({"--user", "speed=300"}, as);
+        EXPECT_EQ(run.status, 3) << what; // -1: it blocked
+        EXPECT_EQ(run.out, "") << what;
+        EXPECT_EQ(run.err, expected) << what;
+        fs::remove_all(store.path);
+    };
+    ASSERT_EQ(mkfifo(store.path.c_str(), 0600), 0);
+    expectRefused("a named pipe", store.As());
+    fs::create_directory(store.path);
+    expectRefused("a folder", store.As());
+    fs::create_symlink(store.home / "absent.ini", store.path);
+    expectRefused("a link to nothing", store.As());
+    fs::create_symlink("/dev/zero", store.path);
+    expectRefused("a device", store.As());
+    std::ofstream(store.path) << "[values]\nspeed=300\n";
+    fs::permissions(store.path, fs::perms::owner_write); // for the superuser: run as nobody
+    expectRefused("no read permission", store.As(true));
+
+    // --settings refuses the same pipe with the same message; a damaged but readable store
+    // is no error, as before.
+    ASSERT_EQ(mkfifo(store.path.c_str(), 0600), 0);
+    const ToolRun file = RunTool({"--settings", store.path.string()});
+    EXPECT_EQ(file.status, 3);
+    EXPECT_EQ(file.err, expected);
+    fs::remove(store.path);
+    std::ofstream(store.path) << "[values]\nspeed=300\nImperial=False\nMetric=True\nstaticsp";
+    const ToolRun damaged = RunTool({"--user", "mass=400"}, store.As());
+    EXPECT_EQ(damaged.status, 0) << damaged.err;
+    EXPECT_EQ(Lines(damaged.out).at(0), "Momentum = 2.38 Newton seconds");
+}
+
+TEST(KestaReport, OnlyItsOwnMessagesOnStandardError) {
+    // A mistyped argument is echoed with at most 60 characters, then "…".
+    const std::string ellipsis = "\xE2\x80\xA6";
+    std::string umlauts;
+    for (int i = 0; i < 70; ++i)
+        umlauts += "\xC3\xA4"; // ä, two bytes each
+    const std::pair<std::string, std::string> rows[] = {
+        {std::string(100'000, 'k') + "=1", "unknown key '" + std::string(60, 'k') + ellipsis},
+        {std::string(60, 'k') + "=1", "unknown key '" + std::string(60, 'k') + "'"},
+        {"--" + std::string(99'998, 'x'), "unknown option '--" + std::string(58, 'x') + ellipsis},
+        {std::string(61, 'w'), "'" + std::string(60, 'w') + ellipsis + "' is not KEY=VALUE"},
+        {umlauts + "=1", "unknown key '" + umlauts.substr(0, 120) + ellipsis + "'"},
+    };
+    for (const auto& [arg, echo] : rows) {
+        const ToolRun run = RunTool({arg});
+        EXPECT_EQ(run.status, 2) << echo;
+        EXPECT_EQ(run.err.rfind("kesta-report: " + echo, 0), 0u) << run.err.substr(0, 200);
+        EXPECT_LT(run.err.size(), 2500u) << echo;
+    }
+
+    // A damaged file makes QSettings warn; only --verbose shows it.
+    const fs::path file = fs::path(::testing::TempDir()) / "kesta-damaged.ini";
+    std::ofstream(file, std::ios::binary)
+        << std::string("[values]\nspeed=@Variant(\0\0\0\x7f\0\0\0\x05Hello)\n", 39);
+    const ToolRun quiet = RunTool({"--settings", file.string()});
+    EXPECT_EQ(quiet.status, 3);
+    EXPECT_EQ(quiet.err, "error: Division by zero\n");
+    const ToolRun verbose = RunTool({"--verbose", "--settings", file.string()});
+    EXPECT_EQ(verbose.status, 3);
+    EXPECT_EQ(verbose.out, quiet.out);
+    EXPECT_NE(verbose.err.find("unknown user type with name Hello"), std::string::npos)
+        << verbose.err;
+    EXPECT_EQ(Lines(verbose.err).back(), "error: Division by zero");
 }
 
 } // namespace
