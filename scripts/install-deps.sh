@@ -7,7 +7,7 @@ packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation xvfb xauth poppler-utils locales python3
+    fonts-liberation xvfb xauth poppler-utils locales python3 strace
 )
 
 missing=()
