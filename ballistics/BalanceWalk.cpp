@@ -63,6 +63,25 @@ Run RunFrom(const Pivot& p, double limit) {
     return run;
 }
 
+struct Moments {
+    double rear;
+    double front;
+};
+
+Moments PlainMoments(const Pivot& p, double B, double g) {
+    double mR = ((p.a - 75) * 40) + (p.a * 10);
+    double mF = (p.b * B) + (p.b * 15);
+    const double gm = g / 25.4;
+    mR = (((p.a * 0.5) * p.a) * gm) + mR;
+    mF = (((p.b * 0.5) * p.b) * gm) + mF;
+    return {mR, mF};
+}
+
+bool Finite(const Pivot& p, double B, double g) {
+    const Moments m = PlainMoments(p, B, g);
+    return std::isfinite(m.rear) && std::isfinite(m.front);
+}
+
 using Real = long double;
 
 struct Range {
@@ -91,12 +110,16 @@ enum class Answer { Never, Always, Unsure };
 // mR = 50 a - 3000 + gm a^2 / 2 and mF = (B + 15) b + gm b^2 / 2; the double evaluation of
 // each lies within 4.01 units of rounding (2^-53) of the sum of its terms' sizes, and these
 // ranges in long double within a few more, so a margin of 16 units settles the comparison.
-Answer Settled(const Pivot& first, const Pivot& last, double B, double gm) {
+Answer Settled(const Pivot& first, const Pivot& last, double B, double g) {
+    const double gm = g / 25.4;
     const Real a = last.a, b = first.b, halfGm = std::fabs(Real(gm)) / 2;
-    const Real terms = (40 * (a + 75)) + (10 * a) + (halfGm * a * a) +
-                       (std::fabs(Real(B)) * b) + (15 * b) + (halfGm * b * b);
-    // Every intermediate of the double evaluation stays finite well below this.
-    if (!(terms + (a * a) + (b * b) < DBL_MAX / 16)) return Answer::Unsure;
+    const Real terms = (40 * (a + 75)) + (10 * a) + (halfGm * a * a) + (std::fabs(Real(B)) * b) +
+                       (15 * b) + (halfGm * b * b);
+    // Near the top of the double range some pass may overflow, which only the pass itself can
+    // tell (and raise). The terms that can overflow grow with a or shrink with b, so the passes
+    // that overflow are a stretch at one end or the other: finite at both ends, finite between.
+    if (!(terms + (a * a) + (b * b) < DBL_MAX / 16) && !(Finite(first, B, g) && Finite(last, B, g)))
+        return Answer::Unsure;
     const Range rear = QuadraticRange(Real(gm) / 2, 50, -3000, first.a, last.a);
     const Range front = QuadraticRange(Real(gm) / 2, Real(B) + 15, 0, last.b, first.b);
     const Real margin = (terms * 0x1p-49L) + 1e-300L; // the last for underflow to subnormals
@@ -112,7 +135,7 @@ long FirstBalanced(const Run& run, double B, double g, long lo, long hi) {
             if (RearOutweighs(run.At(j), B, g)) return j;
         return hi;
     }
-    switch (Settled(run.At(lo), run.At(hi - 1), B, g / 25.4)) {
+    switch (Settled(run.At(lo), run.At(hi - 1), B, g)) {
     case Answer::Always:
         return lo;
     case Answer::Never:
@@ -143,13 +166,9 @@ bool RearOutweighsChecked(const Pivot& p, double B, double g) {
 // overflows leaves an infinity or NaN in mR or mF; only then is the checked evaluation
 // repeated, to raise its error. The digits are the same either way.
 bool RearOutweighs(const Pivot& p, double B, double g) {
-    double mR = ((p.a - 75) * 40) + (p.a * 10);
-    double mF = (p.b * B) + (p.b * 15);
-    const double gm = g / 25.4;
-    mR = (((p.a * 0.5) * p.a) * gm) + mR;
-    mF = (((p.b * 0.5) * p.b) * gm) + mF;
-    if (!std::isfinite(mR) || !std::isfinite(mF)) return RearOutweighsChecked(p, B, g);
-    return mR > mF;
+    const Moments m = PlainMoments(p, B, g);
+    if (!std::isfinite(m.rear) || !std::isfinite(m.front)) return RearOutweighsChecked(p, B, g);
+    return m.rear > m.front;
 }
 
 bool Walk(Pivot& p, double B, double g, long& passes, double cap) {

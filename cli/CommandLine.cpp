@@ -22,7 +22,8 @@ std::string Echoed(const std::string& text) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == kShown) return text.substr(0, i) + "\xE2\x80\xA6"; // …
+        if (startsCharacter && characters++ == kShown)
+            return text.substr(0, i) + "\xE2\x80\xA6"; // …
     }
     return text;
 }

@@ -24,14 +24,76 @@ namespace {
 // pivot of the balance search stops moving, speeds at the deflection's one-second stroke,
 // zeros and signs, and texts that hold no number or hold one only almost.
 const std::vector<std::string>& Interesting() {
-    static const std::vector<std::string> texts = {
-        "0", "-0", "1", "-1", "2", "9", "25", "28", "60", "100", "300", "400", "0.5", "-9",
-        "3.58", "3.59", "3.6", "7874", "7875", "1e6", "1e9", "1e13", "1e14", "3.3e14", "1e17",
-        "1e19", "1e20", "1e154", "1e155", "1e300", "1e308", "1.7976931348623157e308", "1e309",
-        "4.9e-324", "1e-320", "2.2250738585072014e-308", "1e-7", "0.01", "100000000", "32767",
-        "32768", "-32768", "65536", "2147483648", "99999999999999999999", "", " ", "abc", "1,5",
-        "1.5.5", "+5", "-", ".", "1e", "1e+", "0x10", "&H10", "inf", "nan", "Infinity", "NaN",
-        "  7", "7  ", "\t3", "1d3", "1_000", "\xd9\xa1", "3e-5", "-1e308", "0.0000001"};
+    static const std::vector<std::string> texts = {"0",
+                                                   "-0",
+                                                   "1",
+                                                   "-1",
+                                                   "2",
+                                                   "9",
+                                                   "25",
+                                                   "28",
+                                                   "60",
+                                                   "100",
+                                                   "300",
+                                                   "400",
+                                                   "0.5",
+                                                   "-9",
+                                                   "3.58",
+                                                   "3.59",
+                                                   "3.6",
+                                                   "7874",
+                                                   "7875",
+                                                   "1e6",
+                                                   "1e9",
+                                                   "1e13",
+                                                   "1e14",
+                                                   "3.3e14",
+                                                   "1e17",
+                                                   "1e19",
+                                                   "1e20",
+                                                   "1e154",
+                                                   "1e155",
+                                                   "1e300",
+                                                   "1e308",
+                                                   "1.7976931348623157e308",
+                                                   "1e309",
+                                                   "4.9e-324",
+                                                   "1e-320",
+                                                   "2.2250738585072014e-308",
+                                                   "1e-7",
+                                                   "0.01",
+                                                   "100000000",
+                                                   "32767",
+                                                   "32768",
+                                                   "-32768",
+                                                   "65536",
+                                                   "2147483648",
+                                                   "99999999999999999999",
+                                                   "",
+                                                   " ",
+                                                   "abc",
+                                                   "1,5",
+                                                   "1.5.5",
+                                                   "+5",
+                                                   "-",
+                                                   ".",
+                                                   "1e",
+                                                   "1e+",
+                                                   "0x10",
+                                                   "&H10",
+                                                   "inf",
+                                                   "nan",
+                                                   "Infinity",
+                                                   "NaN",
+                                                   "  7",
+                                                   "7  ",
+                                                   "\t3",
+                                                   "1d3",
+                                                   "1_000",
+                                                   "\xd9\xa1",
+                                                   "3e-5",
+                                                   "-1e308",
+                                                   "0.0000001"};
     return texts;
 }
 
@@ -100,7 +162,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReportAndCheck(calculator);
     if (in.Below(2) == 1) { // a second report after the user changed a few inputs
         for (std::size_t n = in.Below(4); n > 0; --n) {
-            const std::string& box = FormState::TextBoxes()[in.Below(FormState::TextBoxes().size())];
+            const std::string& box =
+                FormState::TextBoxes()[in.Below(FormState::TextBoxes().size())];
             form.SetText(box, TextFrom(in, form.Text(box)));
         }
         ReportAndCheck(calculator);

@@ -42,8 +42,9 @@ void CheckHoldable(const FormState& form) {
 void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 const QString& Folder() {
-    static QTemporaryDir folder(QDir("/dev/shm").exists() ? "/dev/shm/kesta-fuzz-XXXXXX"
-                                                          : QDir::tempPath() + "/kesta-fuzz-XXXXXX");
+    static QTemporaryDir folder(QDir("/dev/shm").exists()
+                                    ? "/dev/shm/kesta-fuzz-XXXXXX"
+                                    : QDir::tempPath() + "/kesta-fuzz-XXXXXX");
     static const QString path = folder.path();
     return path;
 }

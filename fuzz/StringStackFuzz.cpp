@@ -28,8 +28,8 @@ int WorkOf(const StringStack& a, const StringStack& b) {
 }
 
 std::string TextFrom(FuzzInput& in) {
-    static const std::vector<std::string> texts = {
-        "", "a", "b", "a,b", ",", "x=1", "x=1;y=2", "=", ";", "a=b=c", " x ", "x=", "=1", ";;"};
+    static const std::vector<std::string> texts = {"",  "a", "b",     "a,b", ",",  "x=1", "x=1;y=2",
+                                                   "=", ";", "a=b=c", " x ", "x=", "=1",  ";;"};
     std::string text;
     switch (in.Below(4)) {
     case 0:
@@ -91,30 +91,79 @@ int16_t SmallCount(FuzzInput& in) {
 
 void Operate(FuzzInput& in, StringStack& s, const StringStack& other) {
     switch (in.Below(20)) {
-    case 0: s.Push(ItemFrom(in)); break;
-    case 1: s.Queue(ItemFrom(in)); break;
-    case 2: { int16_t n = SmallCount(in); s.Pop(n); break; }
-    case 3: { int16_t n = SmallCount(in); s.DeQueue(n); break; }
-    case 4: s.Top(); s.Last(); s.isEmptied(); break;
-    case 5: s.Contains(ItemFrom(in)); s.IndexOf(TextFrom(in), SmallCount(in)); break;
-    case 6: s.Include(ItemFrom(in)); break;
-    case 7: s.Exclude(ItemFrom(in)); break;
-    case 8: { const std::string d = TextFrom(in).substr(0, 2); s.Assign(ListFrom(in, d), d); break; }
-    case 9: s.Assign(other); break;
-    case 10: s.Clear(); break;
-    case 11: s.asString(TextFrom(in).substr(0, 3)); s.Items(); break;
-    case 12: s.nth(SmallCount(in)); s.SetNth(SmallCount(in), ItemFrom(in)); break;
-    case 13: s.DropDuplicates(); break;
+    case 0:
+        s.Push(ItemFrom(in));
+        break;
+    case 1:
+        s.Queue(ItemFrom(in));
+        break;
+    case 2: {
+        int16_t n = SmallCount(in);
+        s.Pop(n);
+        break;
+    }
+    case 3: {
+        int16_t n = SmallCount(in);
+        s.DeQueue(n);
+        break;
+    }
+    case 4:
+        s.Top();
+        s.Last();
+        s.isEmptied();
+        break;
+    case 5:
+        s.Contains(ItemFrom(in));
+        s.IndexOf(TextFrom(in), SmallCount(in));
+        break;
+    case 6:
+        s.Include(ItemFrom(in));
+        break;
+    case 7:
+        s.Exclude(ItemFrom(in));
+        break;
+    case 8: {
+        const std::string d = TextFrom(in).substr(0, 2);
+        s.Assign(ListFrom(in, d), d);
+        break;
+    }
+    case 9:
+        s.Assign(other);
+        break;
+    case 10:
+        s.Clear();
+        break;
+    case 11:
+        s.asString(TextFrom(in).substr(0, 3));
+        s.Items();
+        break;
+    case 12:
+        s.nth(SmallCount(in));
+        s.SetNth(SmallCount(in), ItemFrom(in));
+        break;
+    case 13:
+        s.DropDuplicates();
+        break;
     case 14: {
         switch (in.Below(4)) {
-        case 0: s.Subtract(other); break;
-        case 1: s.Unite(other); break;
-        case 2: s.Intersect(other); break;
-        default: s.Difference(other); break;
+        case 0:
+            s.Subtract(other);
+            break;
+        case 1:
+            s.Unite(other);
+            break;
+        case 2:
+            s.Intersect(other);
+            break;
+        default:
+            s.Difference(other);
+            break;
         }
         break;
     }
-    case 15: s.Sort(in.Below(2) == 1); break;
+    case 15:
+        s.Sort(in.Below(2) == 1);
+        break;
     case 16: {
         const int16_t n = SmallCount(in);
         s.GetFieldNames(n);
@@ -124,8 +173,14 @@ void Operate(FuzzInput& in, StringStack& s, const StringStack& other) {
         if (in.Below(2) == 0) s.SetFieldValue(n, name, TextFrom(in));
         break;
     }
-    case 17: s.GetFNames(); s.GetVals(); s.GetFVal(TextFrom(in)); break;
-    case 18: s.SetFVal(TextFrom(in), TextFrom(in)); break;
+    case 17:
+        s.GetFNames();
+        s.GetVals();
+        s.GetFVal(TextFrom(in));
+        break;
+    case 18:
+        s.SetFVal(TextFrom(in), TextFrom(in));
+        break;
     default: { // replacing the items sets Depth, which Items() leaves to the caller
         std::vector<std::string> items;
         for (std::size_t n = in.Below(5); n > 0; --n)

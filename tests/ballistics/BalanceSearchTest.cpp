@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cfloat>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -187,6 +188,12 @@ double BalancingHead(double L, double g, double fraction) {
     return ((50 * a - 3000 + 0.5 * gm * a * a) - 0.5 * gm * b * b) / b - 15;
 }
 
+// A weight whose moment about the middle of an arrow L inches long is the largest double
+// divided by `share`.
+double HugeWeight(double L, double share) {
+    return DBL_MAX / (L * 12.7 * share);
+}
+
 // Random set-ups over every regime: hunting arrows, short and tiny ones, long walks, lengths
 // where the walk jumps, where the pivot moves by whole spacings or not at all, negative and
 // huge weights, and heads that almost exactly balance the arrow.
@@ -204,19 +211,43 @@ std::vector<Case> RandomCases(long count, std::uint32_t seed) {
     std::vector<Case> cases;
     for (long i = 0; i < count; ++i) {
         Case c{uniform(20, 40), uniform(50, 300), uniform(5, 12)};
-        switch (rng() % 8) {
-        case 0: break; // a hunting arrow
-        case 1: c.L = signedLog(1e-4, 50); break;
-        case 2: c.L = logUniform(50, 4000); c.B = signedLog(1e-3, 1e7); break;
-        case 3: c.L = logUniform(4000, 1e20); c.B = signedLog(1e-3, 1e25); break;
-        case 4: c.g = signedLog(1e-300, 1e300); c.B = signedLog(1e-300, 1e300); break;
-        case 5: c.L = logUniform(1, 3000); c.B = BalancingHead(c.L, c.g, uniform(0, 1)); break;
+        switch (rng() % 9) {
+        case 0:
+            break; // a hunting arrow
+        case 1:
+            c.L = signedLog(1e-4, 50);
+            break;
+        case 2:
+            c.L = logUniform(50, 4000);
+            c.B = signedLog(1e-3, 1e7);
+            break;
+        case 3:
+            c.L = logUniform(4000, 1e20);
+            c.B = signedLog(1e-3, 1e25);
+            break;
+        case 4:
+            c.g = signedLog(1e-300, 1e300);
+            c.B = signedLog(1e-300, 1e300);
+            break;
+        case 5:
+            c.L = logUniform(1, 3000);
+            c.B = BalancingHead(c.L, c.g, uniform(0, 1));
+            break;
         case 6: // the two moments change alike along the walk: the answer rests on rounding
             c.L = logUniform(1, 3000);
             c.g = -uniform(0, 1);
             c.B = -65 - (c.g / 25.4) * (c.L * 25.4) + uniform(-1e-9, 1e-9);
             break;
-        case 7: c.L = std::ldexp(uniform(1, 2), static_cast<int>(rng() % 70) - 10); break;
+        case 7:
+            c.L = std::ldexp(uniform(1, 2), static_cast<int>(rng() % 70) - 10);
+            break;
+        case 8: // moments near the top of the double range: passes may overflow mid-walk
+            c.L = logUniform(10, 7874);
+            if (rng() % 2 == 0)
+                c.B = std::copysign(HugeWeight(c.L, uniform(0.5, 40)), uniform(-1, 3));
+            if (rng() % 2 == 0)
+                c.g = std::copysign(HugeWeight(c.L, uniform(0.1, 2)), uniform(-1, 3)) / c.L;
+            break;
         }
         cases.push_back(c);
     }
@@ -260,7 +291,8 @@ TEST(BalanceSearch, EveryArrowEndsWithinAFewMilliseconds) {
     // The stepped search took 30 to 130 ms on these in a release build.
     long passes = 0;
     for (double L : {28.0, 7874.0, 1e14, 3.3e14, 1e17, 1e19})
-        for (double B : {100.0, 1e9, BalancingHead(std::fmin(L, 7874), 9, 0.999), -9.0}) {
+        for (double B : {100.0, 1e9, BalancingHead(std::fmin(L, 7874), 9, 0.999), -9.0,
+                         HugeWeight(L, 4), HugeWeight(L, 1.5)}) {
             double fastest = 1;
             for (int attempt = 0; attempt < 3; ++attempt) { // the least disturbed of three
                 const auto start = std::chrono::steady_clock::now();

@@ -32,7 +32,7 @@ std::string Slurp(const fs::path& path) {
 
 // How a run differs from the test's own environment.
 struct RunAs {
-    std::string configHome; // XDG_CONFIG_HOME, where --user finds the store; "" keeps it
+    std::string configHome;    // XDG_CONFIG_HOME, where --user finds the store; "" keeps it
     bool ordinaryUser = false; // as user nobody when the test runs as the superuser
 };
 
@@ -202,8 +202,8 @@ struct UserStore {
         fs::remove_all(home);
         fs::create_directories(path.parent_path());
         for (const fs::path& folder : {home, path.parent_path()})
-            fs::permissions(folder, fs::perms::all & ~fs::perms::others_write &
-                                        ~fs::perms::group_write);
+            fs::permissions(folder,
+                            fs::perms::all & ~fs::perms::others_write & ~fs::perms::group_write);
     }
     ~UserStore() { fs::remove_all(home); }
     RunAs As(bool ordinaryUser = false) const { return {home.string(), ordinaryUser}; }

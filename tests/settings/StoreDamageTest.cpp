@@ -79,7 +79,7 @@ TEST_F(StoreDamageTest, DamagedFilesSaveWholeWithoutAFalseAlarm) {
     const QByteArray damaged[] = {
         "[values]\nspeed=300\nstaticsp",              // cut off in a key
         "[values]\nspeed=300\nmass=\"400\nlength=28", // unterminated quote
-        "[values]\nspeed=@Variant(garbage)\n[values",  // no value type, unclosed group
+        "[values]\nspeed=@Variant(garbage)\n[values", // no value type, unclosed group
         QByteArray("[values]\nspeed=300\n\xff\xfe\0\x01=x\n", 24),
     };
     for (const QByteArray& bytes : damaged) {
@@ -117,7 +117,8 @@ TEST_F(StoreDamageTest, WhatIsNotAFileIsToldLoadsAsAFirstRunAndIsLeftAlone) {
         struct stat before = {};
         ASSERT_EQ(lstat(qPrintable(ini), &before), 0);
         SettingsStore store(ini);
-        EXPECT_TRUE(store.Unreadable().contains(why)) << name << ": " << qPrintable(store.Unreadable());
+        EXPECT_TRUE(store.Unreadable().contains(why))
+            << name << ": " << qPrintable(store.Unreadable());
         FormState form;
         store.Load(form);
         EXPECT_EQ(form, FirstRun()) << name;
@@ -237,8 +238,8 @@ TEST_F(StoreDamageTest, ASaveKeepsLinksPermissionsAndOtherKeys) {
     ASSERT_TRUE(QDir().mkpath(Path("real")));
     const QString target = Path("real/KESTA.ini"), link = Path("KESTA.ini");
     WriteFile(target, "[values]\nspeed=300\nnote=kept\n[other]\nkey=also kept\n");
-    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
-                                                  QFile::ReadGroup));
+    ASSERT_TRUE(
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     ASSERT_TRUE(QFile::link(target, link));
     SettingsStore(link).Save(Edited());
     EXPECT_TRUE(QFileInfo(link).isSymLink());

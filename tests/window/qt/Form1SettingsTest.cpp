@@ -196,7 +196,8 @@ class Form1SettingsTest : public QObject {
         QCOMPARE(run.control<QLineEdit>("InArrowSpeed")->text(), QString("300"));
         run.control<QLineEdit>("InArrowMass")->setText("400");
         run.Close();
-        QVERIFY2(run.messages.empty(), run.messages.empty() ? "" : qPrintable(run.messages[0].text));
+        QVERIFY2(run.messages.empty(),
+                 run.messages.empty() ? "" : qPrintable(run.messages[0].text));
         QSettings saved(ini, QSettings::IniFormat);
         saved.beginGroup("values");
         QCOMPARE(saved.childKeys().size(), 46);
