@@ -34,8 +34,8 @@ clean:
 	rm -rf $(BUILD) build-asan build-fuzz
 
 # libFuzzer (clang, ASan, UBSan) on each target for FUZZ_SECONDS, on a working corpus in
-# build-fuzz/corpus/<target> seeded from fuzz/corpus/<target>; a failing input is saved as
-# build-fuzz/<target>-crash-*. One target for an hour:
+# build-fuzz/corpus/<target> seeded from fuzz/corpus/<target>, with fuzz/<target>.dict if there
+# is one; a failing input is saved as build-fuzz/<target>-crash-*. One target for an hour:
 #   make fuzz FUZZ_TARGETS=ReportFuzz FUZZ_SECONDS=3600
 # QSettings keeps a bounded cache of the files it has read, which libFuzzer takes for a leak:
 # it would run LeakSanitizer after nearly every settings input (8 instead of 200 inputs/s).
@@ -48,7 +48,8 @@ fuzz: deps
 	    mkdir -p build-fuzz/corpus/$$t; \
 	    echo "== $$t for $(FUZZ_SECONDS) s"; \
 	    leaks=1; [ $$t = SettingsTextFuzz ] && leaks=0; \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp build-fuzz/fuzz/$$t \
+	    dict=; [ -f fuzz/$$t.dict ] && dict=-dict=fuzz/$$t.dict; \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp build-fuzz/fuzz/$$t $$dict \
 	        -max_total_time=$(FUZZ_SECONDS) -timeout=1 -rss_limit_mb=4096 -detect_leaks=$$leaks \
 	        -artifact_prefix=build-fuzz/$$t- build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
