@@ -13,11 +13,31 @@ bool IsSettingsKey(const std::string& key) {
     return false;
 }
 
+std::optional<CommandLine::Format> FormatNamed(const std::string& name) {
+    if (name == "text") return CommandLine::Format::Text;
+    if (name == "csv") return CommandLine::Format::Csv;
+    if (name == "json") return CommandLine::Format::Json;
+    return std::nullopt;
+}
+
+// The value of an option given as "--name VALUE" or "--name=VALUE"; empty when missing.
+std::string OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                        const std::string& name) {
+    if (args[i] == name) return i + 1 < args.size() ? args[++i] : std::string();
+    return args[i].substr(name.size() + 1);
+}
+
+bool IsOption(const std::string& arg, const std::string& name) {
+    return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
 } // namespace
 
 std::string UsageText() {
     std::string text =
         "usage: kesta-report [--user | --settings FILE] [--crlf] [KEY=VALUE ...]\n"
+        "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE]\n"
+        "                    [--crlf] [KEY=VALUE ...]\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
         "output. The settings start empty, as on a first run of the window.\n"
@@ -26,6 +46,9 @@ std::string UsageText() {
         "  --settings FILE  read saved settings from FILE (the same INI format)\n"
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
+        "  --needs          instead of the report, what it would take for each animal: the\n"
+        "                   least arrow mass or speed that makes the set-up sufficient\n"
+        "  --format FORMAT  of --needs: text (a table, the default), csv or json\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
@@ -49,6 +72,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                                             std::string& problem) {
     CommandLine line;
     bool storeChosen = false;
+    bool formatGiven = false;
     auto chooseStore = [&](CommandLine::Store store) {
         if (storeChosen) {
             problem = "--user and --settings exclude each other and may be given once";
@@ -66,19 +90,23 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.version = true;
         } else if (arg == "--crlf") {
             line.crlf = true;
+        } else if (arg == "--needs") {
+            line.needs = true;
+        } else if (IsOption(arg, "--format")) {
+            const std::string name = OptionValue(args, i, "--format");
+            const auto format = FormatNamed(name);
+            if (!format) {
+                problem = name.empty() ? "--format needs text, csv or json"
+                                       : "unknown format '" + name + "' (text, csv or json)";
+                return std::nullopt;
+            }
+            line.format = *format;
+            formatGiven = true;
         } else if (arg == "--user") {
             if (!chooseStore(CommandLine::Store::User)) return std::nullopt;
-        } else if (arg == "--settings" || arg.rfind("--settings=", 0) == 0) {
+        } else if (IsOption(arg, "--settings")) {
             if (!chooseStore(CommandLine::Store::File)) return std::nullopt;
-            if (arg == "--settings") {
-                if (i + 1 >= args.size()) {
-                    problem = "--settings needs a FILE";
-                    return std::nullopt;
-                }
-                line.settingsFile = args[++i];
-            } else {
-                line.settingsFile = arg.substr(std::string("--settings=").size());
-            }
+            line.settingsFile = OptionValue(args, i, "--settings");
             if (line.settingsFile.empty()) {
                 problem = "--settings needs a FILE";
                 return std::nullopt;
@@ -99,6 +127,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             }
             line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
         }
+    }
+    if (formatGiven && !line.needs) {
+        problem = "--format is for --needs; the report is plain text";
+        return std::nullopt;
     }
     return line;
 }
