@@ -13,11 +13,34 @@ bool IsSettingsKey(const std::string& key) {
     return false;
 }
 
-std::optional<CommandLine::Format> FormatNamed(const std::string& name) {
-    if (name == "text") return CommandLine::Format::Text;
-    if (name == "csv") return CommandLine::Format::Csv;
-    if (name == "json") return CommandLine::Format::Json;
-    return std::nullopt;
+bool ReadFormat(const std::string& name, CommandLine& line, std::string& problem) {
+    if (name == "text") {
+        line.format = CommandLine::Format::Text;
+    } else if (name == "csv") {
+        line.format = CommandLine::Format::Csv;
+    } else if (name == "json") {
+        line.format = CommandLine::Format::Json;
+    } else {
+        problem = name.empty() ? "--format needs text, csv or json"
+                               : "unknown format '" + name + "' (text, csv or json)";
+        return false;
+    }
+    return true;
+}
+
+bool ReadOverride(const std::string& arg, CommandLine& line, std::string& problem) {
+    const std::size_t eq = arg.find('=');
+    if (eq == std::string::npos) {
+        problem = "'" + arg + "' is not KEY=VALUE";
+        return false;
+    }
+    std::string key = arg.substr(0, eq);
+    if (!IsSettingsKey(key)) {
+        problem = "unknown key '" + key + "'";
+        return false;
+    }
+    line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+    return true;
 }
 
 // The value of an option given as "--name VALUE" or "--name=VALUE"; empty when missing.
@@ -93,14 +116,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if (arg == "--needs") {
             line.needs = true;
         } else if (IsOption(arg, "--format")) {
-            const std::string name = OptionValue(args, i, "--format");
-            const auto format = FormatNamed(name);
-            if (!format) {
-                problem = name.empty() ? "--format needs text, csv or json"
-                                       : "unknown format '" + name + "' (text, csv or json)";
-                return std::nullopt;
-            }
-            line.format = *format;
+            if (!ReadFormat(OptionValue(args, i, "--format"), line, problem)) return std::nullopt;
             formatGiven = true;
         } else if (arg == "--user") {
             if (!chooseStore(CommandLine::Store::User)) return std::nullopt;
@@ -114,18 +130,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if (arg.rfind("-", 0) == 0) {
             problem = "unknown option '" + arg + "'";
             return std::nullopt;
-        } else {
-            const std::size_t eq = arg.find('=');
-            if (eq == std::string::npos) {
-                problem = "'" + arg + "' is not KEY=VALUE";
-                return std::nullopt;
-            }
-            std::string key = arg.substr(0, eq);
-            if (!IsSettingsKey(key)) {
-                problem = "unknown key '" + key + "'";
-                return std::nullopt;
-            }
-            line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+        } else if (!ReadOverride(arg, line, problem)) {
+            return std::nullopt;
         }
     }
     if (formatGiven && !line.needs) {
