@@ -7,6 +7,7 @@
 #include "tests/common/WorkedExampleForm.h"
 #include "window/Form1.h"
 
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
