@@ -10,7 +10,18 @@ set(KESTA_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 
 foreach(program kesta kesta-report)
     if(TARGET ${program})
+        # Bind every symbol at start-up so that the relocations can be made read-only
+        # (Debian's hardening); a link option only, the code is built as before.
+        target_link_options(${program} PRIVATE LINKER:-z,now)
         install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        # A stripped install (the package's) also drops the compiler's .comment section.
+        if(CMAKE_OBJCOPY)
+            install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+                execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+            endif()")
+        endif()
     endif()
 endforeach()
 
@@ -68,6 +79,12 @@ configure_file(${KESTA_DATA_DIR}/debian/copyright.in ${PROJECT_BINARY_DIR}/copyr
 install(FILES ${KESTA_DATA_DIR}/help/report-help.html ${PROJECT_BINARY_DIR}/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# Registers the help page with doc-base; written at install time, when the prefix is known.
+install(CODE "set(KESTA_DOCDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DOCDIR}\")
+    configure_file(\"${KESTA_DATA_DIR}/debian/report-help.doc-base.in\"
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/doc-base/kesta-report-help\"
+        @ONLY)")
+
 # Example set-up files, as many as data/examples holds (none is fine).
 file(GLOB KESTA_EXAMPLES CONFIGURE_DEPENDS ${KESTA_DATA_DIR}/examples/*.kesta)
 if(KESTA_EXAMPLES)
@@ -93,9 +110,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Courier New, in which the report is shown and printed, is Liberation Mono on Debian.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The synopsis line comes from CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the long text.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "bowhunting set-up calculator
-KESTA checks one bowhunting set-up (arrow, bow, broadhead and the
+    "KESTA checks one bowhunting set-up (arrow, bow, broadhead and the
 hunter's accuracy) and writes a plain-text report: momentum and kinetic
 energy, the broadhead's cutting resistance and soft-tissue penetration,
 dynamic spine, shaft deflection and front-of-centre balance, damage area,

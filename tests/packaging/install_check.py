@@ -120,6 +120,13 @@ def main():
             check("/usr/share/common-licenses/GPL-3" in text,
                   "copyright: no pointer to the licence text")
 
+        doc_base = os.path.join(destdir, "usr/share/doc-base/kesta-report-help")
+        if os.path.exists(doc_base):
+            text = read(doc_base, "r")
+            check("Index: /usr/share/doc/kesta/report-help.html\n" in text and
+                  "Files: /usr/share/doc/kesta/report-help.html\n" in text,
+                  "doc-base: the help page's path is not /usr/share/doc/kesta/report-help.html")
+
         tool = os.path.join(destdir, "usr/bin/kesta-report")
         if os.path.exists(tool):
             run = subprocess.run([tool, "--version"], capture_output=True, text=True)
