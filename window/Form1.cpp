@@ -2,10 +2,12 @@
 
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
+#include "window/AccessibleNames.h"
 #include "window/Form1Layout.h"
 #include "window/FormBinding.h"
 #include "window/ReportPrinter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -26,6 +28,12 @@
 #include <QTimer>
 
 #include <algorithm>
+
+// The icon and help page are compiled into the window's static library; a static library's
+// resources must be registered by hand, and outside any namespace.
+static void LoadResources() {
+    Q_INIT_RESOURCE(kesta_data);
+}
 
 namespace kesta {
 
@@ -64,8 +72,9 @@ class CaptionedFrame : public QGroupBox {
 
 Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     : QWidget(parent), store_(store), notify_(std::move(notifier)) {
+    LoadResources();
     setWindowTitle(QStringLiteral("KESTA Minimum Bowhunting Recommendations"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/org.kesta.Kesta.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/kesta/icons/org.kesta.Kesta.svg")));
     // The layout was drawn for a narrow 8 pt bitmap face. The desktop default (9 pt) would clip
     // captions such as "Imperial" or "Static Spine" in their fixed boxes; Liberation Sans at
     // 7.5 pt (10 px) has about that face's widths.
@@ -81,6 +90,7 @@ Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     menuBar_ = new QMenuBar(this);
     client_ = new QWidget(this);
     BuildControls();
+    NameControlsForScreenReaders(*this);
     BuildMenus();
     QScreen* shown = screen();
     const QSize design(TwipsToPixels(kReportBoxRightTwips), TwipsToPixels(kReportBoxBottomTwips));
@@ -179,11 +189,16 @@ void Form1::BuildControls() {
 
     auto* report = static_cast<QPushButton*>(byName.value("doReport"));
     auto* print = static_cast<QPushButton*>(byName.value("doPrint"));
-    // Alt+R and Alt+P press the buttons; the captions stay as they are drawn.
-    report->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
-    print->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
     connect(report, &QPushButton::clicked, this, &Form1::doReport_Click);
     connect(print, &QPushButton::clicked, this, &Form1::doPrint_Click);
+    // Alt+R and Alt+P press the buttons wherever the focus is; the captions stay as drawn.
+    for (auto [button, key] : {std::pair{report, Qt::Key_R}, std::pair{print, Qt::Key_P}}) {
+        auto* press = new QAction(button->text(), this);
+        press->setShortcut(QKeySequence(Qt::ALT | key));
+        press->setShortcutContext(Qt::WindowShortcut);
+        connect(press, &QAction::triggered, button, &QPushButton::click);
+        addAction(press);
+    }
 }
 
 QSize Form1::OpeningSize(const QSize& available, const QSize& frame) {

@@ -25,7 +25,7 @@ namespace kesta {
 
 namespace {
 
-constexpr const char* kHelpPage = "qrc:/help/report-help.html";
+constexpr const char* kHelpPage = "qrc:/kesta/help/report-help.html";
 
 } // namespace
 
@@ -35,15 +35,15 @@ void Form1::BuildMenus() {
     helpMenu_ = menuBar_->addMenu(tr("&Help"));
 
     QAction* print = fileMenu_->addAction(tr("&Print"), this, &Form1::doPrint_Click);
-    print->setShortcut(QKeySequence::Print);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     fileMenu_->addAction(tr("&Export report as PDF..."), this, &Form1::ExportPdf);
     fileMenu_->addSeparator();
     QAction* quit = fileMenu_->addAction(tr("&Quit"), this, &QWidget::close);
-    quit->setShortcut(QKeySequence::Quit);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
 
     QAction* help = helpMenu_->addAction(tr("&What the report means"), this, &Form1::ShowHelp);
-    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     helpMenu_->addAction(tr("&About KESTA"), this, &Form1::ShowAbout);
 
     // The shortcuts work wherever the focus is in the window, the report box included.

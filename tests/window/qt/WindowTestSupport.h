@@ -8,7 +8,9 @@
 #include "window/Form1.h"
 
 #include <QMenuBar>
+#include <QLabel>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
