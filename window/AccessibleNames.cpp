@@ -3,6 +3,8 @@
 #include "form/ControlNames.h"
 #include "form/FormState.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
@@ -86,6 +88,10 @@ void NameControlsForScreenReaders(QWidget& window) {
         if (auto* w = window.findChild<QWidget*>(QString::fromStdString(name)))
             w->setAccessibleName(accessible);
     }
+    // The shaft diameter's drop-down list is a control of its own for a screen reader.
+    if (auto* list = window.findChild<QComboBox*>(
+            QString::fromUtf8(control::ShaftDiameter.data(), control::ShaftDiameter.size())))
+        list->view()->setAccessibleName(Tr("Shaft diameter choices"));
     for (const auto& [label, box] : Buddies()) {
         auto* l = window.findChild<QLabel*>(QString::fromLatin1(label));
         auto* b = window.findChild<QWidget*>(QString::fromLatin1(box));
