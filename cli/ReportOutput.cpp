@@ -14,7 +14,8 @@ int WriteReport(const FormState& form, const CommandLine& line) {
     try {
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
-        error = e.what();
+        // The place is the one the window's dialog names: "input GPI", "report line 27, ...".
+        error = e.what() + std::string(" (") + calculator.FailurePlace() + ")";
     }
     // After a failure the box holds the lines written before it; after a Setup failure it
     // holds the previous report, which for this fresh calculator is nothing.

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-charts-dev nlohmann-json3-dev
     fonts-liberation xvfb xauth poppler-utils locales python3
+    desktop-file-utils appstream man-db shared-mime-info gzip dpkg-dev file
 )
 
 missing=()
