@@ -75,7 +75,7 @@ SetUp NeedsCalculator::ReadSetUp() {
     try {
         s.ro = BroadheadRo(*form_, record);
     } catch (const RuntimeError&) {
-        failurePlace_ = "Broadhead: Ro";
+        failurePlace_ = "Ro, Broadhead";
         throw;
     }
     return s;
@@ -111,7 +111,7 @@ NeedsTable NeedsCalculator::Table() {
             row.verdict = trial.VerdictOf(s.grains, s.fps);
         } catch (const RuntimeError&) {
             // The report's game lists would stop here too.
-            failurePlace_ = "Game Recommendations: " + animal.name;
+            failurePlace_ = animal.name + ", Game Recommendations";
             throw;
         }
         FindLeast(trial, s, row);

@@ -76,9 +76,10 @@ struct NeedsChart {
 
 // Reads the form as the report does (Setup, then Ro as the broadhead section computes it) and
 // answers for it. A failure raises RuntimeError with the kind the report would raise;
-// FailurePlace() then says where: "input InArrowLength" as the report says it, "Broadhead: Ro",
-// or the animal whose penetration run for the set-up's own arrow failed, which would stop the
-// report's game lists too, e.g. "Game Recommendations: Elephant".
+// FailurePlace() then says where, in the words of the report's places ("report line 11,
+// Broadhead"): "input InArrowLength" as the report says it, "Ro, Broadhead", or the animal
+// whose penetration run for the set-up's own arrow failed, which would stop the report's game
+// lists too, e.g. "Elephant, Game Recommendations".
 class NeedsCalculator {
   public:
     // The form must outlive the calculator.

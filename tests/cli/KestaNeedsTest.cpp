@@ -108,8 +108,8 @@ TEST(KestaNeeds, ErrorsSayWhereAndBadCommandLinesShowTheUsage) {
     };
     const Stop stops[] = {
         {{"length="}, "error: Type mismatch (input InArrowLength)\n"},
-        {{"BH1=0.4"}, "error: Invalid procedure call or argument (Broadhead: Ro)\n"},
-        {{"speed=1e160"}, "error: Overflow (Game Recommendations: Black Wildebeest)\n"},
+        {{"BH1=0.4"}, "error: Invalid procedure call or argument (Ro, Broadhead)\n"},
+        {{"speed=1e160"}, "error: Overflow (Black Wildebeest, Game Recommendations)\n"},
     };
     for (const Stop& stop : stops) {
         Args more = stop.more;

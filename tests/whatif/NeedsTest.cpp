@@ -178,10 +178,10 @@ TEST(Needs, StopsWithTheReportsErrorWhereTheReportWould) {
         {"InArrowLength=", ErrorKind::TypeMismatch, "input InArrowLength", true},
         {"InArrowSpeed=1e400", ErrorKind::Overflow, "input InArrowSpeed", true},
         // A blade shorter than high: Ro takes the root of a negative number.
-        {"InBroadhead_1=0.4", ErrorKind::InvalidProcedureCall, "Broadhead: Ro", true},
-        {"inTip=200", ErrorKind::InvalidProcedureCall, "Broadhead: Ro", true},
+        {"InBroadhead_1=0.4", ErrorKind::InvalidProcedureCall, "Ro, Broadhead", true},
+        {"inTip=200", ErrorKind::InvalidProcedureCall, "Ro, Broadhead", true},
         // So fast that the first animal's penetration run overflows, as in the report.
-        {"InArrowSpeed=1e160", ErrorKind::Overflow, "Game Recommendations: Black Wildebeest",
+        {"InArrowSpeed=1e160", ErrorKind::Overflow, "Black Wildebeest, Game Recommendations",
          false},
     };
     for (const Row& row : rows) {
