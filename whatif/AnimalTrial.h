@@ -26,9 +26,6 @@ class AnimalTrial {
     game::Verdict VerdictOf(double grains, double fps);
     // The verdict for an arrow of `grains` whose run reached `depth`.
     game::Verdict VerdictOfDepth(double grains, double depth) const;
-    bool Sufficient(double grains, double fps) {
-        return VerdictOf(grains, fps) == game::Verdict::Sufficient;
-    }
 
     // Whether an arrow of this mass could be sufficient at all, however deep it went: below
     // the category's least arrow mass no speed helps. Needs no penetration run.

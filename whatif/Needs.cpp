@@ -83,42 +83,41 @@ SetUp NeedsCalculator::ReadSetUp() {
 
 NeedsTable NeedsCalculator::Table() {
     NeedsTable table{ReadSetUp(), {}};
-    const SetUp& s = table.setUp;
     // Animals of equal body mass have equal figures, hence equal answers.
     std::map<double, std::size_t> byMass; // mass, row
     const std::vector<game::Animal>& animals = game::Animals();
     for (std::size_t position = 0; position < animals.size(); ++position) {
         const game::Animal& animal = animals[position];
-        const game::AnimalFigures figures = game::FiguresOf(animal);
-        NeedsRow row{position,
-                     animal.name,
-                     animal.massKg,
-                     figures.category,
-                     game::Verdict::NotRecommended,
-                     {},
-                     {},
-                     {},
-                     {}};
         if (const auto same = byMass.find(animal.massKg); same != byMass.end()) {
             NeedsRow copy = table.rows[same->second];
-            copy.position = row.position;
-            copy.animal = row.animal;
+            copy.position = position;
+            copy.animal = animal.name;
             table.rows.push_back(std::move(copy));
             continue;
         }
-        AnimalTrial trial(s.ro, s.bladeAreaSum, figures);
-        try {
-            row.verdict = trial.VerdictOf(s.grains, s.fps);
-        } catch (const RuntimeError&) {
-            // The report's game lists would stop here too.
-            failurePlace_ = animal.name + ", Game Recommendations";
-            throw;
-        }
-        FindLeast(trial, s, row);
         byMass[animal.massKg] = table.rows.size();
-        table.rows.push_back(std::move(row));
+        table.rows.push_back(RowOf(table.setUp, position, animal));
     }
     return table;
+}
+
+NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game::Animal& animal) {
+    const game::AnimalFigures figures = game::FiguresOf(animal);
+    NeedsRow row{};
+    row.position = position;
+    row.animal = animal.name;
+    row.massKg = animal.massKg;
+    row.category = figures.category;
+    AnimalTrial trial(s.ro, s.bladeAreaSum, figures);
+    try {
+        row.verdict = trial.VerdictOf(s.grains, s.fps);
+    } catch (const RuntimeError&) {
+        // The report's game lists would stop here too.
+        failurePlace_ = animal.name + ", Game Recommendations";
+        throw;
+    }
+    FindLeast(trial, s, row);
+    return row;
 }
 
 } // namespace kesta::whatif

@@ -7,8 +7,9 @@
 //   least grains  M in 1..3000 at the set-up's speed;
 //   least fps     v in 1..1000 with the set-up's mass;
 //   same bow      M in 1..3000 at v(M) = fps x (grains / M)^0.5, the set-up's kinetic energy.
-// A penetration run that raises an error counts as not sufficient: an arrow the model cannot
-// follow is never recommended.
+// A trial arrow whose penetration run raises an error counts as not sufficient: an arrow the
+// model cannot follow is never recommended. The set-up's own arrow is judged as the report
+// judges it: when its run raises, the table stops with that error, as the report would.
 #pragma once
 
 #include "ballistics/GameTable.h"
@@ -94,6 +95,7 @@ class NeedsCalculator {
 
   private:
     SetUp ReadSetUp();
+    NeedsRow RowOf(const SetUp& s, std::size_t position, const game::Animal& animal);
 
     const FormState* form_;
     std::string failurePlace_;
