@@ -1,9 +1,12 @@
 // Time of one full press of the report button, inputs already in the form: the worked
 // imperial example, a worst case that keeps every simulation stepping as long as it can, the
 // slowest report fuzzing found and an arrow too long for the balance search to step.
+// Then "what would it take" for the worked example: the whole table, and one animal's chart.
+#include "ballistics/GameTable.h"
 #include "form/Examples.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
+#include "whatif/Needs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -78,10 +81,29 @@ void BM_LongArrow(benchmark::State& state) {
     RunReport(state, LongArrowForm());
 }
 
+void BM_NeedsTable(benchmark::State& state) {
+    const FormState form = ExampleForm();
+    kesta::whatif::NeedsCalculator needs(form);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(needs.Table().rows.data());
+}
+
+// The chart of the animal at this table position (0 Black Wildebeest, 13 Elephant, 15 fox).
+void BM_NeedsChart(benchmark::State& state) {
+    const FormState form = ExampleForm();
+    kesta::whatif::NeedsCalculator needs(form);
+    const auto position = static_cast<std::size_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(needs.Chart(position).points.data());
+    state.SetLabel(kesta::game::Animals().at(position).name);
+}
+
 BENCHMARK(BM_ImperialExample)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WorstCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SlowestFuzzed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongArrow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NeedsTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NeedsChart)->Arg(0)->Arg(13)->Arg(15)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

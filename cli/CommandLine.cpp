@@ -13,6 +13,48 @@ bool IsSettingsKey(const std::string& key) {
     return false;
 }
 
+bool ReadFormat(const std::string& name, CommandLine& line, std::string& problem) {
+    if (name == "text") {
+        line.format = CommandLine::Format::Text;
+    } else if (name == "csv") {
+        line.format = CommandLine::Format::Csv;
+    } else if (name == "json") {
+        line.format = CommandLine::Format::Json;
+    } else {
+        problem = name.empty() ? "--format needs text, csv or json"
+                               : "unknown format '" + Echoed(name) + "' (text, csv or json)";
+        return false;
+    }
+    return true;
+}
+
+bool ReadOverride(const std::string& arg, CommandLine& line, std::string& problem) {
+    const std::size_t eq = arg.find('=');
+    if (eq == std::string::npos) {
+        const std::string shown = Echoed(arg); // "'" + a temporary: GCC 12 warns falsely
+        problem = "'" + shown + "' is not KEY=VALUE";
+        return false;
+    }
+    std::string key = arg.substr(0, eq);
+    if (!IsSettingsKey(key)) {
+        problem = "unknown key '" + Echoed(key) + "'";
+        return false;
+    }
+    line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+    return true;
+}
+
+// The value of an option given as "--name VALUE" or "--name=VALUE"; empty when missing.
+std::string OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                        const std::string& name) {
+    if (args[i] == name) return i + 1 < args.size() ? args[++i] : std::string();
+    return args[i].substr(name.size() + 1);
+}
+
+bool IsOption(const std::string& arg, const std::string& name) {
+    return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
 } // namespace
 
 std::string Echoed(const std::string& text) {
@@ -31,6 +73,8 @@ std::string Echoed(const std::string& text) {
 std::string UsageText() {
     std::string text =
         "usage: kesta-report [--user | --settings FILE] [--crlf] [--verbose] [KEY=VALUE ...]\n"
+        "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE]\n"
+        "                    [--crlf] [--verbose] [KEY=VALUE ...]\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
         "output. The settings start empty, as on a first run of the window.\n"
@@ -40,6 +84,9 @@ std::string UsageText() {
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
         "  --verbose        also show the Qt library's own warnings on standard error\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
+        "  --needs          instead of the report, what it would take for each animal: the\n"
+        "                   least arrow mass or speed that makes the set-up sufficient\n"
+        "  --format FORMAT  of --needs: text (a table, the default), csv or json\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
@@ -63,6 +110,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                                             std::string& problem) {
     CommandLine line;
     bool storeChosen = false;
+    bool formatGiven = false;
     auto chooseStore = [&](CommandLine::Store store) {
         if (storeChosen) {
             problem = "--user and --settings exclude each other and may be given once";
@@ -82,19 +130,16 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.crlf = true;
         } else if (arg == "--verbose") {
             line.verbose = true;
+        } else if (arg == "--needs") {
+            line.needs = true;
+        } else if (IsOption(arg, "--format")) {
+            if (!ReadFormat(OptionValue(args, i, "--format"), line, problem)) return std::nullopt;
+            formatGiven = true;
         } else if (arg == "--user") {
             if (!chooseStore(CommandLine::Store::User)) return std::nullopt;
-        } else if (arg == "--settings" || arg.rfind("--settings=", 0) == 0) {
+        } else if (IsOption(arg, "--settings")) {
             if (!chooseStore(CommandLine::Store::File)) return std::nullopt;
-            if (arg == "--settings") {
-                if (i + 1 >= args.size()) {
-                    problem = "--settings needs a FILE";
-                    return std::nullopt;
-                }
-                line.settingsFile = args[++i];
-            } else {
-                line.settingsFile = arg.substr(std::string("--settings=").size());
-            }
+            line.settingsFile = OptionValue(args, i, "--settings");
             if (line.settingsFile.empty()) {
                 problem = "--settings needs a FILE";
                 return std::nullopt;
@@ -102,19 +147,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if (arg.rfind("-", 0) == 0) {
             problem = "unknown option '" + Echoed(arg) + "'";
             return std::nullopt;
-        } else {
-            const std::size_t eq = arg.find('=');
-            if (eq == std::string::npos) {
-                problem = "'" + Echoed(arg) + "' is not KEY=VALUE";
-                return std::nullopt;
-            }
-            std::string key = arg.substr(0, eq);
-            if (!IsSettingsKey(key)) {
-                problem = "unknown key '" + Echoed(key) + "'";
-                return std::nullopt;
-            }
-            line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+        } else if (!ReadOverride(arg, line, problem)) {
+            return std::nullopt;
         }
+    }
+    if (formatGiven && !line.needs) {
+        problem = "--format is for --needs; the report is plain text";
+        return std::nullopt;
     }
     return line;
 }

@@ -1,5 +1,7 @@
 // The command line of kesta-report:
 //   kesta-report [--user | --settings FILE] [--crlf] [--verbose] [KEY=VALUE ...]
+//   kesta-report --needs [--format text|csv|json] [--user | --settings FILE] [--crlf]
+//                [--verbose] [KEY=VALUE ...]
 // Parsing only; no Qt, no files.
 #pragma once
 
@@ -12,8 +14,12 @@ namespace kesta {
 
 struct CommandLine {
     enum class Store { Empty, User, File };
+    enum class Format { Text, Csv, Json };
     Store store = Store::Empty;
-    std::string settingsFile; // with Store::File
+    // --needs: what it would take for each animal, instead of the report.
+    bool needs = false;
+    Format format = Format::Text; // of --needs
+    std::string settingsFile;     // with Store::File
     bool crlf = false;
     bool verbose = false; // show the Qt library's own warnings too
     bool help = false;

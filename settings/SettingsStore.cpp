@@ -18,16 +18,16 @@ QString StoredName(const QString& key) {
     return QStringLiteral("values/") + key;
 }
 
+} // namespace
+
 // Where QSettings keeps the user-scope INI file of organization and application "KESTA".
 // Named here rather than asked of a QSettings, which would read the file on the way.
-QString UserStoreFile() {
+QString SettingsStore::UserFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/KESTA/KESTA.ini");
 }
 
-} // namespace
-
-SettingsStore::SettingsStore() : SettingsStore(UserStoreFile()) {}
+SettingsStore::SettingsStore() : SettingsStore(UserFile()) {}
 
 SettingsStore::SettingsStore(const QString& iniFile) : file_(iniFile) {
     const StoreFile found = CheckStoreFile(file_);

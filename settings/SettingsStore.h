@@ -41,6 +41,8 @@ class SettingsStore {
     // A value that is no text at all (an "@Rect(...)" and the like) counts as absent.
     std::optional<std::string> Read(const std::string& key) const;
     QString FileName() const { return file_; }
+    // The per-user store's file, named without reading it.
+    static QString UserFile();
 
   private:
     QString file_;

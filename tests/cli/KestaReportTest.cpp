@@ -1,96 +1,14 @@
 // End-to-end runs of the built kesta-report: its output bytes, exit status and standard error.
+#include "ToolRun.h"
 #include "tests/common/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
+namespace kesta::test {
 namespace {
-
-namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
-
-struct ToolRun {
-    std::string out, err;
-    int status = -1;
-};
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// How a run differs from the test's own environment.
-struct RunAs {
-    std::string configHome;    // XDG_CONFIG_HOME, where --user finds the store; "" keeps it
-    bool ordinaryUser = false; // as user nobody when the test runs as the superuser
-};
-
-// Runs the tool with these arguments, no shell in between, stdout and stderr kept apart. A run
-// that has not ended after 20 seconds is killed and reported with status -1.
-ToolRun RunTool(const Args& args, const RunAs& as = {}) {
-    const fs::path dir =
-        fs::path(::testing::TempDir()) / ("kesta-report-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const fs::path out = dir / "out", err = dir / "err";
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-        dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-        if (!as.configHome.empty()) setenv("XDG_CONFIG_HOME", as.configHome.c_str(), 1);
-        if (as.ordinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(126);
-        std::vector<char*> argv{const_cast<char*>(KESTA_REPORT_PATH)};
-        for (const auto& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(KESTA_REPORT_PATH, argv.data());
-        _exit(127);
-    }
-    int wstatus = 0;
-    for (int waited = 0; waitpid(child, &wstatus, WNOHANG) == 0; ++waited) {
-        if (waited == 2000) {
-            kill(child, SIGKILL);
-            waitpid(child, &wstatus, 0);
-            return {Slurp(out), Slurp(err), -1};
-        }
-        usleep(10'000);
-    }
-    return {Slurp(out), Slurp(err),
-            WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus)};
-}
-
-Args Lines(const std::string& text, const std::string& end = "\n") {
-    Args lines;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find(end, from)) != std::string::npos; from = at + end.size())
-        lines.push_back(text.substr(from, at - from));
-    EXPECT_EQ(from, text.size()) << "the last line has no line end";
-    return lines;
-}
-
-// The worked example, then `more`: blades 1 and 2 of 0.5 by 1 inch, the other four rows
-// empty; 20 yards and a 6-inch group so the accuracy section has figures to divide by.
-Args Example(const Args& more = {}) {
-    Args a = {"speed=300",     "mass=400",      "length=28", "shaftweight=9", "staticspine=400",
-              "BHW=100",       "DrawWeigth=60", "BH0=0.5",   "BH1=1",         "BH2=0.5",
-              "BH3=1",         "inEdge=25",     "inTip=60",  "inCOC=0",       "ShaftDia=0",
-              "Imperial=True", "Dist12=20",     "Circ12=6"};
-    for (int k = 4; k < 12; ++k)
-        a.push_back("BH" + std::to_string(k) + "=");
-    a.insert(a.end(), more.begin(), more.end());
-    return a;
-}
 
 TEST(KestaReport, WorkedExampleInLfAndCrlf) {
     const ToolRun run = RunTool(Example());
@@ -152,11 +70,11 @@ TEST(KestaReport, FailuresKeepTheLinesWrittenBeforeThem) {
     const ToolRun setup = RunTool(Example({"length="}));
     EXPECT_EQ(setup.status, 3);
     EXPECT_EQ(setup.out, "");
-    EXPECT_EQ(setup.err, "error: Type mismatch\n");
+    EXPECT_EQ(setup.err, "error: Type mismatch (input InArrowLength)\n");
     // No broadhead weight: the frequency line divides by zero, right after the Fc% line.
     const ToolRun run = RunTool(Example({"--crlf", "BHW=0"}));
     EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.err, "error: Division by zero\n");
+    EXPECT_EQ(run.err, "error: Division by zero (report line 17, Dynamic Spine)\n");
     const Args lines = Lines(run.out, "\r\n");
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[12], "Dynamic Spine");
@@ -164,7 +82,7 @@ TEST(KestaReport, FailuresKeepTheLinesWrittenBeforeThem) {
     // No draw weight: the Fc% line itself divides by zero.
     const ToolRun noDraw = RunTool(Example({"DrawWeigth=0"}));
     EXPECT_EQ(noDraw.status, 3);
-    EXPECT_EQ(noDraw.err, "error: Division by zero\n");
+    EXPECT_EQ(noDraw.err, "error: Division by zero (report line 16, Dynamic Spine)\n");
     EXPECT_EQ(Lines(noDraw.out).size(), 15u);
 }
 
@@ -194,6 +112,7 @@ TEST(KestaReport, CommandLines) {
     EXPECT_EQ(version.out, "kesta-report " KESTA_VERSION "\n");
 }
 
+} // namespace
 // A private configuration folder, open to every user, whose KESTA/KESTA.ini is `path`.
 struct UserStore {
     explicit UserStore(const std::string& name)
@@ -272,13 +191,14 @@ TEST(KestaReport, OnlyItsOwnMessagesOnStandardError) {
         << std::string("[values]\nspeed=@Variant(\0\0\0\x7f\0\0\0\x05Hello)\n", 39);
     const ToolRun quiet = RunTool({"--settings", file.string()});
     EXPECT_EQ(quiet.status, 3);
-    EXPECT_EQ(quiet.err, "error: Division by zero\n");
+    ASSERT_EQ(Lines(quiet.err).size(), 1u) << quiet.err;
+    EXPECT_EQ(quiet.err.rfind("error: Division by zero (", 0), 0u) << quiet.err;
     const ToolRun verbose = RunTool({"--verbose", "--settings", file.string()});
     EXPECT_EQ(verbose.status, 3);
     EXPECT_EQ(verbose.out, quiet.out);
     EXPECT_NE(verbose.err.find("unknown user type with name Hello"), std::string::npos)
         << verbose.err;
-    EXPECT_EQ(Lines(verbose.err).back(), "error: Division by zero");
+    EXPECT_EQ(Lines(verbose.err).back() + "\n", quiet.err);
 }
 
-} // namespace
+} // namespace kesta::test
