@@ -63,12 +63,12 @@ std::vector<ExampleSetup> BuildExamples() {
                                         {"inTip", "60"},
                                         {"DrawWeigth", "60"}},
                                        Safety(1)))});
-    // A light, fast arrow for deer-sized game: three blades, a 55-pound bow.
+    // A light, fast arrow for deer-sized game: a cut-on-contact tip, a 55-pound bow.
     examples.push_back({"light-deer",
-                        "Light deer set-up: 290 fps, 380 grains, three 0.55 x 1 inch blades, "
-                        "55 lbs",
-                        Completed(Join({{"speed", "290"},
-                                        {"mass", "380"},
+                        "Light deer set-up: 295 fps, 410 grains, two 0.55 x 1 inch blades, "
+                        "cut-on-contact tip, 55 lbs",
+                        Completed(Join({{"speed", "295"},
+                                        {"mass", "410"},
                                         {"length", "28.5"},
                                         {"staticspine", "400"},
                                         {"shaftweight", "8.5"},
@@ -77,12 +77,11 @@ std::vector<ExampleSetup> BuildExamples() {
                                         {"BH1", "1"},
                                         {"BH2", "0.55"},
                                         {"BH3", "1"},
-                                        {"BH4", "0.55"},
-                                        {"BH5", "1"},
                                         {"Dist12", "20"},
                                         {"Circ12", "6"},
-                                        {"inEdge", "25"},
+                                        {"inEdge", "22"},
                                         {"inTip", "60"},
+                                        {"inCOC", "1"},
                                         {"DrawWeigth", "55"}},
                                        Safety(1)))});
     // A heavy, slow arrow for the largest game: two long blades with a cut-on-contact tip.
