@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/SetupOptions.h"
+
 #include "form/SettingsKeys.h"
 
 namespace kesta {
@@ -17,7 +19,9 @@ bool IsSettingsKey(const std::string& key) {
 
 std::string UsageText() {
     std::string text =
-        "usage: kesta-report [--user | --settings FILE] [--crlf] [KEY=VALUE ...]\n"
+        "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [KEY=VALUE ...]\n"
+        "       kesta-report --compare A B [--format text|csv|json]\n"
+        "       kesta-report --list-examples\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
         "output. The settings start empty, as on a first run of the window.\n"
@@ -25,7 +29,8 @@ std::string UsageText() {
         "  --user           read the window's own saved settings\n"
         "  --settings FILE  read saved settings from FILE (the same INI format)\n"
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
-        "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
+        "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n" +
+        SetupOptionsUsage() +
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
@@ -60,7 +65,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
+        const OptionParse setupOption = ParseSetupOption(args, i, line, problem);
+        if (setupOption == OptionParse::Bad) return std::nullopt;
+        if (setupOption == OptionParse::Taken) {
+            continue;
+        } else if (arg == "--help" || arg == "-h") {
             line.help = true;
         } else if (arg == "--version") {
             line.version = true;
@@ -100,6 +109,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
         }
     }
+    if (!CheckSetupOptions(line, problem)) return std::nullopt;
     return line;
 }
 

@@ -2,6 +2,7 @@
 // without a display. It loads settings into a fresh form exactly as the window's load event
 // does, runs one report and writes the report box text to standard output.
 #include "cli/CommandLine.h"
+#include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
 #include "report/Calculator.h"
 #include "settings/SettingsStore.h"
@@ -66,6 +67,15 @@ int main(int argc, char** argv) {
         Write(stdout, "kesta-report " KESTA_VERSION "\n");
         return 0;
     }
+    if (line->listExamples || !line->compareA.empty()) {
+        const kesta::CommandOutput output =
+            line->listExamples ? kesta::ListExamples() : kesta::RunCompare(*line);
+        Write(stdout, output.out);
+        Write(stderr, output.err);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            return Fail(kesta::ErrorMessage(ErrorKind::PathFileAccess));
+        return output.status;
+    }
 
     StoredTexts stored; // empty: a first run
     try {
@@ -73,6 +83,8 @@ int main(int argc, char** argv) {
             stored = ReadStore(kesta::SettingsStore());
         else if (line->store == kesta::CommandLine::Store::File)
             stored = ReadSettingsFile(line->settingsFile);
+        else if (line->store == kesta::CommandLine::Store::Example)
+            stored = kesta::ExampleTexts(line->exampleName);
     } catch (const RuntimeError& e) {
         return Fail(e.what() + std::string(": ") + line->settingsFile);
     }

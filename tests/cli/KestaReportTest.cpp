@@ -1,64 +1,22 @@
 // End-to-end runs of the built kesta-report: its output bytes, exit status and standard error.
+#include "tests/cli/ToolRun.h"
 #include "tests/common/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
-
-struct ToolRun {
-    std::string out, err;
-    int status = -1;
-};
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Runs the tool with these arguments, no shell in between, stdout and stderr kept apart.
-ToolRun RunTool(const Args& args) {
-    const fs::path dir =
-        fs::path(::testing::TempDir()) / ("kesta-report-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const fs::path out = dir / "out", err = dir / "err";
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-        dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-        std::vector<char*> argv{const_cast<char*>(KESTA_REPORT_PATH)};
-        for (const auto& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(KESTA_REPORT_PATH, argv.data());
-        _exit(127);
-    }
-    int wstatus = 0;
-    waitpid(child, &wstatus, 0);
-    return {Slurp(out), Slurp(err),
-            WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus)};
-}
-
-Args Lines(const std::string& text, const std::string& end = "\n") {
-    Args lines;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find(end, from)) != std::string::npos; from = at + end.size())
-        lines.push_back(text.substr(from, at - from));
-    EXPECT_EQ(from, text.size()) << "the last line has no line end";
-    return lines;
-}
+using kesta::test::Args;
+using kesta::test::Lines;
+using kesta::test::RunTool;
+using kesta::test::ToolRun;
 
 // The worked example, then `more`: blades 1 and 2 of 0.5 by 1 inch, the other four rows
 // empty; 20 yards and a 6-inch group so the accuracy section has figures to divide by.
