@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build run test bench sanitize fuzz clean
+.PHONY: all deps build run test bench sanitize fuzz clean package
 
 all: build
 
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# The Debian package: $(BUILD)/kesta_<version>_<arch>.deb.
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@scripts/bench.sh $(BUILD)

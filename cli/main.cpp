@@ -103,7 +103,8 @@ int main(int argc, char** argv) {
     try {
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
-        error = e.what();
+        // The place is the one the window's dialog names: "input GPI", "report line 27, ...".
+        error = e.what() + std::string(" (") + calculator.FailurePlace() + ")";
     }
     // After a failure the box holds the lines written before it; after a Setup failure it
     // holds the previous report, which for this fresh calculator is nothing.

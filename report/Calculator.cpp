@@ -49,8 +49,8 @@ void Calculator::WriteReport() {
             WriteMetricSummary(writer, roLbs_);
         }
     } catch (const RuntimeError&) {
-        failurePlace_ = "report line " + std::to_string(text::CountCrLf(box_) + 1) + " (" +
-                        writer.Section() + ")";
+        failurePlace_ =
+            "report line " + std::to_string(text::CountCrLf(box_) + 1) + ", " + writer.Section();
         throw;
     }
 }

@@ -44,7 +44,7 @@ class Calculator {
     double RoLbs() const { return roLbs_; }
 
     // Where the last failure arose, for the user: e.g. "input InArrowLength" or
-    // "report line 14 (Dynamic Spine)". Empty when the last report succeeded.
+    // "report line 14, Dynamic Spine". Empty when the last report succeeded.
     const std::string& FailurePlace() const { return failurePlace_; }
 
   private:

@@ -2,10 +2,12 @@
 
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
+#include "window/AccessibleNames.h"
 #include "window/Form1Layout.h"
 #include "window/FormBinding.h"
 #include "window/ReportPrinter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,8 +15,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
+#include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,6 +28,12 @@
 #include <QTimer>
 
 #include <algorithm>
+
+// The icon and help page are compiled into the window's static library; a static library's
+// resources must be registered by hand, and outside any namespace.
+static void LoadResources() {
+    Q_INIT_RESOURCE(kesta_data);
+}
 
 namespace kesta {
 
@@ -61,7 +72,9 @@ class CaptionedFrame : public QGroupBox {
 
 Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     : QWidget(parent), store_(store), notify_(std::move(notifier)) {
+    LoadResources();
     setWindowTitle(QStringLiteral("KESTA Minimum Bowhunting Recommendations"));
+    setWindowIcon(QIcon(QStringLiteral(":/kesta/icons/org.kesta.Kesta.svg")));
     // The layout was drawn for a narrow 8 pt bitmap face. The desktop default (9 pt) would clip
     // captions such as "Imperial" or "Static Spine" in their fixed boxes; Liberation Sans at
     // 7.5 pt (10 px) has about that face's widths.
@@ -72,13 +85,19 @@ Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     font.setPointSizeF(7.5);
     setFont(font);
 
+    // The menu bar sits above the form; the controls keep their design places in the area
+    // below it.
+    menuBar_ = new QMenuBar(this);
+    client_ = new QWidget(this);
     BuildControls();
+    NameControlsForScreenReaders(*this);
+    BuildMenus();
     QScreen* shown = screen();
-    resize(OpeningSize(shown != nullptr ? shown->availableGeometry().size()
-                                        : QSize(TwipsToPixels(kReportBoxRightTwips),
-                                                TwipsToPixels(kReportBoxBottomTwips)),
-                       QSize(0, 0)));
-    PlaceReportBox();
+    const QSize design(TwipsToPixels(kReportBoxRightTwips), TwipsToPixels(kReportBoxBottomTwips));
+    const QSize available =
+        shown != nullptr ? shown->availableGeometry().size() : design + MenuBarSize();
+    resize(OpeningSize(available, MenuBarSize()) + MenuBarSize());
+    PlaceClientArea();
     Form_Load();
 
     // A session that ends, or an application that quits, without closing the window still
@@ -88,71 +107,74 @@ Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Form1::Form_Unload);
 }
 
+QSize Form1::MenuBarSize() const {
+    return QSize(0, menuBar_->sizeHint().height());
+}
+
+QWidget* Form1::CreateControl(const ControlSpec& c, QWidget* container) {
+    const QString caption = QString::fromUtf8(c.caption);
+    switch (c.kind) {
+    case ControlKind::Frame:
+        return new CaptionedFrame(caption, container);
+    case ControlKind::BorderlessFrame:
+        return new QWidget(container);
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, container);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, container);
+        // Enter in any input box runs the report, as the button does.
+        connect(box, &QLineEdit::returnPressed, this, &Form1::doReport_Click);
+        return box;
+    }
+    case ControlKind::ReportBox: {
+        auto* box = new QPlainTextEdit(container);
+        QFont mono(QStringLiteral("Courier New"));
+        mono.setStyleHint(QFont::TypeWriter);
+        mono.setPointSizeF(8.25);
+        box->setFont(mono);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setTabChangesFocus(true);
+        txtReport_ = box;
+        return box;
+    }
+    case ControlKind::Option:
+        return new QRadioButton(caption, container);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, container);
+    case ControlKind::List: {
+        auto* list = new QComboBox(container);
+        list->setEditable(false);
+        for (const auto& entry : FormState::ShaftDiameterEntries())
+            list->addItem(QString::fromStdString(entry));
+        list->setCurrentIndex(-1);
+        return list;
+    }
+    case ControlKind::Button:
+        return new QPushButton(caption, container);
+    }
+    return nullptr;
+}
+
 void Form1::BuildControls() {
     QHash<QString, QWidget*> byName;
     QHash<QWidget*, QButtonGroup*> groups; // one option group per container
     std::vector<std::pair<int, QWidget*>> focusable;
 
     for (const ControlSpec& c : Form1Controls()) {
-        QWidget* container = *c.container == '\0' ? this : byName.value(c.container);
+        QWidget* container = *c.container == '\0' ? client_ : byName.value(c.container);
         Q_ASSERT(container != nullptr);
-        const QString caption = QString::fromUtf8(c.caption);
-        QWidget* w = nullptr;
-        switch (c.kind) {
-        case ControlKind::Frame:
-            w = new CaptionedFrame(caption, container);
-            break;
-        case ControlKind::BorderlessFrame:
-            w = new QWidget(container);
-            break;
-        case ControlKind::Label: {
-            auto* label = new QLabel(caption, container);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(true);
-            w = label;
-            break;
-        }
-        case ControlKind::TextBox:
-            w = new QLineEdit(caption, container);
-            break;
-        case ControlKind::ReportBox: {
-            auto* box = new QPlainTextEdit(container);
-            QFont mono(QStringLiteral("Courier New"));
-            mono.setStyleHint(QFont::TypeWriter);
-            mono.setPointSizeF(8.25);
-            box->setFont(mono);
-            box->setLineWrapMode(QPlainTextEdit::NoWrap);
-            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            box->setTabChangesFocus(true);
-            txtReport_ = box;
-            w = box;
-            break;
-        }
-        case ControlKind::Option: {
-            auto* option = new QRadioButton(caption, container);
+        QWidget* w = CreateControl(c, container);
+        if (auto* option = qobject_cast<QRadioButton*>(w)) {
             QButtonGroup*& group = groups[container];
             if (group == nullptr) group = new QButtonGroup(container);
             group->addButton(option);
             option->setChecked(c.selected);
-            w = option;
-            break;
-        }
-        case ControlKind::CheckBox:
-            w = new QCheckBox(caption, container);
-            break;
-        case ControlKind::List: {
-            auto* list = new QComboBox(container);
-            list->setEditable(false);
-            for (const auto& entry : FormState::ShaftDiameterEntries())
-                list->addItem(QString::fromStdString(entry));
-            list->setCurrentIndex(-1);
-            w = list;
-            break;
-        }
-        case ControlKind::Button:
-            w = new QPushButton(caption, container);
-            break;
         }
         w->setObjectName(QString::fromUtf8(c.name));
         w->setGeometry(Pixels(c));
@@ -165,10 +187,18 @@ void Form1::BuildControls() {
     for (std::size_t k = 1; k < focusable.size(); ++k)
         setTabOrder(focusable[k - 1].second, focusable[k].second);
 
-    connect(static_cast<QPushButton*>(byName.value("doReport")), &QPushButton::clicked, this,
-            &Form1::doReport_Click);
-    connect(static_cast<QPushButton*>(byName.value("doPrint")), &QPushButton::clicked, this,
-            &Form1::doPrint_Click);
+    auto* report = static_cast<QPushButton*>(byName.value("doReport"));
+    auto* print = static_cast<QPushButton*>(byName.value("doPrint"));
+    connect(report, &QPushButton::clicked, this, &Form1::doReport_Click);
+    connect(print, &QPushButton::clicked, this, &Form1::doPrint_Click);
+    // Alt+R and Alt+P press the buttons wherever the focus is; the captions stay as drawn.
+    for (auto [button, key] : {std::pair{report, Qt::Key_R}, std::pair{print, Qt::Key_P}}) {
+        auto* press = new QAction(button->text(), this);
+        press->setShortcut(QKeySequence(Qt::ALT | key));
+        press->setShortcutContext(Qt::WindowShortcut);
+        connect(press, &QAction::triggered, button, &QPushButton::click);
+        addAction(press);
+    }
 }
 
 QSize Form1::OpeningSize(const QSize& available, const QSize& frame) {
@@ -249,15 +279,18 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    PlaceReportBox();
+    PlaceClientArea();
 }
 
-void Form1::PlaceReportBox() {
+void Form1::PlaceClientArea() {
+    const int bar = MenuBarSize().height();
+    menuBar_->setGeometry(0, 0, width(), bar);
+    client_->setGeometry(0, bar, width(), std::max(height() - bar, 0));
     // The box keeps its top-left corner; its right and bottom edges are the window's, so its
     // scroll bars stay reachable on any window size. At the opening size on a large enough
     // screen this is its design size.
     const int left = TwipsToPixels(kReportBoxLeftTwips);
-    txtReport_->setGeometry(left, 0, std::max(width() - left, 0), height());
+    txtReport_->setGeometry(left, 0, std::max(client_->width() - left, 0), client_->height());
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -276,7 +309,7 @@ void Form1::FitToScreen() {
     const QSize available = shown->availableGeometry().size();
     if (frameGeometry().width() > available.width() ||
         frameGeometry().height() > available.height())
-        resize(OpeningSize(available, frame));
+        resize(OpeningSize(available, frame + MenuBarSize()) + MenuBarSize());
 }
 
 void Form1::Notify(QMessageBox::Icon icon, const QString& text) {

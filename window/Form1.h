@@ -5,6 +5,7 @@
 
 #include "form/FormState.h"
 #include "report/Calculator.h"
+#include "window/Form1Layout.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -12,6 +13,8 @@
 #include <functional>
 
 class QButtonGroup;
+class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 
 namespace kesta {
@@ -37,8 +40,22 @@ class Form1 : public QWidget {
     void SetPdfFolder(const QString& folder) { pdfFolder_ = folder; }
 
     // The client size the window opens at: the whole report box where `available` allows,
-    // otherwise as much as fits, `frame` being the size the window frame adds.
+    // otherwise as much as fits, `frame` being the size the window frame (and the menu bar)
+    // adds.
     static QSize OpeningSize(const QSize& available, const QSize& frame);
+
+    // The area below the menu bar that holds the form's controls at their design places.
+    QWidget& ClientArea() const { return *client_; }
+    QMenuBar& MenuBar() const { return *menuBar_; }
+    // The window's menus, for the features that add their actions to them.
+    QMenu& FileMenu() const { return *fileMenu_; }
+    QMenu& ToolsMenu() const { return *toolsMenu_; }
+    QMenu& HelpMenu() const { return *helpMenu_; }
+
+    // Where "Export report as PDF..." writes; by default a file dialog asks. Tests set a
+    // function that returns the path (an empty path cancels).
+    using PathChooser = std::function<QString(const QString& suggested)>;
+    void SetPdfExportChooser(PathChooser chooser) { choosePdfPath_ = std::move(chooser); }
 
     // The window's unload: saves every input. Runs on close, and when the session or the
     // application ends without a close; a store that cannot be written is reported.
@@ -47,6 +64,9 @@ class Form1 : public QWidget {
   public slots:
     void doReport_Click();
     void doPrint_Click();
+    void ExportPdf();
+    void ShowHelp();
+    void ShowAbout();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,15 +75,26 @@ class Form1 : public QWidget {
 
   private:
     void BuildControls();
+    void ConnectControls();
+    void BuildMenus();
+    QSize MenuBarSize() const;
     void Form_Load();
     void SaveInputs();
-    void PlaceReportBox();
+    void PlaceClientArea();
+    QWidget* CreateControl(const ControlSpec& c, QWidget* container);
     void FitToScreen();
     void Notify(QMessageBox::Icon icon, const QString& text);
 
     SettingsStore& store_;
     FormState form_;
     Calculator calculator_{form_};
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QWidget* client_ = nullptr;
+    QWidget* helpWindow_ = nullptr;
+    PathChooser choosePdfPath_;
     QPlainTextEdit* txtReport_ = nullptr;
     QString pdfFolder_;
     Notifier notify_;

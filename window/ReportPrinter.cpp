@@ -106,13 +106,17 @@ QString PrintReport(const std::string& boxText, const QString& pdfFolder) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder)) throw RuntimeError(ErrorKind::PathFileAccess);
     const QString path = PdfFilePath(folder, QDateTime::currentDateTime());
+    WritePdf(boxText, path);
+    return path;
+}
+
+void WritePdf(const std::string& boxText, const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setDocName(QStringLiteral("KESTA Bowhunter's Calculator Report"));
     printer.setFullPage(true);
     PaintReport(printer, boxText);
-    return path;
 }
 
 } // namespace kesta

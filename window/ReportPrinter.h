@@ -27,6 +27,10 @@ void PaintReport(QPrinter& printer, const std::string& boxText);
 // and returns its path; returns an empty text when it went to a printer.
 QString PrintReport(const std::string& boxText, const QString& pdfFolder = QString());
 
+// Writes the printed page as a PDF file at `path`: the same title, font and margins as a
+// print. A file that cannot be written raises RuntimeError(PathFileAccess).
+void WritePdf(const std::string& boxText, const QString& path);
+
 // A time-stamped PDF file name in `folder` that does not exist yet.
 QString PdfFilePath(const QString& folder, const QDateTime& now);
 

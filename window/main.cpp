@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KESTA"));
     QApplication::setOrganizationName(QStringLiteral("KESTA"));
+    // Ties the window to its desktop entry (icon, name) on the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kesta.Kesta"));
 
     kesta::SettingsStore store;
     kesta::Form1 window(store);

@@ -91,11 +91,11 @@ TEST(KestaReport, FailuresKeepTheLinesWrittenBeforeThem) {
     const ToolRun setup = RunTool(Example({"length="}));
     EXPECT_EQ(setup.status, 3);
     EXPECT_EQ(setup.out, "");
-    EXPECT_EQ(setup.err, "error: Type mismatch\n");
+    EXPECT_EQ(setup.err, "error: Type mismatch (input InArrowLength)\n");
     // No broadhead weight: the frequency line divides by zero, right after the Fc% line.
     const ToolRun run = RunTool(Example({"--crlf", "BHW=0"}));
     EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.err, "error: Division by zero\n");
+    EXPECT_EQ(run.err, "error: Division by zero (report line 17, Dynamic Spine)\n");
     const Args lines = Lines(run.out, "\r\n");
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[12], "Dynamic Spine");
@@ -103,7 +103,7 @@ TEST(KestaReport, FailuresKeepTheLinesWrittenBeforeThem) {
     // No draw weight: the Fc% line itself divides by zero.
     const ToolRun noDraw = RunTool(Example({"DrawWeigth=0"}));
     EXPECT_EQ(noDraw.status, 3);
-    EXPECT_EQ(noDraw.err, "error: Division by zero\n");
+    EXPECT_EQ(noDraw.err, "error: Division by zero (report line 16, Dynamic Spine)\n");
     EXPECT_EQ(Lines(noDraw.out).size(), 15u);
 }
 

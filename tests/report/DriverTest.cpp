@@ -42,7 +42,7 @@ TEST(Driver, SectionFailureKeepsTheLinesWrittenAndSaysWhere) {
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines.front(), "Arrow");
     EXPECT_EQ(lines.back(), "   Fc% : 73%"); // Fc 43.896 without the broadhead
-    EXPECT_EQ(calc.FailurePlace(), "report line 17 (Dynamic Spine)");
+    EXPECT_EQ(calc.FailurePlace(), "report line 17, Dynamic Spine");
     form.SetText("BroadheadWeight", "100");
     calc.WriteReport();
     EXPECT_EQ(calc.FailurePlace(), "");

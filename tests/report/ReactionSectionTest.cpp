@@ -59,7 +59,7 @@ TEST(ReactionSection, ExactSpeedOfSoundStopsAfterTheAccuracyTable) {
     const Outcome out = Press(calc);
     EXPECT_EQ(out.error, ErrorKind::DivisionByZero);
     EXPECT_EQ(out.From("    #6       11    88 Y", 2), TextLines{"    #6       11    88 Y"});
-    EXPECT_EQ(out.place, "report line 39 (Reaction Time)");
+    EXPECT_EQ(out.place, "report line 39, Reaction Time");
 }
 
 } // namespace

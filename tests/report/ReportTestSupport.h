@@ -116,7 +116,7 @@ inline void ExpectStops(const FormState& base, const std::string& section,
         EXPECT_EQ(out.error, row.kind) << row.changes;
         EXPECT_EQ(out.lines.empty() ? "<no lines>" : out.lines.back(), row.lastLine) << row.changes;
         EXPECT_EQ(out.place,
-                  "report line " + std::to_string(out.lines.size() + 1) + " (" + section + ")")
+                  "report line " + std::to_string(out.lines.size() + 1) + ", " + section)
             << row.changes;
     }
 }

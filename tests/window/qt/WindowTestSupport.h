@@ -7,7 +7,10 @@
 #include "tests/common/WorkedExampleForm.h"
 #include "window/Form1.h"
 
+#include <QMenuBar>
+#include <QLabel>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 

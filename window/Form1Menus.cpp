@@ -1,0 +1,105 @@
+// The window's menus: File (printing, PDF export, quitting), Tools (the features that work on
+// the set-up in the form) and Help (what the report means, about the program). Features add
+// their own actions to FileMenu() and ToolsMenu().
+#include "window/Form1.h"
+
+#include "tools/Errors.h"
+#include "window/FormBinding.h"
+#include "window/ReportPrinter.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#ifndef KESTA_VERSION
+#define KESTA_VERSION "unknown"
+#endif
+
+namespace kesta {
+
+namespace {
+
+constexpr const char* kHelpPage = "qrc:/kesta/help/report-help.html";
+
+} // namespace
+
+void Form1::BuildMenus() {
+    fileMenu_ = menuBar_->addMenu(tr("&File"));
+    toolsMenu_ = menuBar_->addMenu(tr("&Tools"));
+    helpMenu_ = menuBar_->addMenu(tr("&Help"));
+
+    QAction* print = fileMenu_->addAction(tr("&Print"), this, &Form1::doPrint_Click);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    fileMenu_->addAction(tr("&Export report as PDF..."), this, &Form1::ExportPdf);
+    fileMenu_->addSeparator();
+    QAction* quit = fileMenu_->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+
+    QAction* help = helpMenu_->addAction(tr("&What the report means"), this, &Form1::ShowHelp);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    helpMenu_->addAction(tr("&About KESTA"), this, &Form1::ShowAbout);
+
+    // The shortcuts work wherever the focus is in the window, the report box included.
+    for (QAction* action : {print, quit, help})
+        action->setShortcutContext(Qt::WindowShortcut);
+}
+
+void Form1::ExportPdf() {
+    const QString suggested = QDir::home().filePath(QStringLiteral("kesta-report.pdf"));
+    const QString path = choosePdfPath_
+                             ? choosePdfPath_(suggested)
+                             : QFileDialog::getSaveFileName(this, tr("Export report as PDF"),
+                                                            suggested, tr("PDF files (*.pdf)"));
+    if (path.isEmpty()) return;
+    try {
+        WritePdf(BoxTextToCrLf(txtReport_->toPlainText()), path);
+    } catch (const RuntimeError& e) {
+        Notify(QMessageBox::Critical, tr("The report could not be exported: %1.\nFile: %2")
+                                          .arg(QString::fromUtf8(e.what()), path));
+    }
+}
+
+void Form1::ShowHelp() {
+    // One help window, kept open beside the calculator while the user reads the report.
+    if (helpWindow_ == nullptr) {
+        helpWindow_ = new QWidget(this, Qt::Window);
+        helpWindow_->setObjectName(QStringLiteral("HelpWindow"));
+        helpWindow_->setWindowTitle(tr("What the report means - KESTA"));
+        auto* browser = new QTextBrowser(helpWindow_);
+        browser->setObjectName(QStringLiteral("HelpBrowser"));
+        browser->setAccessibleName(tr("What the report means"));
+        browser->setOpenExternalLinks(true);
+        browser->setSource(QUrl(QString::fromLatin1(kHelpPage)));
+        auto* layout = new QVBoxLayout(helpWindow_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser);
+        helpWindow_->resize(720, 640);
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+void Form1::ShowAbout() {
+    QMessageBox::about(
+        this, tr("About KESTA"),
+        tr("<h3>KESTA %1</h3>"
+           "<p>Minimum bowhunting recommendations: momentum and energy, broadhead cutting "
+           "resistance and penetration, dynamic spine, balance, accuracy and the game a set-up "
+           "is sufficient for.</p>"
+           "<p>Licence: GNU General Public License, version 3 or later "
+           "(GPL-3.0-or-later).</p>"
+           "<p>Disclaimer: Nobody takes responsibility for your actions but you, and this "
+           "report, althought we strive to provide it as reliable as we can, must never "
+           "replace your judgement...</p>")
+            .arg(QStringLiteral(KESTA_VERSION)));
+}
+
+} // namespace kesta
