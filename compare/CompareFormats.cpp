@@ -80,7 +80,7 @@ std::string VerdictNote(const Comparison& c) {
 std::string StopText(const SideReport& side, char sideLetter) {
     if (!side.Stopped()) return {};
     std::string text = std::string("Set-up ") + sideLetter + " stopped: " + side.error;
-    if (!side.place.empty()) text += " at " + side.place;
+    if (!side.place.empty()) text += " (" + side.place + ")";
     return text;
 }
 

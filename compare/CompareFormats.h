@@ -18,7 +18,7 @@ std::string DifferenceText(const std::optional<double>& difference);
 std::string VerdictChangeText(const VerdictChange& change);
 // What is known of the verdicts, when they were not compared or did not change.
 std::string VerdictNote(const Comparison& c);
-// "Set-up B stopped: Division by zero at report line 17 (Dynamic Spine)"; empty for a side
+// "Set-up B stopped: Division by zero (report line 17, Dynamic Spine)"; empty for a side
 // written whole.
 std::string StopText(const SideReport& side, char sideLetter);
 

@@ -17,7 +17,7 @@ namespace kesta {
 struct SideReport {
     std::string text;  // the report box, "\n" line ends; up to the stop if it stopped
     std::string error; // the error that stopped the report, empty when it was written whole
-    std::string place; // where it stopped, e.g. "report line 17 (Dynamic Spine)"
+    std::string place; // where it stopped, e.g. "report line 17, Dynamic Spine"
     ReportFigures figures;
 
     bool Stopped() const { return !error.empty(); }

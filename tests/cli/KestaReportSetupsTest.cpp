@@ -105,7 +105,7 @@ TEST(KestaReportSetups, CompareWithASideThatStops) {
         const ToolRun run = RunTool({"--compare", "example:worked-example", noHead, "--format", format});
         EXPECT_EQ(run.status, 3) << format;
         EXPECT_EQ(run.err,
-                  "error: Set-up B stopped: Division by zero at report line 17 (Dynamic Spine)\n")
+                  "error: Set-up B stopped: Division by zero (report line 17, Dynamic Spine)\n")
             << format;
         EXPECT_NE(run.out.find("FOC"), std::string::npos) << format << ": both sides still shown";
     }

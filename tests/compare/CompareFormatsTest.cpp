@@ -67,7 +67,7 @@ TEST(CompareFormats, TextSummary) {
 TEST(CompareFormats, TextOfAStoppedSide) {
     const Comparison c = Compare(WorkedExampleForm(), WorkedExampleWith("BroadheadWeight", "0"));
     const std::string text = CompareText(c, "a", "b");
-    EXPECT_NE(text.find("\nSet-up B stopped: Division by zero at report line 17 (Dynamic Spine)\n"),
+    EXPECT_NE(text.find("\nSet-up B stopped: Division by zero (report line 17, Dynamic Spine)\n"),
               std::string::npos);
     EXPECT_NE(text.find("\nFOC (%)                                            9       n/a            \n"),
               std::string::npos);
@@ -124,7 +124,7 @@ TEST(CompareFormats, JsonCarriesEveryRow) {
     const Comparison stopped = Compare(WorkedExampleWith("BroadheadWeight", "0"), WorkedExampleForm());
     const nlohmann::json j = nlohmann::json::parse(CompareJson(stopped, "a", "b"));
     EXPECT_EQ(j["a"]["error"], "Division by zero");
-    EXPECT_EQ(j["a"]["stopped_at"], "report line 17 (Dynamic Spine)");
+    EXPECT_EQ(j["a"]["stopped_at"], "report line 17, Dynamic Spine");
     EXPECT_EQ(j["verdicts_compared"], false);
     for (const auto& row : j["figures"]) {
         if (row["figure"] == "FOC") {

@@ -107,7 +107,7 @@ TEST(Comparison, AReportThatStopsStopsOnItsSideOnly) {
     const Comparison c = Compare(WorkedExampleForm(), stopping);
     EXPECT_FALSE(c.a.Stopped());
     EXPECT_EQ(c.b.error, "Division by zero");
-    EXPECT_EQ(c.b.place, "report line 17 (Dynamic Spine)");
+    EXPECT_EQ(c.b.place, "report line 17, Dynamic Spine");
     EXPECT_TRUE(c.EitherStopped());
     EXPECT_EQ(std::count(c.b.text.begin(), c.b.text.end(), '\n'), 16);
     EXPECT_EQ(c.b.text.substr(c.b.text.size() - 13), "   Fc% : 73%\n");
