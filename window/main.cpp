@@ -1,7 +1,8 @@
-// kesta: the calculator window. The inputs of the last session are restored before the
-// window shows and saved when it closes.
+// kesta [FILE]: the calculator window. The inputs of the last session are restored before the
+// window shows and saved when it closes; a set-up FILE is opened over them.
 #include "settings/SettingsStore.h"
 #include "window/Form1.h"
+#include "window/SetupMenus.h"
 
 #include <QApplication>
 
@@ -17,5 +18,7 @@ int main(int argc, char* argv[]) {
     kesta::SettingsStore store;
     kesta::Form1 window(store);
     window.show();
+    // `kesta FILE`, as the desktop opens a set-up file with the program.
+    window.Setups().OpenFromArguments(QApplication::arguments().mid(1));
     return QApplication::exec();
 }
