@@ -64,17 +64,6 @@ TEST(CompareFormats, TextSummary) {
     EXPECT_NE(text.find("   Every animal has the same verdict.\n"), std::string::npos);
 }
 
-TEST(CompareFormats, TextOfAStoppedSide) {
-    const Comparison c = Compare(WorkedExampleForm(), WorkedExampleWith("BroadheadWeight", "0"));
-    const std::string text = CompareText(c, "a", "b");
-    EXPECT_NE(text.find("\nSet-up B stopped: Division by zero (report line 17, Dynamic Spine)\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("\nFOC (%)                                            9       n/a            \n"),
-              std::string::npos);
-    EXPECT_NE(text.find("   Verdicts not compared: report B does not list the game.\n"),
-              std::string::npos);
-}
-
 TEST(CompareFormats, CsvRowPerFigureThenVerdictChanges) {
     const Comparison c = Compare(WorkedExampleForm(), Mass500());
     Lines rows = SplitAt(CompareCsv(c), '\n');

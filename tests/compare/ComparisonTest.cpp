@@ -1,6 +1,9 @@
-// The comparison's figures and verdict changes are what the two plain reports print.
+// The comparison's figures and verdict changes are what the two plain reports print, read
+// back from their text: for a heavier arrow, a report that stops, a metric summary and every
+// example.
 #include "CompareTestSupport.h"
 #include "compare/Comparison.h"
+#include "form/Examples.h"
 #include "report/Calculator.h"
 #include "tests/common/PrintedFigures.h"
 #include "tools/NumberText.h"
@@ -137,6 +140,15 @@ TEST(Comparison, MetricAgainstImperialComparesWhatEachPrints) {
     EXPECT_TRUE(c.figures[1].a.has_value());
     EXPECT_FALSE(c.figures[1].b.has_value());
     EXPECT_FALSE(c.verdictsCompared);
+}
+
+TEST(Comparison, EveryExampleAgainstTheNext) {
+    const auto& examples = Examples();
+    for (std::size_t k = 0; k < examples.size(); ++k) {
+        SCOPED_TRACE(examples[k].name);
+        ExpectSummaryOfPlainReports(ExampleForm(examples[k]),
+                                    ExampleForm(examples[(k + 1) % examples.size()]));
+    }
 }
 
 TEST(Comparison, FigureLabels) {
