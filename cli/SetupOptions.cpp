@@ -74,6 +74,8 @@ bool CheckSetupOptions(const CommandLine& line, std::string& problem) {
                (line.store != CommandLine::Store::Empty || !line.overrides.empty() || line.crlf)) {
         problem = "--compare takes its two set-ups only: no --user, --settings, --example, "
                   "--crlf or KEY=VALUE";
+    } else if (line.listExamples && !line.compareA.empty()) {
+        problem = "--list-examples and --compare exclude each other";
     } else if (line.formatGiven && line.compareA.empty()) {
         problem = "--format is for --compare";
     } else {

@@ -149,6 +149,7 @@ TEST(KestaReportSetups, BadCommandLines) {
                                               {"--compare", "a", "b", "--format", "xml"},
                                               {"--compare", "a", "b", "--format"},
                                               {"--format", "csv"},
+                                              {"--list-examples", "--compare", "a", "b"},
                                               {"--example"},
                                               {"--example", "nope"},
                                               {"--example", "worked-example", "--user"},
