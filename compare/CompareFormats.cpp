@@ -33,16 +33,16 @@ std::string CsvNumber(const std::optional<ShownFigure>& shown) {
     return shown ? NumberText(shown->value) : std::string();
 }
 
-nlohmann::json JsonNumber(const std::optional<double>& value) {
-    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+nlohmann::ordered_json JsonNumber(const std::optional<double>& value) {
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
 }
 
-nlohmann::json JsonShown(const std::optional<ShownFigure>& shown) {
-    return shown ? nlohmann::json(shown->value) : nlohmann::json(nullptr);
+nlohmann::ordered_json JsonShown(const std::optional<ShownFigure>& shown) {
+    return shown ? nlohmann::ordered_json(shown->value) : nlohmann::ordered_json(nullptr);
 }
 
-nlohmann::json JsonSide(const SideReport& side, const std::string& name) {
-    nlohmann::json json = {{"setup", name}, {"error", nullptr}, {"stopped_at", nullptr}};
+nlohmann::ordered_json JsonSide(const SideReport& side, const std::string& name) {
+    nlohmann::ordered_json json = {{"setup", name}, {"error", nullptr}, {"stopped_at", nullptr}};
     if (side.Stopped()) {
         json["error"] = side.error;
         json["stopped_at"] = side.place;
@@ -116,19 +116,19 @@ std::string CompareCsv(const Comparison& c) {
 }
 
 std::string CompareJson(const Comparison& c, const std::string& nameA, const std::string& nameB) {
-    nlohmann::json figures = nlohmann::json::array();
+    nlohmann::ordered_json figures = nlohmann::ordered_json::array();
     for (const FigureRow& row : c.figures)
         figures.push_back({{"figure", FigureName(row.figure)},
                            {"unit", FigureUnit(row.figure)},
                            {"a", JsonShown(row.a)},
                            {"b", JsonShown(row.b)},
                            {"difference", JsonNumber(row.difference)}});
-    nlohmann::json changes = nlohmann::json::array();
+    nlohmann::ordered_json changes = nlohmann::ordered_json::array();
     for (const VerdictChange& change : c.verdictChanges)
         changes.push_back({{"animal", change.animal},
                            {"a", game::VerdictName(change.a)},
                            {"b", game::VerdictName(change.b)}});
-    const nlohmann::json json = {{"a", JsonSide(c.a, nameA)},
+    const nlohmann::ordered_json json = {{"a", JsonSide(c.a, nameA)},
                                  {"b", JsonSide(c.b, nameB)},
                                  {"figures", figures},
                                  {"verdicts_compared", c.verdictsCompared},
