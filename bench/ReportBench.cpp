@@ -1,8 +1,11 @@
 // Time of one full press of the report button, inputs already in the form: the worked
 // imperial example, and a worst case that keeps every simulation stepping as long as it can.
+// Then "what would it take" for the worked example: the whole table, and one animal's chart.
+#include "ballistics/GameTable.h"
 #include "form/Examples.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
+#include "whatif/Needs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -54,8 +57,27 @@ void BM_WorstCase(benchmark::State& state) {
     RunReport(state, WorstForm());
 }
 
+void BM_NeedsTable(benchmark::State& state) {
+    const FormState form = ExampleForm();
+    kesta::whatif::NeedsCalculator needs(form);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(needs.Table().rows.data());
+}
+
+// The chart of the animal at this table position (0 Black Wildebeest, 13 Elephant, 15 fox).
+void BM_NeedsChart(benchmark::State& state) {
+    const FormState form = ExampleForm();
+    kesta::whatif::NeedsCalculator needs(form);
+    const auto position = static_cast<std::size_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(needs.Chart(position).points.data());
+    state.SetLabel(kesta::game::Animals().at(position).name);
+}
+
 BENCHMARK(BM_ImperialExample)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WorstCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NeedsTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NeedsChart)->Arg(0)->Arg(13)->Arg(15)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,11 +15,54 @@ bool IsSettingsKey(const std::string& key) {
     return false;
 }
 
+bool ReadFormat(const std::string& name, CommandLine& line, std::string& problem) {
+    if (name == "text") {
+        line.format = CommandLine::Format::Text;
+    } else if (name == "csv") {
+        line.format = CommandLine::Format::Csv;
+    } else if (name == "json") {
+        line.format = CommandLine::Format::Json;
+    } else {
+        problem = name.empty() ? "--format needs text, csv or json"
+                               : "unknown format '" + name + "' (text, csv or json)";
+        return false;
+    }
+    return true;
+}
+
+bool ReadOverride(const std::string& arg, CommandLine& line, std::string& problem) {
+    const std::size_t eq = arg.find('=');
+    if (eq == std::string::npos) {
+        problem = "'" + arg + "' is not KEY=VALUE";
+        return false;
+    }
+    std::string key = arg.substr(0, eq);
+    if (!IsSettingsKey(key)) {
+        problem = "unknown key '" + key + "'";
+        return false;
+    }
+    line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+    return true;
+}
+
+// The value of an option given as "--name VALUE" or "--name=VALUE"; empty when missing.
+std::string OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                        const std::string& name) {
+    if (args[i] == name) return i + 1 < args.size() ? args[++i] : std::string();
+    return args[i].substr(name.size() + 1);
+}
+
+bool IsOption(const std::string& arg, const std::string& name) {
+    return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
 } // namespace
 
 std::string UsageText() {
     std::string text =
         "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [KEY=VALUE ...]\n"
+        "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
+        "                    --example NAME] [--crlf] [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json]\n"
         "       kesta-report --list-examples\n"
         "\n"
@@ -29,8 +72,11 @@ std::string UsageText() {
         "  --user           read the window's own saved settings\n"
         "  --settings FILE  read saved settings from FILE (the same INI format)\n"
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
-        "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n" +
+        "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
+        "  --needs          instead of the report, what it would take for each animal: the\n"
+        "                   least arrow mass or speed that makes the set-up sufficient\n" +
         SetupOptionsUsage() +
+        "  --format FORMAT  of --needs and --compare: text (the default), csv or json\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
@@ -54,6 +100,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                                             std::string& problem) {
     CommandLine line;
     bool storeChosen = false;
+    bool formatGiven = false;
     auto chooseStore = [&](CommandLine::Store store) {
         if (storeChosen) {
             problem = "--user and --settings exclude each other and may be given once";
@@ -75,19 +122,16 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.version = true;
         } else if (arg == "--crlf") {
             line.crlf = true;
+        } else if (arg == "--needs") {
+            line.needs = true;
+        } else if (IsOption(arg, "--format")) {
+            if (!ReadFormat(OptionValue(args, i, "--format"), line, problem)) return std::nullopt;
+            formatGiven = true;
         } else if (arg == "--user") {
             if (!chooseStore(CommandLine::Store::User)) return std::nullopt;
-        } else if (arg == "--settings" || arg.rfind("--settings=", 0) == 0) {
+        } else if (IsOption(arg, "--settings")) {
             if (!chooseStore(CommandLine::Store::File)) return std::nullopt;
-            if (arg == "--settings") {
-                if (i + 1 >= args.size()) {
-                    problem = "--settings needs a FILE";
-                    return std::nullopt;
-                }
-                line.settingsFile = args[++i];
-            } else {
-                line.settingsFile = arg.substr(std::string("--settings=").size());
-            }
+            line.settingsFile = OptionValue(args, i, "--settings");
             if (line.settingsFile.empty()) {
                 problem = "--settings needs a FILE";
                 return std::nullopt;
@@ -95,19 +139,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         } else if (arg.rfind("-", 0) == 0) {
             problem = "unknown option '" + arg + "'";
             return std::nullopt;
-        } else {
-            const std::size_t eq = arg.find('=');
-            if (eq == std::string::npos) {
-                problem = "'" + arg + "' is not KEY=VALUE";
-                return std::nullopt;
-            }
-            std::string key = arg.substr(0, eq);
-            if (!IsSettingsKey(key)) {
-                problem = "unknown key '" + key + "'";
-                return std::nullopt;
-            }
-            line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+        } else if (!ReadOverride(arg, line, problem)) {
+            return std::nullopt;
         }
+    }
+    if (formatGiven && !line.needs && line.compareA.empty()) {
+        problem = "--format is for --needs and --compare; the report is plain text";
+        return std::nullopt;
     }
     if (!CheckSetupOptions(line, problem)) return std::nullopt;
     return line;

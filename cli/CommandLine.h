@@ -1,6 +1,9 @@
 // The command line of kesta-report:
 //   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [KEY=VALUE ...]
-//   kesta-report --compare A B [--format text|csv|json]     kesta-report --list-examples
+//   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
+//                [--crlf] [KEY=VALUE ...]
+//   kesta-report --compare A B [--format text|csv|json]
+//   kesta-report --list-examples
 // Parsing only; no Qt, no files.
 #pragma once
 
@@ -13,14 +16,15 @@ namespace kesta {
 
 struct CommandLine {
     enum class Store { Empty, User, File, Example };
+    enum class Format { Text, Csv, Json };
     Store store = Store::Empty;
-    std::string settingsFile; // with Store::File
-    std::string exampleName;  // with Store::Example
+    // --needs: what it would take for each animal, instead of the report.
+    bool needs = false;
+    Format format = Format::Text; // of --needs and --compare
+    std::string settingsFile;     // with Store::File
+    std::string exampleName;      // with Store::Example
     bool listExamples = false;
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
-    enum class Format { Text, Csv, Json };
-    Format format = Format::Text;
-    bool formatGiven = false;
     bool crlf = false;
     bool help = false;
     bool version = false;

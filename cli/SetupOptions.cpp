@@ -17,15 +17,6 @@ OptionParse Bad(std::string& problem, std::string why) {
     return OptionParse::Bad;
 }
 
-OptionParse ParseFormat(const std::string& name, CommandLine& line, std::string& problem) {
-    if (name == "text") line.format = CommandLine::Format::Text;
-    else if (name == "csv") line.format = CommandLine::Format::Csv;
-    else if (name == "json") line.format = CommandLine::Format::Json;
-    else return Bad(problem, "--format is text, csv or json, not '" + name + "'");
-    line.formatGiven = true;
-    return OptionParse::Taken;
-}
-
 OptionParse ParseExample(const std::string& name, CommandLine& line, std::string& problem) {
     if (FindExample(name) == nullptr)
         return Bad(problem, "no example '" + name + "' (see --list-examples)");
@@ -50,10 +41,6 @@ OptionParse ParseSetupOption(const std::vector<std::string>& args, std::size_t& 
         if (!TakeValue(args, i, value)) return Bad(problem, "--example needs a NAME");
         return ParseExample(value, line, problem);
     }
-    if (arg == "--format") {
-        if (!TakeValue(args, i, value)) return Bad(problem, "--format needs text, csv or json");
-        return ParseFormat(value, line, problem);
-    }
     if (arg == "--compare") {
         if (!line.compareA.empty()) return Bad(problem, "--compare may be given once");
         std::string a, b;
@@ -76,8 +63,8 @@ bool CheckSetupOptions(const CommandLine& line, std::string& problem) {
                   "--crlf or KEY=VALUE";
     } else if (line.listExamples && !line.compareA.empty()) {
         problem = "--list-examples and --compare exclude each other";
-    } else if (line.formatGiven && line.compareA.empty()) {
-        problem = "--format is for --compare";
+    } else if (line.needs && !line.compareA.empty()) {
+        problem = "--needs and --compare exclude each other";
     } else {
         return true;
     }
@@ -89,8 +76,7 @@ std::string SetupOptionsUsage() {
            "  --list-examples  list the example set-ups: the name, then a description\n"
            "  --compare A B    compare two set-ups, each a set-up file or example:NAME: the\n"
            "                   figures of both reports, their differences and the verdicts that\n"
-           "                   differ (exit 3 when either report stopped; both are still shown)\n"
-           "  --format FORMAT  the form of --compare: text (default), csv or json\n";
+           "                   differ (exit 3 when either report stopped; both are still shown)\n";
 }
 
 } // namespace kesta

@@ -1,7 +1,7 @@
 // The options of kesta-report that work on whole set-ups:
 //   --example NAME                 a shipped example as the settings to start from
 //   --list-examples                one line per example: its name, then its description
-//   --compare A B [--format F]     two set-ups compared (files, or example:NAME)
+//   --compare A B                  two set-ups compared (files, or example:NAME)
 #pragma once
 
 #include "cli/CommandLine.h"

@@ -17,7 +17,7 @@ struct FigureText {
     const char* unit;
 };
 
-// In the order of the Figure list.
+// In the order of the FigureId list.
 constexpr std::array<FigureText, kFigureCount> kFigureTexts = {{
     {"Kinetic energy", "foot-pounds"},
     {"Kinetic energy", "Joule"},
@@ -43,7 +43,7 @@ constexpr std::array<FigureText, kFigureCount> kFigureTexts = {{
     {"Penetration, both ribs, category 6", "inch"},
 }};
 
-const FigureText& TextOf(Figure figure) {
+const FigureText& TextOf(FigureId figure) {
     return kFigureTexts[static_cast<std::size_t>(figure)];
 }
 
@@ -89,7 +89,7 @@ Comparison Compare(SideReport a, SideReport b) {
     c.a = std::move(a);
     c.b = std::move(b);
     for (std::size_t k = 0; k < kFigureCount; ++k) {
-        const Figure figure = static_cast<Figure>(k);
+        const FigureId figure = static_cast<FigureId>(k);
         const auto& shownA = c.a.figures.Get(figure);
         const auto& shownB = c.b.figures.Get(figure);
         if (shownA || shownB) c.figures.push_back({figure, shownA, shownB, Difference(shownA, shownB)});
@@ -101,15 +101,15 @@ Comparison Compare(SideReport a, SideReport b) {
     return c;
 }
 
-const char* FigureName(Figure figure) {
+const char* FigureName(FigureId figure) {
     return TextOf(figure).name;
 }
 
-const char* FigureUnit(Figure figure) {
+const char* FigureUnit(FigureId figure) {
     return TextOf(figure).unit;
 }
 
-std::string FigureLabel(Figure figure) {
+std::string FigureLabel(FigureId figure) {
     const FigureText& text = TextOf(figure);
     std::string label = text.name;
     if (*text.unit != '\0') label += std::string(" (") + text.unit + ")";

@@ -27,7 +27,7 @@ SideReport RunReport(const FormState& form);
 
 // One compared figure: as each report printed it, if it did.
 struct FigureRow {
-    Figure figure;
+    FigureId figure;
     std::optional<ShownFigure> a, b;
     // b minus a, rounded to the finer of the two roundings; only when both sides printed it.
     std::optional<double> difference;
@@ -40,7 +40,7 @@ struct VerdictChange {
 
 struct Comparison {
     SideReport a, b;
-    // Every figure either report printed, in the order of the Figure list.
+    // Every figure either report printed, in the order of the FigureId list.
     std::vector<FigureRow> figures;
     // Whether both reports reached their game lists; only then are verdicts compared.
     bool verdictsCompared = false;
@@ -53,8 +53,8 @@ Comparison Compare(const FormState& a, const FormState& b);
 Comparison Compare(SideReport a, SideReport b);
 
 // "Kinetic energy", "foot-pounds" and together "Kinetic energy (foot-pounds)".
-const char* FigureName(Figure figure);
-const char* FigureUnit(Figure figure);
-std::string FigureLabel(Figure figure);
+const char* FigureName(FigureId figure);
+const char* FigureUnit(FigureId figure);
+std::string FigureLabel(FigureId figure);
 
 } // namespace kesta

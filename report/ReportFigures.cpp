@@ -6,20 +6,20 @@ namespace kesta {
 
 namespace {
 
-Figure Offset(Figure first, int category) {
+FigureId Offset(FigureId first, int category) {
     if (category < 1 || category > game::kCategories)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange);
-    return static_cast<Figure>(static_cast<int>(first) + category - 1);
+    return static_cast<FigureId>(static_cast<int>(first) + category - 1);
 }
 
 } // namespace
 
-Figure HuntingDistanceFigure(int category) {
-    return Offset(Figure::HuntingDistance1, category);
+FigureId HuntingDistanceFigure(int category) {
+    return Offset(FigureId::HuntingDistance1, category);
 }
 
-Figure BothRibsFigure(int category) {
-    return Offset(Figure::BothRibs1, category);
+FigureId BothRibsFigure(int category) {
+    return Offset(FigureId::BothRibs1, category);
 }
 
 } // namespace kesta

@@ -14,7 +14,7 @@
 
 namespace kesta {
 
-enum class Figure {
+enum class FigureId {
     KineticEnergy,   // foot-pounds
     KineticEnergyJ,  // Joule (metric summary)
     Momentum,        // slug-foot seconds
@@ -39,11 +39,11 @@ enum class Figure {
     BothRibs6,
 };
 
-constexpr std::size_t kFigureCount = static_cast<std::size_t>(Figure::BothRibs6) + 1;
+constexpr std::size_t kFigureCount = static_cast<std::size_t>(FigureId::BothRibs6) + 1;
 
 // Category k (1 to 6) of the two per-category figures.
-Figure HuntingDistanceFigure(int category);
-Figure BothRibsFigure(int category);
+FigureId HuntingDistanceFigure(int category);
+FigureId BothRibsFigure(int category);
 
 // A figure as its line shows it: the value rounded half to even to `decimals` decimals.
 struct ShownFigure {
@@ -55,8 +55,8 @@ class ReportFigures {
   public:
     void Clear() { *this = ReportFigures(); }
 
-    void Note(Figure figure, ShownFigure shown) { shown_[Index(figure)] = shown; }
-    const std::optional<ShownFigure>& Get(Figure figure) const { return shown_[Index(figure)]; }
+    void Note(FigureId figure, ShownFigure shown) { shown_[Index(figure)] = shown; }
+    const std::optional<ShownFigure>& Get(FigureId figure) const { return shown_[Index(figure)]; }
 
     // The verdict on every animal of game::Animals(), in table order, once the game lists
     // are written.
@@ -64,7 +64,7 @@ class ReportFigures {
     const std::optional<std::vector<game::Verdict>>& Verdicts() const { return verdicts_; }
 
   private:
-    static std::size_t Index(Figure figure) { return static_cast<std::size_t>(figure); }
+    static std::size_t Index(FigureId figure) { return static_cast<std::size_t>(figure); }
 
     std::array<std::optional<ShownFigure>, kFigureCount> shown_{};
     std::optional<std::vector<game::Verdict>> verdicts_;

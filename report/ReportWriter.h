@@ -39,11 +39,11 @@ class ReportWriter {
 
     // The text of a figure rounded to `decimals` decimals, as its line prints it; the same
     // rounded value is noted as that figure, so a summary can never disagree with the line.
-    std::string Shown(Figure figure, double value, int decimals) {
+    std::string Shown(FigureId figure, double value, int decimals) {
         Note(figure, value, decimals);
         return Rounded(value, decimals);
     }
-    void Note(Figure figure, double value, int decimals) {
+    void Note(FigureId figure, double value, int decimals) {
         if (figures_ != nullptr) figures_->Note(figure, {RoundHalfEven(value, decimals), decimals});
     }
     void NoteVerdicts(std::vector<game::Verdict> verdicts) {

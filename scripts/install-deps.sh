@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins
-    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-charts-dev nlohmann-json3-dev
     fonts-liberation xvfb xauth poppler-utils locales python3
     desktop-file-utils appstream man-db shared-mime-info gzip dpkg-dev file
 )

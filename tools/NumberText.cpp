@@ -109,6 +109,14 @@ std::string NumberText(double x) {
     return s;
 }
 
+std::string ShortestText(double x) {
+    if (x == 0) return "0";
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x);
+    if (ec != std::errc()) throw RuntimeError(ErrorKind::Overflow);
+    return std::string(buf, end);
+}
+
 double RoundHalfEven(double x, int decimals) {
     if (!std::isfinite(x)) throw RuntimeError(ErrorKind::Overflow);
     if (decimals < 0) throw RuntimeError(ErrorKind::InvalidProcedureCall);

@@ -22,6 +22,11 @@ double ToNumber(std::string_view text);
 // is below -4 or at least 15), never "-0", always ".".
 std::string NumberText(double x);
 
+// The shortest text that reads back as the same double, "." as the point, never "-0":
+// 348.6000 gives "348.6", 1/3 gives "0.3333333333333333". For figures handed to other programs,
+// which must not lose a digit; report lines use NumberText or Rounded.
+std::string ShortestText(double x);
+
 // x rounded half to even to `decimals` decimals on its exact binary value, as a double.
 double RoundHalfEven(double x, int decimals);
 

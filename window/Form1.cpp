@@ -253,12 +253,13 @@ void Form1::doReport_Click() {
     // the user sees the same result (after a failure, the lines written before it).
     if (calculator_.BoxText() != before)
         txtReport_->setPlainText(CrLfToBoxText(calculator_.BoxText()));
-    if (!failure.isEmpty()) {
-        QString text = tr("The report stopped: %1.").arg(failure);
-        if (!calculator_.FailurePlace().empty())
-            text += tr("\nWhere: %1").arg(QString::fromStdString(calculator_.FailurePlace()));
-        Notify(QMessageBox::Critical, text);
-    }
+    if (!failure.isEmpty()) NotifyStopped(failure, calculator_.FailurePlace());
+}
+
+void Form1::NotifyStopped(const QString& error, const std::string& place) {
+    QString text = tr("The report stopped: %1.").arg(error);
+    if (!place.empty()) text += tr("\nWhere: %1").arg(QString::fromStdString(place));
+    Notify(QMessageBox::Critical, text);
 }
 
 void Form1::doPrint_Click() {

@@ -19,6 +19,7 @@ class QPlainTextEdit;
 
 namespace kesta {
 
+class NeedsWindow;
 class SettingsStore;
 class SetupMenus;
 
@@ -73,6 +74,9 @@ class Form1 : public QWidget {
     void ExportPdf();
     void ShowHelp();
     void ShowAbout();
+    // Tools > What would it take? (Ctrl+W): opens the needs window, or brings it to the
+    // front, worked out for the inputs in the form.
+    void ShowNeedsWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +93,8 @@ class Form1 : public QWidget {
     void PlaceClientArea();
     QWidget* CreateControl(const ControlSpec& c, QWidget* container);
     void FitToScreen();
+    // The report's own error dialog: the error and where it arose.
+    void NotifyStopped(const QString& error, const std::string& place);
 
     SettingsStore& store_;
     FormState form_;
@@ -100,6 +106,7 @@ class Form1 : public QWidget {
     QWidget* client_ = nullptr;
     QWidget* helpWindow_ = nullptr;
     SetupMenus* setups_ = nullptr;
+    NeedsWindow* needsWindow_ = nullptr;
     PathChooser choosePdfPath_;
     QPlainTextEdit* txtReport_ = nullptr;
     QString pdfFolder_;

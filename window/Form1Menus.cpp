@@ -5,6 +5,7 @@
 
 #include "tools/Errors.h"
 #include "window/FormBinding.h"
+#include "window/NeedsWindow.h"
 #include "window/ReportPrinter.h"
 
 #include <QAction>
@@ -42,13 +43,34 @@ void Form1::BuildMenus() {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
 
+    QAction* needs =
+        toolsMenu_->addAction(tr("What would it &take?"), this, &Form1::ShowNeedsWindow);
+    needs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+
     QAction* help = helpMenu_->addAction(tr("&What the report means"), this, &Form1::ShowHelp);
     help->setShortcut(QKeySequence(Qt::Key_F1));
     helpMenu_->addAction(tr("&About KESTA"), this, &Form1::ShowAbout);
 
     // The shortcuts work wherever the focus is in the window, the report box included.
-    for (QAction* action : {print, quit, help})
+    for (QAction* action : {print, quit, needs, help})
         action->setShortcutContext(Qt::WindowShortcut);
+}
+
+void Form1::ShowNeedsWindow() {
+    if (needsWindow_ == nullptr) {
+        needsWindow_ = new NeedsWindow(
+            [this] {
+                FormState now;
+                CopyWidgetsToForm(*this, now);
+                return now;
+            },
+            [this](const QString& error, const std::string& place) { NotifyStopped(error, place); },
+            this);
+    }
+    needsWindow_->Recalculate();
+    needsWindow_->show();
+    needsWindow_->raise();
+    needsWindow_->activateWindow();
 }
 
 void Form1::ExportPdf() {

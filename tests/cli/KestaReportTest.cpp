@@ -1,35 +1,11 @@
 // End-to-end runs of the built kesta-report: its output bytes, exit status and standard error.
-#include "tests/cli/ToolRun.h"
+#include "ToolRun.h"
 #include "tests/common/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
+namespace kesta::test {
 namespace {
-
-namespace fs = std::filesystem;
-using kesta::test::Args;
-using kesta::test::Lines;
-using kesta::test::RunTool;
-using kesta::test::ToolRun;
-
-// The worked example, then `more`: blades 1 and 2 of 0.5 by 1 inch, the other four rows
-// empty; 20 yards and a 6-inch group so the accuracy section has figures to divide by.
-Args Example(const Args& more = {}) {
-    Args a = {"speed=300",     "mass=400",      "length=28", "shaftweight=9", "staticspine=400",
-              "BHW=100",       "DrawWeigth=60", "BH0=0.5",   "BH1=1",         "BH2=0.5",
-              "BH3=1",         "inEdge=25",     "inTip=60",  "inCOC=0",       "ShaftDia=0",
-              "Imperial=True", "Dist12=20",     "Circ12=6"};
-    for (int k = 4; k < 12; ++k)
-        a.push_back("BH" + std::to_string(k) + "=");
-    a.insert(a.end(), more.begin(), more.end());
-    return a;
-}
 
 TEST(KestaReport, WorkedExampleInLfAndCrlf) {
     const ToolRun run = RunTool(Example());
@@ -134,3 +110,4 @@ TEST(KestaReport, CommandLines) {
 }
 
 } // namespace
+} // namespace kesta::test

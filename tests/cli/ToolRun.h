@@ -1,9 +1,9 @@
-// Runs the built kesta-report for the end-to-end tests: no shell in between, its standard
-// output, standard error and exit status kept apart.
+// Runs the built kesta-report in the tests: its output bytes, exit status and standard error.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +15,7 @@
 
 namespace kesta::test {
 
+namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
 
 struct ToolRun {
@@ -22,13 +23,13 @@ struct ToolRun {
     int status = -1;
 };
 
-inline std::string Slurp(const std::filesystem::path& path) {
+inline std::string Slurp(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Runs the tool with these arguments, no shell in between, stdout and stderr kept apart.
 inline ToolRun RunTool(const Args& args) {
-    namespace fs = std::filesystem;
     const fs::path dir =
         fs::path(::testing::TempDir()) / ("kesta-report-" + std::to_string(getpid()));
     fs::create_directories(dir);
@@ -57,6 +58,19 @@ inline Args Lines(const std::string& text, const std::string& end = "\n") {
         lines.push_back(text.substr(from, at - from));
     EXPECT_EQ(from, text.size()) << "the last line has no line end";
     return lines;
+}
+
+// The worked example, then `more`: blades 1 and 2 of 0.5 by 1 inch, the other four rows
+// empty; 20 yards and a 6-inch group so the accuracy section has figures to divide by.
+inline Args Example(const Args& more = {}) {
+    Args a = {"speed=300",     "mass=400",      "length=28", "shaftweight=9", "staticspine=400",
+              "BHW=100",       "DrawWeigth=60", "BH0=0.5",   "BH1=1",         "BH2=0.5",
+              "BH3=1",         "inEdge=25",     "inTip=60",  "inCOC=0",       "ShaftDia=0",
+              "Imperial=True", "Dist12=20",     "Circ12=6"};
+    for (int k = 4; k < 12; ++k)
+        a.push_back("BH" + std::to_string(k) + "=");
+    a.insert(a.end(), more.begin(), more.end());
+    return a;
 }
 
 } // namespace kesta::test

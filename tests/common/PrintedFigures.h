@@ -14,7 +14,7 @@
 namespace kesta::test {
 
 struct PrintedFigures {
-    std::map<Figure, std::string> numbers;      // figure -> its number as printed
+    std::map<FigureId, std::string> numbers;      // figure -> its number as printed
     std::map<std::string, std::string> verdict; // animal -> "sufficient", "marginal", ...
 };
 
@@ -50,17 +50,17 @@ inline void ReadList(const std::vector<std::string>& lines, std::size_t& i, cons
 inline PrintedFigures ReadPrintedFigures(const std::vector<std::string>& lines) {
     using printed::Between;
     PrintedFigures out;
-    const std::vector<std::pair<Figure, std::pair<const char*, const char*>>> simple = {
-        {Figure::Momentum, {"   Momentum        : ", " slug-foot seconds"}},
-        {Figure::KineticEnergy, {"   Kinetic Energy  : ", " foot-pounds"}},
-        {Figure::Ro, {"   Ro               : ", " lbs"}},
-        {Figure::SoftTissue, {" Potential Soft Tissue Penetration: ", " inch"}},
-        {Figure::DynamicSpine, {"   Dynamic Buckling Spine: ", ""}},
-        {Figure::Foc, {"   FOC : ", "%"}},
-        {Figure::DamageArea, {"Potential Damage Area: ", " sqr.inches"}},
-        {Figure::MomentumNs, {"Momentum = ", " Newton seconds"}},
-        {Figure::KineticEnergyJ, {"Kinetic Energy = ", " Joule"}},
-        {Figure::RoKg, {"Ro = ", " kg"}},
+    const std::vector<std::pair<FigureId, std::pair<const char*, const char*>>> simple = {
+        {FigureId::Momentum, {"   Momentum        : ", " slug-foot seconds"}},
+        {FigureId::KineticEnergy, {"   Kinetic Energy  : ", " foot-pounds"}},
+        {FigureId::Ro, {"   Ro               : ", " lbs"}},
+        {FigureId::SoftTissue, {" Potential Soft Tissue Penetration: ", " inch"}},
+        {FigureId::DynamicSpine, {"   Dynamic Buckling Spine: ", ""}},
+        {FigureId::Foc, {"   FOC : ", "%"}},
+        {FigureId::DamageArea, {"Potential Damage Area: ", " sqr.inches"}},
+        {FigureId::MomentumNs, {"Momentum = ", " Newton seconds"}},
+        {FigureId::KineticEnergyJ, {"Kinetic Energy = ", " Joule"}},
+        {FigureId::RoKg, {"Ro = ", " kg"}},
     };
     bool inDistances = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {

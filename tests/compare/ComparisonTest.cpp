@@ -29,7 +29,7 @@ PrintedFigures PlainReport(const FormState& form) {
     return ReadPrintedFigures(lines);
 }
 
-std::optional<std::string> PrintedNumber(const PrintedFigures& printed, Figure figure) {
+std::optional<std::string> PrintedNumber(const PrintedFigures& printed, FigureId figure) {
     const auto it = printed.numbers.find(figure);
     if (it == printed.numbers.end()) return std::nullopt;
     return it->second;
@@ -45,7 +45,7 @@ std::optional<std::string> Text(const std::optional<ShownFigure>& shown) {
 void ExpectSummaryOfPlainReports(const FormState& a, const FormState& b) {
     const Comparison c = Compare(a, b);
     const PrintedFigures printedA = PlainReport(a), printedB = PlainReport(b);
-    std::set<Figure> rows;
+    std::set<FigureId> rows;
     for (const FigureRow& row : c.figures) {
         rows.insert(row.figure);
         const std::string label = FigureLabel(row.figure);
@@ -84,9 +84,9 @@ TEST(Comparison, WorkedExampleAgainstA500GrainArrow) {
     const Comparison c = Compare(WorkedExampleForm(), Mass500());
     EXPECT_FALSE(c.EitherStopped());
     ASSERT_EQ(c.figures.size(), 19u); // the full report's figures, none of the metric ones
-    EXPECT_EQ(c.figures.front().figure, Figure::KineticEnergy);
+    EXPECT_EQ(c.figures.front().figure, FigureId::KineticEnergy);
     EXPECT_EQ(c.figures.front().a->value, 80);
-    EXPECT_EQ(c.figures.back().figure, Figure::BothRibs6);
+    EXPECT_EQ(c.figures.back().figure, FigureId::BothRibs6);
     // A heavier arrow at the same speed carries 500/400 of the energy: 79.957 foot-pounds
     // printed "80" against 99.946 printed "99.9", so the difference is the printed one.
     EXPECT_EQ(c.figures.front().b->value, 99.9);
@@ -136,7 +136,7 @@ TEST(Comparison, MetricAgainstImperialComparesWhatEachPrints) {
     ExpectSummaryOfPlainReports(metric, WorkedExampleForm());
     const Comparison c = Compare(metric, WorkedExampleForm());
     ASSERT_EQ(c.figures.size(), 22u); // 3 metric rows beside the full report's 19
-    EXPECT_EQ(c.figures[1].figure, Figure::KineticEnergyJ);
+    EXPECT_EQ(c.figures[1].figure, FigureId::KineticEnergyJ);
     EXPECT_TRUE(c.figures[1].a.has_value());
     EXPECT_FALSE(c.figures[1].b.has_value());
     EXPECT_FALSE(c.verdictsCompared);
@@ -152,11 +152,11 @@ TEST(Comparison, EveryExampleAgainstTheNext) {
 }
 
 TEST(Comparison, FigureLabels) {
-    EXPECT_EQ(FigureLabel(Figure::KineticEnergy), "Kinetic energy (foot-pounds)");
-    EXPECT_EQ(FigureLabel(Figure::DynamicSpine), "Dynamic spine");
-    EXPECT_EQ(FigureLabel(Figure::Foc), "FOC (%)");
-    EXPECT_EQ(FigureLabel(Figure::HuntingDistance6), "Max. hunting distance #6 (yards)");
-    EXPECT_EQ(FigureLabel(Figure::BothRibs1), "Penetration, both ribs, category 1 (inch)");
+    EXPECT_EQ(FigureLabel(FigureId::KineticEnergy), "Kinetic energy (foot-pounds)");
+    EXPECT_EQ(FigureLabel(FigureId::DynamicSpine), "Dynamic spine");
+    EXPECT_EQ(FigureLabel(FigureId::Foc), "FOC (%)");
+    EXPECT_EQ(FigureLabel(FigureId::HuntingDistance6), "Max. hunting distance #6 (yards)");
+    EXPECT_EQ(FigureLabel(FigureId::BothRibs1), "Penetration, both ribs, category 1 (inch)");
 }
 
 } // namespace

@@ -13,15 +13,15 @@ TEST(Figures, TheWorkedExampleInNumbers) {
     Calculator calc(form);
     calc.WriteReport();
     const ReportFigures& f = calc.Figures();
-    EXPECT_EQ(f.Get(Figure::KineticEnergy)->value, 80);
-    EXPECT_EQ(f.Get(Figure::KineticEnergy)->decimals, 1);
-    EXPECT_EQ(f.Get(Figure::Momentum)->value, 0.53);
-    EXPECT_EQ(f.Get(Figure::Ro)->value, 11.5);
-    EXPECT_EQ(f.Get(Figure::DynamicSpine)->value, 490); // printed "49" and "0"
-    EXPECT_EQ(f.Get(Figure::DamageArea)->value, 8.3);
-    EXPECT_TRUE(f.Get(Figure::BothRibs6).has_value());
+    EXPECT_EQ(f.Get(FigureId::KineticEnergy)->value, 80);
+    EXPECT_EQ(f.Get(FigureId::KineticEnergy)->decimals, 1);
+    EXPECT_EQ(f.Get(FigureId::Momentum)->value, 0.53);
+    EXPECT_EQ(f.Get(FigureId::Ro)->value, 11.5);
+    EXPECT_EQ(f.Get(FigureId::DynamicSpine)->value, 490); // printed "49" and "0"
+    EXPECT_EQ(f.Get(FigureId::DamageArea)->value, 8.3);
+    EXPECT_TRUE(f.Get(FigureId::BothRibs6).has_value());
     EXPECT_EQ(f.Verdicts()->size(), game::Animals().size());
-    EXPECT_FALSE(f.Get(Figure::MomentumNs).has_value());
+    EXPECT_FALSE(f.Get(FigureId::MomentumNs).has_value());
 }
 
 TEST(Figures, EachReportNotesItsOwn) {
@@ -30,8 +30,8 @@ TEST(Figures, EachReportNotesItsOwn) {
     FormState form = ReferenceForm("BroadheadWeight=0");
     Calculator calc(form);
     EXPECT_THROW(calc.WriteReport(), RuntimeError);
-    EXPECT_TRUE(calc.Figures().Get(Figure::DynamicSpine).has_value());
-    EXPECT_FALSE(calc.Figures().Get(Figure::Foc).has_value());
+    EXPECT_TRUE(calc.Figures().Get(FigureId::DynamicSpine).has_value());
+    EXPECT_FALSE(calc.Figures().Get(FigureId::Foc).has_value());
     EXPECT_FALSE(calc.Figures().Verdicts().has_value());
     form.SetText("BroadheadWeight", "100");
     calc.WriteReport();
@@ -39,16 +39,16 @@ TEST(Figures, EachReportNotesItsOwn) {
     // A metric report after a full one keeps none of the full report's figures.
     form.SetSelected("ChosenMetric", true);
     calc.WriteReport();
-    EXPECT_TRUE(calc.Figures().Get(Figure::RoKg).has_value());
-    EXPECT_FALSE(calc.Figures().Get(Figure::Foc).has_value());
+    EXPECT_TRUE(calc.Figures().Get(FigureId::RoKg).has_value());
+    EXPECT_FALSE(calc.Figures().Get(FigureId::Foc).has_value());
     EXPECT_FALSE(calc.Figures().Verdicts().has_value());
 }
 
 TEST(Figures, PerCategoryFigures) {
-    EXPECT_EQ(HuntingDistanceFigure(1), Figure::HuntingDistance1);
-    EXPECT_EQ(HuntingDistanceFigure(6), Figure::HuntingDistance6);
-    EXPECT_EQ(BothRibsFigure(1), Figure::BothRibs1);
-    EXPECT_EQ(BothRibsFigure(6), Figure::BothRibs6);
+    EXPECT_EQ(HuntingDistanceFigure(1), FigureId::HuntingDistance1);
+    EXPECT_EQ(HuntingDistanceFigure(6), FigureId::HuntingDistance6);
+    EXPECT_EQ(BothRibsFigure(1), FigureId::BothRibs1);
+    EXPECT_EQ(BothRibsFigure(6), FigureId::BothRibs6);
     EXPECT_THROW(BothRibsFigure(0), RuntimeError);
     EXPECT_THROW(HuntingDistanceFigure(7), RuntimeError);
 }

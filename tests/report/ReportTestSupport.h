@@ -2,6 +2,7 @@
 // back as lines, and the check of a table of set-ups that stop the report.
 #pragma once
 
+#include "ballistics/GameTable.h"
 #include "form/FormState.h"
 #include "report/Calculator.h"
 #include "tests/common/WorkedExampleForm.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +63,30 @@ inline TextLines Lines(const std::string& box) {
     }
     if (from != box.size()) lines.push_back("<unterminated>" + box.substr(from));
     return lines;
+}
+
+// Each animal's list in the report text: the names between the list headings, split at ",  ".
+inline std::map<std::string, game::Verdict> ListsOf(const TextLines& lines) {
+    std::map<std::string, game::Verdict> placed;
+    bool inList = false;
+    game::Verdict current = game::Verdict::NotRecommended;
+    for (const std::string& line : lines) {
+        if (line == "Sufficient for:" || line == "Marginal for:" || line == "NOT Recomended for:") {
+            inList = true;
+            current = line[0] == 'S'   ? game::Verdict::Sufficient
+                      : line[0] == 'M' ? game::Verdict::Marginal
+                                       : game::Verdict::NotRecommended;
+        } else if (line.rfind("---", 0) == 0) {
+            inList = false;
+        } else if (inList && line.rfind("   ", 0) == 0) {
+            std::string rest = line.substr(3);
+            for (std::size_t at; (at = rest.find(",  ")) != std::string::npos;) {
+                placed[rest.substr(0, at)] = current;
+                rest = rest.substr(at + 3);
+            }
+        }
+    }
+    return placed;
 }
 
 // The kind of the error a call raises, if any.

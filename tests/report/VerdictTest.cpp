@@ -6,36 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <set>
 
 namespace kesta::test {
 namespace {
 
 using game::Verdict;
-
-// Each animal's list in the report text: the names between the list headings, split at ",  ".
-std::map<std::string, Verdict> ListsOf(const TextLines& lines) {
-    std::map<std::string, Verdict> placed;
-    std::optional<Verdict> current;
-    for (const std::string& line : lines) {
-        if (line == "Sufficient for:")
-            current = Verdict::Sufficient;
-        else if (line == "Marginal for:")
-            current = Verdict::Marginal;
-        else if (line == "NOT Recomended for:")
-            current = Verdict::NotRecommended;
-        else if (line.rfind("---", 0) == 0)
-            current.reset();
-        else if (current && line.rfind("   ", 0) == 0) {
-            std::string rest = line.substr(3);
-            for (std::size_t at; (at = rest.find(",  ")) != std::string::npos;) {
-                placed[rest.substr(0, at)] = *current;
-                rest = rest.substr(at + 3);
-            }
-        }
-    }
-    return placed;
-}
 
 TEST(Verdicts, EveryAnimalOfTheTableLandsOnTheListTheRuleGives) {
     std::set<Verdict> seen;

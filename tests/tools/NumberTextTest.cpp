@@ -50,6 +50,23 @@ TEST(NumberText, MatchesPercent15GSwitchPoints) {
         EXPECT_EQ(NumberText(number), text) << text;
 }
 
+TEST(ShortestText, ReadsBackAsTheSameDouble) {
+    const std::pair<double, const char*> rows[] = {{348.6, "348.6"},
+                                                   {0.1 + 0.2, "0.30000000000000004"},
+                                                   {1.0 / 3, "0.3333333333333333"},
+                                                   {-0.0, "0"},
+                                                   {2, "2"},
+                                                   {-2.5, "-2.5"}};
+    for (const auto& [number, text] : rows) {
+        EXPECT_EQ(ShortestText(number), text) << text;
+        EXPECT_EQ(ToNumber(ShortestText(number)), number) << text;
+    }
+    // Whatever the magnitude, the text is read back by this program's own reader.
+    for (double x :
+         {1e20, 1.5e-5, 1.7976931348623157e308, 2.2250738585072014e-308, 300 * std::sqrt(0.5)})
+        EXPECT_EQ(ToNumber(ShortestText(x)), x) << ShortestText(x);
+}
+
 TEST(Rounded, HalfToEvenOnTheExactBinaryValue) {
     struct Row {
         double number;

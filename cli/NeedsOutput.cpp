@@ -1,0 +1,36 @@
+#include "cli/NeedsOutput.h"
+
+#include "cli/Output.h"
+#include "tools/Errors.h"
+#include "tools/Text.h"
+
+namespace kesta::cli {
+
+namespace {
+
+std::string Formatted(const whatif::NeedsTable& table, CommandLine::Format format) {
+    switch (format) {
+    case CommandLine::Format::Csv:
+        return NeedsCsv(table);
+    case CommandLine::Format::Json:
+        return NeedsJson(table);
+    case CommandLine::Format::Text:
+        break;
+    }
+    return NeedsText(table);
+}
+
+} // namespace
+
+int WriteNeeds(const FormState& form, const CommandLine& line) {
+    whatif::NeedsCalculator needs(form);
+    whatif::NeedsTable table;
+    try {
+        table = needs.Table();
+    } catch (const RuntimeError& e) {
+        return Fail(std::string(e.what()) + " (" + needs.FailurePlace() + ")");
+    }
+    return WriteOut(text::ToCrLf(Formatted(table, line.format)), line.crlf);
+}
+
+} // namespace kesta::cli

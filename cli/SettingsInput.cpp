@@ -1,0 +1,59 @@
+#include "cli/SettingsInput.h"
+
+#include "cli/SetupCommands.h"
+#include "form/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "tools/Errors.h"
+
+#include <QFileInfo>
+#include <QString>
+
+#include <map>
+#include <string>
+
+namespace kesta::cli {
+
+namespace {
+
+using StoredTexts = std::map<std::string, std::string>;
+
+// Every key the store holds. Copying them out keeps the store itself untouched: overrides
+// given on the command line are never written back to the user's settings.
+StoredTexts ReadStore(const SettingsStore& store) {
+    StoredTexts texts;
+    for (const auto& row : SettingsKeys())
+        if (auto text = store.Read(row.key)) texts[row.key] = *text;
+    return texts;
+}
+
+StoredTexts ReadSettingsFile(const std::string& path) {
+    const QFileInfo info(QString::fromStdString(path));
+    // QSettings would quietly treat a mistyped path as an empty store, that is a first run.
+    if (!info.exists()) throw RuntimeError(ErrorKind::FileNotFound);
+    if (!info.isFile() || !info.isReadable()) throw RuntimeError(ErrorKind::PathFileAccess);
+    return ReadStore(SettingsStore(info.filePath()));
+}
+
+} // namespace
+
+FormState FormOf(const CommandLine& line) {
+    StoredTexts stored; // empty: a first run
+    if (line.store == CommandLine::Store::User)
+        stored = ReadStore(SettingsStore());
+    else if (line.store == CommandLine::Store::File)
+        stored = ReadSettingsFile(line.settingsFile);
+    else if (line.store == CommandLine::Store::Example)
+        stored = ExampleTexts(line.exampleName);
+    for (const auto& [key, text] : line.overrides)
+        stored[key] = text;
+
+    FormState form;
+    LoadSettings(form, [&stored](const std::string& key) -> std::optional<std::string> {
+        auto it = stored.find(key);
+        if (it == stored.end()) return std::nullopt;
+        return it->second;
+    });
+    return form;
+}
+
+} // namespace kesta::cli

@@ -1,0 +1,116 @@
+#include "window/NeedsWindow.h"
+
+#include "tools/Errors.h"
+#include "window/NeedsParts.h"
+
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace kesta {
+
+NeedsWindow::NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* parent)
+    : QWidget(parent, Qt::Window), readForm_(std::move(readForm)),
+      notifyStop_(std::move(notifyStop)) {
+    setObjectName(QStringLiteral("NeedsWindow"));
+    setWindowTitle(tr("What would it take? - KESTA"));
+
+    setUp_ = new QLabel(this);
+    setUp_->setObjectName(QStringLiteral("NeedsSetUp"));
+    setUp_->setWordWrap(true);
+    setUp_->setTextFormat(Qt::RichText);
+    recalculate_ = new QPushButton(tr("&Recalculate"), this);
+    recalculate_->setObjectName(QStringLiteral("NeedsRecalculate"));
+    recalculate_->setToolTip(tr("Work the table out again for the inputs in the calculator"));
+    connect(recalculate_, &QPushButton::clicked, this, &NeedsWindow::Recalculate);
+
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("NeedsTable"));
+    table_->setAccessibleName(tr("What each animal needs"));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setSortingEnabled(true);
+    connect(table_, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previous, int) {
+                if (row != previous) ShowChart(row);
+            });
+
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+
+    chartView_ = new QChartView(this);
+    chartView_->setObjectName(QStringLiteral("NeedsChart"));
+    chartView_->setAccessibleName(tr("Penetration of the selected animal against arrow mass"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(320);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(setUp_, 1);
+    top->addWidget(recalculate_, 0, Qt::AlignTop);
+    // The table above the chart, both the window's width: the mass axis wants the width.
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(table_);
+    split->addWidget(chartView_);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+    resize(1120, 940);
+}
+
+void NeedsWindow::Recalculate() {
+    const std::optional<std::size_t> selected = SelectedPosition();
+    FormState form = readForm_();
+    whatif::NeedsCalculator needs(form);
+    whatif::NeedsTable table;
+    try {
+        table = needs.Table();
+    } catch (const RuntimeError& e) {
+        notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+        return;
+    }
+    form_ = std::move(form);
+    setUp_->setText(NeedsExplanation(table.setUp));
+    FillNeedsTable(*table_, table);
+    Select(selected.value_or(0));
+}
+
+std::optional<std::size_t> NeedsWindow::SelectedPosition() const {
+    const QTableWidgetItem* item = table_->item(table_->currentRow(), kPositionColumn);
+    if (item == nullptr) return std::nullopt;
+    return item->data(kPositionRole).toULongLong();
+}
+
+void NeedsWindow::Select(std::size_t position) {
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        if (table_->item(row, kPositionColumn)->data(kPositionRole).toULongLong() != position)
+            continue;
+        // The chart follows the current row; set it afresh so that it is redrawn.
+        table_->setCurrentCell(-1, -1);
+        table_->setCurrentCell(row, kAnimalColumn);
+        return;
+    }
+}
+
+void NeedsWindow::ShowChart(int row) {
+    const QTableWidgetItem* item = table_->item(row, kPositionColumn);
+    if (item == nullptr) return;
+    whatif::NeedsCalculator needs(form_);
+    try {
+        QChart* old = chartView_->chart();
+        chartView_->setChart(BuildNeedsChart(needs.Chart(item->data(kPositionRole).toULongLong())));
+        delete old; // the view does not own a chart it is given
+    } catch (const RuntimeError& e) {
+        notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+    }
+}
+
+} // namespace kesta

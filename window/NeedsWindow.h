@@ -1,0 +1,56 @@
+// The "What would it take?" window: for the set-up in the form, every animal's verdict and the
+// least arrow mass or speed that would make the set-up sufficient for it, and a chart of the
+// selected animal's penetration against arrow mass. Non-modal: it stays open beside the
+// calculator and works on the form's inputs when it opens or when "Recalculate" is pressed.
+#pragma once
+
+#include "form/FormState.h"
+#include "whatif/Needs.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QChartView;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace kesta {
+
+class NeedsWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The form's inputs as they are now.
+    using FormReader = std::function<FormState()>;
+    // Tells the user that the inputs cannot be worked with: the error and where it arose.
+    using StopNotifier = std::function<void(const QString& error, const std::string& place)>;
+
+    NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* parent = nullptr);
+
+    QTableWidget& Table() const { return *table_; }
+    QChartView& ChartView() const { return *chartView_; }
+
+  public slots:
+    // Works the table out for the form's inputs and charts the selected animal (the first
+    // when none is). Inputs that cannot be read leave the window as it was and notify.
+    void Recalculate();
+
+  private:
+    void ShowChart(int row);
+    std::optional<std::size_t> SelectedPosition() const;
+    void Select(std::size_t position);
+
+    FormReader readForm_;
+    StopNotifier notifyStop_;
+    FormState form_; // the inputs of the last recalculation
+    QLabel* setUp_ = nullptr;
+    QPushButton* recalculate_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QChartView* chartView_ = nullptr;
+};
+
+} // namespace kesta
