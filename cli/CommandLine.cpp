@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/SetupOptions.h"
+
 #include "form/SettingsKeys.h"
 
 namespace kesta {
@@ -72,9 +74,12 @@ std::string Echoed(const std::string& text) {
 
 std::string UsageText() {
     std::string text =
-        "usage: kesta-report [--user | --settings FILE] [--crlf] [--verbose] [KEY=VALUE ...]\n"
-        "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE]\n"
-        "                    [--crlf] [--verbose] [KEY=VALUE ...]\n"
+        "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]\n"
+        "                    [KEY=VALUE ...]\n"
+        "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
+        "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
+        "       kesta-report --compare A B [--format text|csv|json]\n"
+        "       kesta-report --list-examples\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
         "output. The settings start empty, as on a first run of the window.\n"
@@ -85,8 +90,9 @@ std::string UsageText() {
         "  --verbose        also show the Qt library's own warnings on standard error\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
         "  --needs          instead of the report, what it would take for each animal: the\n"
-        "                   least arrow mass or speed that makes the set-up sufficient\n"
-        "  --format FORMAT  of --needs: text (a table, the default), csv or json\n"
+        "                   least arrow mass or speed that makes the set-up sufficient\n" +
+        SetupOptionsUsage() +
+        "  --format FORMAT  of --needs and --compare: text (the default), csv or json\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
@@ -122,7 +128,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
+        const OptionParse setupOption = ParseSetupOption(args, i, line, problem);
+        if (setupOption == OptionParse::Bad) return std::nullopt;
+        if (setupOption == OptionParse::Taken) {
+            continue;
+        } else if (arg == "--help" || arg == "-h") {
             line.help = true;
         } else if (arg == "--version") {
             line.version = true;
@@ -151,10 +161,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             return std::nullopt;
         }
     }
-    if (formatGiven && !line.needs) {
-        problem = "--format is for --needs; the report is plain text";
+    if (formatGiven && !line.needs && line.compareA.empty()) {
+        problem = "--format is for --needs and --compare; the report is plain text";
         return std::nullopt;
     }
+    if (!CheckSetupOptions(line, problem)) return std::nullopt;
     return line;
 }
 

@@ -1,7 +1,10 @@
 // The command line of kesta-report:
-//   kesta-report [--user | --settings FILE] [--crlf] [--verbose] [KEY=VALUE ...]
-//   kesta-report --needs [--format text|csv|json] [--user | --settings FILE] [--crlf]
-//                [--verbose] [KEY=VALUE ...]
+//   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]
+//                [KEY=VALUE ...]
+//   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
+//                [--crlf] [--verbose] [KEY=VALUE ...]
+//   kesta-report --compare A B [--format text|csv|json]
+//   kesta-report --list-examples
 // Parsing only; no Qt, no files.
 #pragma once
 
@@ -13,13 +16,16 @@
 namespace kesta {
 
 struct CommandLine {
-    enum class Store { Empty, User, File };
+    enum class Store { Empty, User, File, Example };
     enum class Format { Text, Csv, Json };
     Store store = Store::Empty;
     // --needs: what it would take for each animal, instead of the report.
     bool needs = false;
-    Format format = Format::Text; // of --needs
+    Format format = Format::Text; // of --needs and --compare
     std::string settingsFile;     // with Store::File
+    std::string exampleName;      // with Store::Example
+    bool listExamples = false;
+    std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool crlf = false;
     bool verbose = false; // show the Qt library's own warnings too
     bool help = false;

@@ -1,5 +1,6 @@
 #include "cli/SettingsInput.h"
 
+#include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
@@ -48,6 +49,8 @@ FormState FormOf(const CommandLine& line) {
         stored = ReadUserStore();
     else if (line.store == CommandLine::Store::File)
         stored = ReadSettingsFile(line.settingsFile);
+    else if (line.store == CommandLine::Store::Example)
+        stored = ExampleTexts(line.exampleName);
     for (const auto& [key, text] : line.overrides)
         stored[key] = text;
 

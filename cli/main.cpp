@@ -8,6 +8,7 @@
 #include "cli/QtMessages.h"
 #include "cli/ReportOutput.h"
 #include "cli/SettingsInput.h"
+#include "cli/SetupCommands.h"
 #include "tools/Errors.h"
 
 #include <string>
@@ -31,6 +32,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     cli::FilterQtMessages(line->verbose);
+    if (line->listExamples || !line->compareA.empty()) {
+        const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line);
+        cli::Write(stderr, output.err);
+        const int written = cli::WriteOut(output.out, true);
+        return written != 0 ? written : output.status;
+    }
     FormState form;
     try {
         form = cli::FormOf(*line);

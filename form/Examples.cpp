@@ -63,6 +63,48 @@ std::vector<ExampleSetup> BuildExamples() {
                                         {"inTip", "60"},
                                         {"DrawWeigth", "60"}},
                                        Safety(1)))});
+    // A light, fast arrow for deer-sized game: a cut-on-contact tip, a 55-pound bow.
+    examples.push_back({"light-deer",
+                        "Light deer set-up: 295 fps, 410 grains, two 0.55 x 1 inch blades, "
+                        "cut-on-contact tip, 55 lbs",
+                        Completed(Join({{"speed", "295"},
+                                        {"mass", "410"},
+                                        {"length", "28.5"},
+                                        {"staticspine", "400"},
+                                        {"shaftweight", "8.5"},
+                                        {"BHW", "100"},
+                                        {"BH0", "0.55"},
+                                        {"BH1", "1"},
+                                        {"BH2", "0.55"},
+                                        {"BH3", "1"},
+                                        {"Dist12", "20"},
+                                        {"Circ12", "6"},
+                                        {"inEdge", "22"},
+                                        {"inTip", "60"},
+                                        {"inCOC", "1"},
+                                        {"DrawWeigth", "55"}},
+                                       Safety(1)))});
+    // A heavy, slow arrow for the largest game: two long blades with a cut-on-contact tip.
+    examples.push_back({"heavy-buffalo",
+                        "Heavy set-up for large game: 240 fps, 900 grains, two 0.6 x 1.8 inch "
+                        "blades, cut-on-contact tip, 80 lbs",
+                        Completed(Join({{"speed", "240"},
+                                        {"mass", "900"},
+                                        {"length", "30"},
+                                        {"staticspine", "250"},
+                                        {"shaftweight", "18.5"},
+                                        {"BHW", "250"},
+                                        {"BH0", "0.6"},
+                                        {"BH1", "1.8"},
+                                        {"BH2", "0.6"},
+                                        {"BH3", "1.8"},
+                                        {"Dist12", "20"},
+                                        {"Circ12", "5"},
+                                        {"inEdge", "20"},
+                                        {"inTip", "55"},
+                                        {"inCOC", "1"},
+                                        {"DrawWeigth", "80"}},
+                                       Safety(2)))});
     return examples;
 }
 

@@ -74,7 +74,8 @@ void WriteAccuracySection(ReportWriter& w) {
     w.AddLine("            VD     Max");
     w.AddLine("Category  (inch)  (yards)");
     for (std::size_t k = 0; k < kVitalZones.size(); ++k) {
-        w.AddLine(kVitalZones[k].rowPrefix + Rounded(huntingDistance[k], 0) + " Y");
+        w.AddLine(kVitalZones[k].rowPrefix +
+                  w.Shown(HuntingDistanceFigure(static_cast<int>(k) + 1), huntingDistance[k], 0) + " Y");
     }
     // The empty line that closes this table is written by the reaction-time section, once it
     // has computed its distances: an arrow at the speed of sound stops the report right after

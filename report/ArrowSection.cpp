@@ -25,8 +25,8 @@ void WriteArrowSection(ReportWriter& w) {
     w.AddLine("   Speed:  " + Rounded(r.speedFps, 0) + " fps");
     w.AddLine("   Mass :  " + Rounded(r.massGrains, 0) + " grains");
     w.AddLine("   (calculated: " + NumberText(CalculatedMass(w.Form(), r)) + " gr)");
-    w.AddLine("   Momentum        : " + Rounded(Mom_(r), 2) + " slug-foot seconds");
-    w.AddLine("   Kinetic Energy  : " + Rounded(KE_(r), 1) + " foot-pounds");
+    w.AddLine("   Momentum        : " + w.Shown(FigureId::Momentum, Mom_(r), 2) + " slug-foot seconds");
+    w.AddLine("   Kinetic Energy  : " + w.Shown(FigureId::KineticEnergy, KE_(r), 1) + " foot-pounds");
     w.AddLine("");
 }
 

@@ -38,8 +38,10 @@ void Calculator::WriteReport() {
         throw;
     }
     box_.clear();
+    figures_.Clear();
     penetrations_.Clear();
     ReportWriter writer(*form_, record_, penetrations_, box_);
+    writer.NoteFiguresIn(&figures_);
     try {
         if (form_->Selected(control::ChosenImperic)) {
             WriteFullReport(writer, roLbs_);

@@ -7,6 +7,7 @@
 #include "ballistics/PenetrationCache.h"
 #include "form/FormState.h"
 #include "report/InputRecord.h"
+#include "report/ReportFigures.h"
 
 #include <string>
 
@@ -38,6 +39,8 @@ class Calculator {
     void SetBoxText(std::string text) { box_ = std::move(text); }
 
     const InputRecord& Record() const { return record_; }
+    // The figures the last report printed, noted as it printed them (ReportFigures.h).
+    const ReportFigures& Figures() const { return figures_; }
     double RoLbs() const { return roLbs_; }
 
     // Where the last failure arose, for the user: e.g. "input InArrowLength" or
@@ -50,6 +53,7 @@ class Calculator {
     double roLbs_ = 0;
     Arrow::PenetrationCache penetrations_; // the penetration runs of the report being written
     std::string box_;
+    ReportFigures figures_;
     std::string settingUp_; // the input being converted by Setup, for FailurePlace
     std::string failurePlace_;
 };

@@ -62,7 +62,7 @@ void WriteDamageSection(ReportWriter& w, double softTissueDepth) {
     const double aveCD = BladeCountFactor(w, r.bladeCount, AverageCuttingDiameter(r));
     w.AddLine("Average Cutting Diameter(aveCD):" + NumberText(aveCD) + " inch");
     const double damage = Num(softTissueDepth) * aveCD;
-    w.AddLine("Potential Damage Area: " + Rounded(damage, 1) + " sqr.inches");
+    w.AddLine("Potential Damage Area: " + w.Shown(FigureId::DamageArea, damage, 1) + " sqr.inches");
     w.AddLine("");
 }
 

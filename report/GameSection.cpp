@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kesta {
@@ -55,6 +56,7 @@ void WritePenetrationAbility(ReportWriter& w, double ro) {
         const double both = PenetrationOf(w, ro, rib, chestDepth, rib);
         w.AddLine("   Category " + std::to_string(k) + ":   " + PenetrationCell(none) +
                   PenetrationCell(entry) + PenetrationCell(exit) + PenetrationCell(both));
+        w.Note(BothRibsFigure(k), both, 0);
     }
     w.AddLine("");
 }
@@ -115,6 +117,7 @@ void WriteGameLists(ReportWriter& w, double ro) {
     w.AddLine("");
     w.AddLine("NOT Recomended for:");
     WriteAnimalsJudged(w, verdicts, Verdict::NotRecommended);
+    w.NoteVerdicts(std::move(verdicts));
 }
 
 } // namespace

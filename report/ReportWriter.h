@@ -7,9 +7,13 @@
 #include "ballistics/PenetrationCache.h"
 #include "form/FormState.h"
 #include "report/InputRecord.h"
+#include "report/ReportFigures.h"
+#include "tools/NumberText.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kesta {
 
@@ -30,6 +34,22 @@ class ReportWriter {
         box_ += "\r\n";
     }
 
+    // Where the figures of this report are noted; none are noted without it.
+    void NoteFiguresIn(ReportFigures* figures) { figures_ = figures; }
+
+    // The text of a figure rounded to `decimals` decimals, as its line prints it; the same
+    // rounded value is noted as that figure, so a summary can never disagree with the line.
+    std::string Shown(FigureId figure, double value, int decimals) {
+        Note(figure, value, decimals);
+        return Rounded(value, decimals);
+    }
+    void Note(FigureId figure, double value, int decimals) {
+        if (figures_ != nullptr) figures_->Note(figure, {RoundHalfEven(value, decimals), decimals});
+    }
+    void NoteVerdicts(std::vector<game::Verdict> verdicts) {
+        if (figures_ != nullptr) figures_->NoteVerdicts(std::move(verdicts));
+    }
+
     // Names the section being written, so that a failure can say where it arose.
     void Enter(std::string_view section) { section_ = section; }
     const std::string& Section() const { return section_; }
@@ -40,6 +60,7 @@ class ReportWriter {
     Arrow::PenetrationCache& penetrations_;
     std::string& box_;
     std::string section_;
+    ReportFigures* figures_ = nullptr;
 };
 
 } // namespace kesta

@@ -37,6 +37,8 @@ void WriteSpineSection(ReportWriter& w) {
     const double Fc = CriticalLoad(r);
     w.AddLine("   Critical load(Fc): " + Rounded(Fc, 0) + " lbs");
     const double spine = (Num(12755) / Fc) / 10;
+    // The line prints the rounded spine with a "0" appended: ten times the rounded figure.
+    w.Note(FigureId::DynamicSpine, RoundHalfEven(spine, 0) * 10, 0);
     w.AddLine("   Dynamic Buckling Spine: " + Rounded(spine, 0) + "0");
     const double percent = (Num(Fc) / ToNumber(form.Text(control::DrawWeigth))) * 100;
     w.AddLine("   Fc% : " + Rounded(percent, 0) + "%");
@@ -51,7 +53,7 @@ void WriteSpineSection(ReportWriter& w) {
     w.AddLine("   Deflection: " + Rounded(deflection, 2) + " inch");
     long passes = 0;
     const double foc = FrontOfCentre(r.lengthInches, B, g, passes);
-    w.AddLine("   FOC : " + Rounded(foc, 0) + "%");
+    w.AddLine("   FOC : " + w.Shown(FigureId::Foc, foc, 0) + "%");
 }
 
 } // namespace kesta

@@ -6,6 +6,7 @@
 #include "window/Form1Layout.h"
 #include "window/FormBinding.h"
 #include "window/ReportPrinter.h"
+#include "window/SetupMenus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,6 +93,7 @@ Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     BuildControls();
     NameControlsForScreenReaders(*this);
     BuildMenus();
+    setups_ = new SetupMenus(*this, store_.FileName());
     QScreen* shown = screen();
     const QSize design(TwipsToPixels(kReportBoxRightTwips), TwipsToPixels(kReportBoxBottomTwips));
     const QSize available =

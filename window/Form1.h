@@ -21,6 +21,7 @@ namespace kesta {
 
 class NeedsWindow;
 class SettingsStore;
+class SetupMenus;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -52,6 +53,8 @@ class Form1 : public QWidget {
     QMenu& FileMenu() const { return *fileMenu_; }
     QMenu& ToolsMenu() const { return *toolsMenu_; }
     QMenu& HelpMenu() const { return *helpMenu_; }
+    // Opening, saving and comparing set-up files (SetupMenus.h).
+    SetupMenus& Setups() const { return *setups_; }
 
     // Where "Export report as PDF..." writes; by default a file dialog asks. Tests set a
     // function that returns the path (an empty path cancels).
@@ -61,6 +64,9 @@ class Form1 : public QWidget {
     // The window's unload: saves every input. Runs on close, and when the session or the
     // application ends without a close; a store that cannot be written is reported.
     void Form_Unload();
+
+    // Tells the user through the notifier: a message box unless tests capture it.
+    void Notify(QMessageBox::Icon icon, const QString& text);
 
   public slots:
     void doReport_Click();
@@ -87,7 +93,6 @@ class Form1 : public QWidget {
     void PlaceClientArea();
     QWidget* CreateControl(const ControlSpec& c, QWidget* container);
     void FitToScreen();
-    void Notify(QMessageBox::Icon icon, const QString& text);
     // The report's own error dialog: the error and where it arose.
     void NotifyStopped(const QString& error, const std::string& place);
 
@@ -100,6 +105,7 @@ class Form1 : public QWidget {
     QMenu* helpMenu_ = nullptr;
     QWidget* client_ = nullptr;
     QWidget* helpWindow_ = nullptr;
+    SetupMenus* setups_ = nullptr;
     NeedsWindow* needsWindow_ = nullptr;
     PathChooser choosePdfPath_;
     QPlainTextEdit* txtReport_ = nullptr;

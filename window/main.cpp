@@ -1,7 +1,9 @@
-// kesta: the calculator window. The inputs of the last session are restored before the
-// window shows and saved when it closes, or when a signal ends the session.
+// kesta [FILE]: the calculator window. The inputs of the last session are restored before the
+// window shows and saved when it closes, or when a signal ends the session; a set-up FILE is
+// opened over them.
 #include "settings/SettingsStore.h"
 #include "window/Form1.h"
+#include "window/SetupMenus.h"
 #include "window/SignalQuit.h"
 
 #include <QApplication>
@@ -30,5 +32,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::exit(0);
     });
     window.show();
+    // `kesta FILE`, as the desktop opens a set-up file with the program.
+    window.Setups().OpenFromArguments(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

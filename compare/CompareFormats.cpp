@@ -1,0 +1,139 @@
+#include "compare/CompareFormats.h"
+
+#include "tools/NumberText.h"
+
+#include <nlohmann/json.hpp>
+
+namespace kesta {
+
+namespace {
+
+constexpr std::size_t kLabelWidth = 42;
+constexpr std::size_t kValueWidth = 10;
+
+std::string PadRight(std::string text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+// RFC 4180: fields with a comma, quote or line break are quoted, quotes doubled.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string CsvNumber(const std::optional<ShownFigure>& shown) {
+    return shown ? NumberText(shown->value) : std::string();
+}
+
+nlohmann::ordered_json JsonNumber(const std::optional<double>& value) {
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+}
+
+nlohmann::ordered_json JsonShown(const std::optional<ShownFigure>& shown) {
+    return shown ? nlohmann::ordered_json(shown->value) : nlohmann::ordered_json(nullptr);
+}
+
+nlohmann::ordered_json JsonSide(const SideReport& side, const std::string& name) {
+    nlohmann::ordered_json json = {{"setup", name}, {"error", nullptr}, {"stopped_at", nullptr}};
+    if (side.Stopped()) {
+        json["error"] = side.error;
+        json["stopped_at"] = side.place;
+    }
+    return json;
+}
+
+} // namespace
+
+std::string ShownText(const std::optional<ShownFigure>& shown) {
+    return shown ? NumberText(shown->value) : std::string("n/a");
+}
+
+std::string DifferenceText(const std::optional<double>& difference) {
+    if (!difference) return {};
+    const std::string text = NumberText(*difference);
+    return *difference > 0 ? "+" + text : text;
+}
+
+std::string VerdictChangeText(const VerdictChange& change) {
+    return change.animal + ": " + game::VerdictName(change.a) + " \u2192 " +
+           game::VerdictName(change.b);
+}
+
+std::string VerdictNote(const Comparison& c) {
+    if (c.verdictsCompared)
+        return c.verdictChanges.empty() ? "Every animal has the same verdict." : std::string();
+    const bool aListed = c.a.figures.Verdicts().has_value();
+    const bool bListed = c.b.figures.Verdicts().has_value();
+    if (!aListed && !bListed) return "Verdicts not compared: neither report lists the game.";
+    return std::string("Verdicts not compared: report ") + (aListed ? "B" : "A") +
+           " does not list the game.";
+}
+
+std::string StopText(const SideReport& side, char sideLetter) {
+    if (!side.Stopped()) return {};
+    std::string text = std::string("Set-up ") + sideLetter + " stopped: " + side.error;
+    if (!side.place.empty()) text += " (" + side.place + ")";
+    return text;
+}
+
+std::string CompareText(const Comparison& c, const std::string& nameA, const std::string& nameB) {
+    std::string out = "A: " + nameA + "\nB: " + nameB + "\n";
+    for (const std::string& stop : {StopText(c.a, 'A'), StopText(c.b, 'B')})
+        if (!stop.empty()) out += stop + "\n";
+    out += '\n';
+    out += PadRight("Figure", kLabelWidth) + PadLeft("A", kValueWidth) +
+           PadLeft("B", kValueWidth) + PadLeft("B - A", kValueWidth + 2) + "\n";
+    for (const FigureRow& row : c.figures)
+        out += PadRight(FigureLabel(row.figure), kLabelWidth) +
+               PadLeft(ShownText(row.a), kValueWidth) + PadLeft(ShownText(row.b), kValueWidth) +
+               PadLeft(DifferenceText(row.difference), kValueWidth + 2) + "\n";
+    out += "\nVerdict changes (A \u2192 B):\n";
+    for (const VerdictChange& change : c.verdictChanges)
+        out += "   " + VerdictChangeText(change) + "\n";
+    const std::string note = VerdictNote(c);
+    if (!note.empty()) out += "   " + note + "\n";
+    return out;
+}
+
+std::string CompareCsv(const Comparison& c) {
+    std::string out = "figure,a,b,difference\n";
+    for (const FigureRow& row : c.figures)
+        out += CsvField(FigureLabel(row.figure)) + "," + CsvNumber(row.a) + "," +
+               CsvNumber(row.b) + "," +
+               (row.difference ? NumberText(*row.difference) : std::string()) + "\n";
+    for (const VerdictChange& change : c.verdictChanges)
+        out += CsvField("verdict: " + change.animal) + "," + game::VerdictName(change.a) + "," +
+               game::VerdictName(change.b) + ",\n";
+    return out;
+}
+
+std::string CompareJson(const Comparison& c, const std::string& nameA, const std::string& nameB) {
+    nlohmann::ordered_json figures = nlohmann::ordered_json::array();
+    for (const FigureRow& row : c.figures)
+        figures.push_back({{"figure", FigureName(row.figure)},
+                           {"unit", FigureUnit(row.figure)},
+                           {"a", JsonShown(row.a)},
+                           {"b", JsonShown(row.b)},
+                           {"difference", JsonNumber(row.difference)}});
+    nlohmann::ordered_json changes = nlohmann::ordered_json::array();
+    for (const VerdictChange& change : c.verdictChanges)
+        changes.push_back({{"animal", change.animal},
+                           {"a", game::VerdictName(change.a)},
+                           {"b", game::VerdictName(change.b)}});
+    const nlohmann::ordered_json json = {{"a", JsonSide(c.a, nameA)},
+                                 {"b", JsonSide(c.b, nameB)},
+                                 {"figures", figures},
+                                 {"verdicts_compared", c.verdictsCompared},
+                                 {"verdict_changes", changes}};
+    return json.dump(2) + "\n";
+}
+
+} // namespace kesta

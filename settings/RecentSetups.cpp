@@ -1,0 +1,53 @@
+#include "settings/RecentSetups.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace kesta {
+
+namespace {
+
+QString Key(int k) {
+    return QStringLiteral("recent/file%1").arg(k + 1);
+}
+
+} // namespace
+
+QStringList RecentSetups::Files() const {
+    const QSettings settings(iniFile_, QSettings::IniFormat);
+    QStringList files;
+    for (int k = 0; k < kMaxFiles; ++k) {
+        const QString file = settings.value(Key(k)).toString();
+        if (!file.isEmpty() && !files.contains(file)) files.append(file);
+    }
+    return files;
+}
+
+void RecentSetups::Add(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = Files();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    Store(files.mid(0, kMaxFiles));
+}
+
+void RecentSetups::Remove(const QString& path) {
+    QStringList files = Files();
+    files.removeAll(QFileInfo(path).absoluteFilePath());
+    Store(files);
+}
+
+void RecentSetups::Store(const QStringList& files) {
+    QSettings settings(iniFile_, QSettings::IniFormat);
+    for (int k = 0; k < kMaxFiles; ++k) {
+        if (k < files.size())
+            settings.setValue(Key(k), files[k]);
+        else
+            settings.remove(Key(k));
+    }
+    // The list is a convenience: a store that cannot be written loses it silently, and the
+    // inputs' own save on close reports the store's trouble.
+    settings.sync();
+}
+
+} // namespace kesta

@@ -1,0 +1,50 @@
+// Set-up files (".kesta"): one hunting set-up in exactly the saved-settings format, group
+// [values] with the 46 keys, so that `kesta-report --settings FILE` reads one as it is. The
+// window's Open and Save as, its examples and kesta-report --compare all go through here.
+#pragma once
+
+#include "form/FormState.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kesta {
+
+inline constexpr const char* kSetupFileSuffix = "kesta";
+// Larger files are refused unread: a set-up is about 700 bytes.
+inline constexpr qint64 kMaxSetupFileBytes = 1024 * 1024;
+
+struct SetupFileContents {
+    std::map<std::string, std::string> values; // the settings keys the file holds, with texts
+    // Any other keys, ignored: by name within [values], as "group/key" outside it.
+    std::vector<std::string> unknownKeys;
+
+    // Loads the values into the form exactly as loading the settings store does: absent or
+    // unfit values take their defaults.
+    void LoadInto(FormState& form) const;
+};
+
+struct SetupFileRead {
+    std::optional<SetupFileContents> contents;
+    QString problem; // why the file is no set-up, when there are no contents
+};
+
+// Reads a set-up file. A missing or unreadable file, anything but a regular file (a folder, a
+// FIFO, a device: never opened, so never blocked on), one larger than kMaxSetupFileBytes, one
+// holding NUL bytes or text that is not UTF-8, or one without a [values] group gives a problem
+// and no contents. Qt resource paths (":/...") are read like files.
+SetupFileRead ReadSetupFile(const QString& path);
+
+// The whole file for a form: "[values]" and one key=value line per key, in table order.
+QByteArray SetupFileText(const FormState& form);
+
+// Writes the form's set-up file atomically. Empty when written, otherwise the reason; a failed
+// save leaves an old file at the path whole.
+QString WriteSetupFile(const QString& path, const FormState& form);
+
+} // namespace kesta

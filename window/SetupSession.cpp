@@ -1,0 +1,138 @@
+#include "window/SetupSession.h"
+
+#include "settings/AtomicFile.h"
+#include "settings/SetupFile.h"
+#include "window/Form1.h"
+#include "window/FormBinding.h"
+#include "window/ReportTextFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+// The example set-up files are compiled into the window's static library, whose resources
+// must be registered by hand, outside any namespace.
+static void LoadExampleResources() {
+    Q_INIT_RESOURCE(examples);
+}
+
+namespace kesta {
+
+SetupSession::SetupSession(Form1& window, const QString& storeFile)
+    : QObject(&window), window_(window), caption_(window.windowTitle()), recent_(storeFile) {
+    LoadExampleResources();
+    WatchInputs();
+}
+
+QString SetupSession::ExampleResource(const ExampleSetup& example) {
+    return QStringLiteral(":/kesta/examples/%1.kesta").arg(QString::fromStdString(example.name));
+}
+
+FormState SetupSession::Inputs() const {
+    FormState now;
+    CopyWidgetsToForm(window_, now);
+    return now;
+}
+
+bool SetupSession::Modified() const {
+    return baseline_.has_value() && Inputs() != *baseline_;
+}
+
+bool SetupSession::Open(const QString& path) {
+    if (!Load(ReadSetupFile(path), path)) {
+        if (!QFileInfo::exists(path)) recent_.Remove(path); // gone for good: off the list
+        emit RecentChanged();
+        return false;
+    }
+    Adopt(path, QFileInfo(path).fileName());
+    recent_.Add(path);
+    emit RecentChanged();
+    window_.doReport_Click();
+    return true;
+}
+
+bool SetupSession::OpenExample(const ExampleSetup& example) {
+    if (!Load(ReadSetupFile(ExampleResource(example)), ExampleResource(example))) return false;
+    Adopt(QString(), tr("%1 (example)").arg(QString::fromStdString(example.name)));
+    window_.doReport_Click();
+    return true;
+}
+
+bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
+    if (!read.contents) {
+        window_.Notify(QMessageBox::Critical,
+                       tr("The set-up could not be opened: %1.\nFile: %2").arg(read.problem, path));
+        return false;
+    }
+    // Exactly as the window's load event: keys the file lacks, or holds unfit values for,
+    // take their defaults, and inEdge, inCOC and inTip default to what the window shows.
+    FormState loaded = Inputs();
+    read.contents->LoadInto(loaded);
+    CopyFormToWidgets(loaded, window_);
+    if (!read.contents->unknownKeys.empty()) {
+        QStringList keys;
+        for (const std::string& key : read.contents->unknownKeys)
+            keys << QString::fromStdString(key);
+        window_.Notify(QMessageBox::Warning,
+                       tr("These keys are not settings keys and were ignored: %1.\nFile: %2")
+                           .arg(keys.join(QStringLiteral(", ")), path));
+    }
+    return true;
+}
+
+bool SetupSession::SaveAs(const QString& chosen) {
+    QString path = chosen;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".kesta");
+    const FormState inputs = Inputs();
+    const QString problem = WriteSetupFile(path, inputs);
+    if (!problem.isEmpty()) {
+        window_.Notify(QMessageBox::Critical,
+                       tr("The set-up could not be saved: %1.\nFile: %2").arg(problem, path));
+        return false;
+    }
+    Adopt(path, QFileInfo(path).fileName());
+    recent_.Add(path);
+    emit RecentChanged();
+    return true;
+}
+
+bool SetupSession::SaveReportText(const QString& path) {
+    const auto* box = window_.findChild<QPlainTextEdit*>(QStringLiteral("txtReport"));
+    const QString problem =
+        WriteFileAtomically(path, ReportFileText(BoxTextToCrLf(box->toPlainText())));
+    if (problem.isEmpty()) return true;
+    window_.Notify(QMessageBox::Critical,
+                   tr("The report could not be saved: %1.\nFile: %2").arg(problem, path));
+    return false;
+}
+
+void SetupSession::Adopt(const QString& file, const QString& shownName) {
+    currentFile_ = file;
+    shownName_ = shownName;
+    baseline_ = Inputs();
+    UpdateTitle();
+}
+
+void SetupSession::WatchInputs() {
+    // Every change of an input may make the inputs differ from the file, or agree again.
+    const QWidget& client = window_.ClientArea();
+    for (auto* box : client.findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textChanged, this, &SetupSession::UpdateTitle);
+    for (auto* option : client.findChildren<QRadioButton*>())
+        connect(option, &QRadioButton::toggled, this, &SetupSession::UpdateTitle);
+    for (auto* list : client.findChildren<QComboBox*>())
+        connect(list, &QComboBox::currentIndexChanged, this, &SetupSession::UpdateTitle);
+    for (auto* check : client.findChildren<QCheckBox*>())
+        connect(check, &QCheckBox::toggled, this, &SetupSession::UpdateTitle);
+}
+
+void SetupSession::UpdateTitle() {
+    if (shownName_.isEmpty()) return; // no file yet: the caption alone, as always
+    const QString mark = Modified() ? QStringLiteral("*") : QString();
+    window_.setWindowTitle(caption_ + QStringLiteral(" \u2014 ") + mark + shownName_);
+}
+
+} // namespace kesta
