@@ -1,5 +1,7 @@
 #include "settings/RecentSetups.h"
 
+#include "settings/StoreFile.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -11,9 +13,16 @@ QString Key(int k) {
     return QStringLiteral("recent/file%1").arg(k + 1);
 }
 
+// A store file that is a pipe, a device or a folder is never handed to QSettings, which would
+// block on it; the list is then empty and is not kept.
+bool Usable(const QString& iniFile) {
+    return CheckStoreFile(iniFile).state != StoreFile::State::Unreadable;
+}
+
 } // namespace
 
 QStringList RecentSetups::Files() const {
+    if (!Usable(iniFile_)) return {};
     const QSettings settings(iniFile_, QSettings::IniFormat);
     QStringList files;
     for (int k = 0; k < kMaxFiles; ++k) {
@@ -38,6 +47,7 @@ void RecentSetups::Remove(const QString& path) {
 }
 
 void RecentSetups::Store(const QStringList& files) {
+    if (!Usable(iniFile_)) return;
     QSettings settings(iniFile_, QSettings::IniFormat);
     for (int k = 0; k < kMaxFiles; ++k) {
         if (k < files.size())
