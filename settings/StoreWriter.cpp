@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -33,12 +34,32 @@ QString FreeNameBeside(const QString& target) {
     return reserve.fileName();          // free again once `reserve` is gone
 }
 
-bool WriteFresh(const QString& file, const StoredValues& values) {
+using FinalValues = QMap<QString, QVariant>; // a later value of a key replaces an earlier one
+
+bool WriteFresh(const QString& file, const FinalValues& values) {
     QSettings fresh(file, QSettings::IniFormat);
-    for (const auto& [key, value] : values)
-        fresh.setValue(key, value);
+    for (auto it = values.begin(); it != values.end(); ++it)
+        fresh.setValue(it.key(), it.value());
     fresh.sync();
     return fresh.status() == QSettings::NoError;
+}
+
+// Whether `file` holds every text of `values` when read afresh. QSettings (Qt 6.4) reports a
+// write that a full disk cut short as a success, so the new file is checked before it may
+// replace the old one; and since QSettings keeps what it once read of a path for the whole
+// process, a copy under a new name is what is read.
+bool HoldsTexts(const QString& file, const FinalValues& values) {
+    const QString copy = FreeNameBeside(file);
+    bool holds = QFile::copy(file, copy);
+    if (holds) {
+        const QSettings check(copy, QSettings::IniFormat);
+        for (auto it = values.begin(); holds && it != values.end(); ++it)
+            if (it.value().typeId() == QMetaType::QString)
+                holds = check.value(it.key()) == it.value();
+        holds = holds && check.status() == QSettings::NoError;
+    }
+    QFile::remove(copy);
+    return holds;
 }
 
 } // namespace
@@ -48,8 +69,11 @@ void WriteStoreFile(const QString& path, const StoredValues& values) {
     if (CheckStoreFile(path).state == StoreFile::State::Unreadable) CannotWrite();
     const QString target = Target(path);
     if (!QDir().mkpath(QFileInfo(target).absolutePath())) CannotWrite();
+    FinalValues final;
+    for (const auto& [key, value] : values)
+        final.insert(key, value);
     const QString fresh = FreeNameBeside(target);
-    bool written = WriteFresh(fresh, values);
+    bool written = WriteFresh(fresh, final) && HoldsTexts(fresh, final);
     if (written && QFile::exists(target))
         written = QFile::setPermissions(fresh, QFile::permissions(target));
     if (!written || std::rename(QFile::encodeName(fresh).constData(),

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -181,6 +182,26 @@ TEST_F(StoreDamageTest, AFileWithoutReadPermissionIsToldAndLeftAlone) {
     EXPECT_EQ(Bytes(ini), "[values]\nspeed=300\n");
 }
 
+// Saves `form` to `ini` in a child process whose files may not grow past `limit` bytes: 0 when
+// the save raised PathFileAccess, 1 when it succeeded, 2 otherwise.
+int SaveWithFileSizeLimit(const QString& ini, const FormState& form, qint64 limit) {
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit bytes{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
+        setrlimit(RLIMIT_FSIZE, &bytes);
+        try {
+            SettingsStore(ini).Save(form);
+        } catch (const RuntimeError& e) {
+            _exit(e.kind() == ErrorKind::PathFileAccess ? 0 : 2);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
+}
+
 // Sets or clears the immutable attribute of a folder: no file in it can then be created,
 // renamed or removed, even by the superuser. False where the file system or the user cannot.
 bool SetImmutable(const QString& folder, bool on) {
@@ -200,24 +221,26 @@ TEST_F(StoreDamageTest, AFailedWriteLeavesTheOldFileByteForByte) {
     const QByteArray old = "[values]\nspeed=300\nlength=28\n";
     WriteFile(ini, old);
 
-    // A full disk: a file size limit makes every write past 64 bytes fail, as ENOSPC would.
-    const pid_t child = fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64, 64};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        try {
-            SettingsStore(ini).Save(Edited());
-        } catch (const RuntimeError& e) {
-            _exit(e.kind() == ErrorKind::PathFileAccess ? 0 : 2);
-        }
-        _exit(1);
+    // A full disk: a file size limit makes writes past it fail, as ENOSPC would. QSettings
+    // takes a write cut short anywhere in the file for a success, so limits all along it.
+    FormState big = Edited();
+    big.SetText("InBroadhead_5", std::string(3000, 'x'));
+    SettingsStore(Path("size.ini")).Save(big);
+    const qint64 size = QFileInfo(Path("size.ini")).size();
+    ASSERT_GT(size, 3000);
+    for (const qint64 limit : {qint64(64), size / 4, size / 2, size - 100, size - 2}) {
+        EXPECT_EQ(SaveWithFileSizeLimit(ini, big, limit), 0) << "limit " << limit;
+        EXPECT_EQ(Bytes(ini), old) << "limit " << limit;
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"KESTA.ini"});
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    EXPECT_EQ(Bytes(ini), old);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"KESTA.ini"});
+    // Only the last line end cut off: the file reads back whole, and may then replace the old.
+    if (SaveWithFileSizeLimit(ini, big, size - 1) == 1)
+        EXPECT_EQ(Loaded(ini), big);
+    else
+        EXPECT_EQ(Bytes(ini), old);
+    EXPECT_EQ(SaveWithFileSizeLimit(ini, big, size + 64), 1); // room enough: saved
+    EXPECT_EQ(Loaded(ini), big);
+    WriteFile(ini, old);
 
     // A read-only folder: its permissions for an ordinary user, the immutable attribute for
     // the superuser (who writes through permissions).
