@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
+#include "settings/RecentSetups.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +132,9 @@ TEST_F(StoreDamageTest, WhatIsNotAFileIsToldLoadsAsAFirstRunAndIsLeftAlone) {
             EXPECT_EQ(e.kind(), ErrorKind::PathFileAccess) << name;
         }
         EXPECT_THROW(store.SetValue("speed", "1"), RuntimeError) << name;
+        RecentSetups recent(ini); // kept in the same file: neither read nor written
+        recent.Add(Path("hunt.kesta"));
+        EXPECT_TRUE(recent.Files().isEmpty()) << name;
         struct stat after = {};
         ASSERT_EQ(lstat(qPrintable(ini), &after), 0);
         EXPECT_EQ(after.st_mode, before.st_mode) << name;
@@ -273,6 +277,13 @@ TEST_F(StoreDamageTest, ASaveKeepsLinksPermissionsAndOtherKeys) {
     QSettings written(target, QSettings::IniFormat);
     EXPECT_EQ(written.value("values/note").toString(), "kept");
     EXPECT_EQ(written.value("other/key").toString(), "also kept");
+
+    // The recent set-ups, written to the same file while the store is open, stay too.
+    SettingsStore store(Path("recent.ini"));
+    RecentSetups(Path("recent.ini")).Add(Path("hunt.kesta"));
+    store.Save(Edited());
+    EXPECT_EQ(RecentSetups(Path("recent.ini")).Files(), QStringList{Path("hunt.kesta")});
+    EXPECT_EQ(Loaded(Path("recent.ini")), Edited());
 }
 
 TEST(StoreUserFile, IsTheFileQSettingsKeepsForKesta) {
