@@ -4,6 +4,7 @@
 // 75 mm from the rear end and 15 grains at the front end.
 #include "ballistics/BalanceSearch.h"
 
+#include "ballistics/BalanceWalk.h"
 #include "tools/Checked.h"
 
 #include <cmath>
@@ -12,54 +13,12 @@ namespace kesta {
 
 namespace {
 
-constexpr double kStep = 0.01;            // mm per move of the pivot
+using balance::kStep;
+using balance::Pivot;
+using balance::RearOutweighs;
+using balance::Walk;
+
 constexpr double kMaxPasses = 10'000'000; // beyond this the search jumps instead of walking
-
-struct Pivot {
-    double a; // from the rear end (mm)
-    double b; // from the front end (mm)
-};
-
-// The moments about the pivot, every operation checked.
-bool RearOutweighsChecked(const Pivot& p, double B, double g) {
-    const double rearWeights = (Num(p.a) - 75) * 40;
-    double mR = Num(rearWeights) + (Num(p.a) * 10);
-    const double broadhead = Num(p.b) * B;
-    double mF = Num(broadhead) + (Num(p.b) * 15);
-    const double gm = Num(g) / 25.4;
-    mR = (((Num(p.a) * 0.5) * p.a) * gm) + mR;
-    mF = (((Num(p.b) * 0.5) * p.b) * gm) + mF;
-    return mR > mF;
-}
-
-// The same moments in plain doubles, as the walk may make millions of passes. The inputs are
-// finite and nothing divides by a computed value, so an operation that overflows leaves an
-// infinity or NaN in mR or mF; only then is the checked evaluation repeated, to raise its error.
-// The digits are the same either way.
-bool RearOutweighs(const Pivot& p, double B, double g) {
-    double mR = ((p.a - 75) * 40) + (p.a * 10);
-    double mF = (p.b * B) + (p.b * 15);
-    const double gm = g / 25.4;
-    mR = (((p.a * 0.5) * p.a) * gm) + mR;
-    mF = (((p.b * 0.5) * p.b) * gm) + mF;
-    if (!std::isfinite(mR) || !std::isfinite(mF)) return RearOutweighsChecked(p, B, g);
-    return mR > mF;
-}
-
-// Walks the pivot forwards. The walk also ends right after a move past the front end, so that
-// negative weights, which may keep the front heavier for ever, cannot keep it going. Returns
-// false when `cap` passes were made without an end.
-bool Walk(Pivot& p, double B, double g, long& passes, double cap) {
-    passes = 0;
-    while (!RearOutweighs(p, B, g)) {
-        p.a = Num(p.a) + kStep;
-        p.b = Num(p.b) - kStep;
-        ++passes;
-        if (p.b < 0) return true;
-        if (passes >= cap) return false;
-    }
-    return true;
-}
 
 Pivot After(const Pivot& start, double moves) {
     return {Num(start.a) + (Num(moves) * kStep), Num(start.b) - (Num(moves) * kStep)};

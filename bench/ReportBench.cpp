@@ -1,5 +1,6 @@
 // Time of one full press of the report button, inputs already in the form: the worked
-// imperial example, and a worst case that keeps every simulation stepping as long as it can.
+// imperial example, a worst case that keeps every simulation stepping as long as it can, the
+// slowest report fuzzing found and an arrow too long for the balance search to step.
 // Then "what would it take" for the worked example: the whole table, and one animal's chart.
 #include "ballistics/GameTable.h"
 #include "form/Examples.h"
@@ -34,6 +35,23 @@ FormState WorstForm() {
     return form;
 }
 
+// The slowest report ReportFuzz found in ten minutes: the worst case with the "0%" safety
+// factor and the shaft larger than the ferrule.
+FormState SlowestFuzzedForm() {
+    FormState form = WorstForm();
+    form.SetSelected("Safety_0", true);
+    form.SetShaftDiameter(2);
+    return form;
+}
+
+// An arrow of 1e14 inches: adding 0.01 mm no longer moves the balance search's pivot, which
+// once stepped through 20 million passes that changed nothing.
+FormState LongArrowForm() {
+    FormState form = ExampleForm();
+    form.SetText("InArrowLength", "1e14");
+    return form;
+}
+
 void RunReport(benchmark::State& state, const FormState& form) {
     kesta::Calculator calculator(form);
     try {
@@ -56,6 +74,12 @@ void BM_ImperialExample(benchmark::State& state) {
 void BM_WorstCase(benchmark::State& state) {
     RunReport(state, WorstForm());
 }
+void BM_SlowestFuzzed(benchmark::State& state) {
+    RunReport(state, SlowestFuzzedForm());
+}
+void BM_LongArrow(benchmark::State& state) {
+    RunReport(state, LongArrowForm());
+}
 
 void BM_NeedsTable(benchmark::State& state) {
     const FormState form = ExampleForm();
@@ -76,6 +100,8 @@ void BM_NeedsChart(benchmark::State& state) {
 
 BENCHMARK(BM_ImperialExample)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WorstCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SlowestFuzzed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongArrow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NeedsTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsChart)->Arg(0)->Arg(13)->Arg(15)->Unit(benchmark::kMillisecond);
 

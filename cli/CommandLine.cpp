@@ -24,7 +24,7 @@ bool ReadFormat(const std::string& name, CommandLine& line, std::string& problem
         line.format = CommandLine::Format::Json;
     } else {
         problem = name.empty() ? "--format needs text, csv or json"
-                               : "unknown format '" + name + "' (text, csv or json)";
+                               : "unknown format '" + Echoed(name) + "' (text, csv or json)";
         return false;
     }
     return true;
@@ -33,12 +33,13 @@ bool ReadFormat(const std::string& name, CommandLine& line, std::string& problem
 bool ReadOverride(const std::string& arg, CommandLine& line, std::string& problem) {
     const std::size_t eq = arg.find('=');
     if (eq == std::string::npos) {
-        problem = "'" + arg + "' is not KEY=VALUE";
+        const std::string shown = Echoed(arg); // "'" + a temporary: GCC 12 warns falsely
+        problem = "'" + shown + "' is not KEY=VALUE";
         return false;
     }
     std::string key = arg.substr(0, eq);
     if (!IsSettingsKey(key)) {
-        problem = "unknown key '" + key + "'";
+        problem = "unknown key '" + Echoed(key) + "'";
         return false;
     }
     line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
@@ -58,12 +59,26 @@ bool IsOption(const std::string& arg, const std::string& name) {
 
 } // namespace
 
+std::string Echoed(const std::string& text) {
+    // A mistyped argument can be as long as the shell allows; the message needs only enough
+    // of it to be recognised.
+    constexpr std::size_t kShown = 60;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == kShown)
+            return text.substr(0, i) + "\xE2\x80\xA6"; // …
+    }
+    return text;
+}
+
 std::string UsageText() {
     std::string text =
-        "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [KEY=VALUE ...]\n"
+        "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]\n"
+        "                    [KEY=VALUE ...]\n"
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
-        "                    --example NAME] [--crlf] [KEY=VALUE ...]\n"
-        "       kesta-report --compare A B [--format text|csv|json]\n"
+        "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
+        "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
         "       kesta-report --list-examples\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
@@ -72,6 +87,7 @@ std::string UsageText() {
         "  --user           read the window's own saved settings\n"
         "  --settings FILE  read saved settings from FILE (the same INI format)\n"
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
+        "  --verbose        also show the Qt library's own warnings on standard error\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
         "  --needs          instead of the report, what it would take for each animal: the\n"
         "                   least arrow mass or speed that makes the set-up sufficient\n" +
@@ -122,6 +138,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.version = true;
         } else if (arg == "--crlf") {
             line.crlf = true;
+        } else if (arg == "--verbose") {
+            line.verbose = true;
         } else if (arg == "--needs") {
             line.needs = true;
         } else if (IsOption(arg, "--format")) {
@@ -137,7 +155,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 return std::nullopt;
             }
         } else if (arg.rfind("-", 0) == 0) {
-            problem = "unknown option '" + arg + "'";
+            problem = "unknown option '" + Echoed(arg) + "'";
             return std::nullopt;
         } else if (!ReadOverride(arg, line, problem)) {
             return std::nullopt;

@@ -1,8 +1,8 @@
 // The command line of kesta-report:
-//   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [KEY=VALUE ...]
+//   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
-//                [--crlf] [KEY=VALUE ...]
-//   kesta-report --compare A B [--format text|csv|json]
+//                [--crlf] [--verbose] [KEY=VALUE ...]
+//   kesta-report --compare A B [--format text|csv|json] [--verbose]
 //   kesta-report --list-examples
 // Parsing only; no Qt, no files.
 #pragma once
@@ -26,6 +26,7 @@ struct CommandLine {
     bool listExamples = false;
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool crlf = false;
+    bool verbose = false; // show the Qt library's own warnings too
     bool help = false;
     bool version = false;
     // KEY=VALUE pairs in the order given; a later pair for the same key wins.
@@ -39,5 +40,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 
 // The usage text, ending in a line break.
 std::string UsageText();
+
+// A text from the command line as it is echoed in a message: at most 60 characters (UTF-8
+// sequences kept whole), followed by "…" when longer.
+std::string Echoed(const std::string& text);
 
 } // namespace kesta

@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 
@@ -26,6 +27,12 @@ StoredTexts ReadStore(const SettingsStore& store) {
     return texts;
 }
 
+StoredTexts ReadUserStore() {
+    const SettingsStore store;
+    if (!store.Unreadable().isEmpty()) throw RuntimeError(ErrorKind::PathFileAccess);
+    return ReadStore(store);
+}
+
 StoredTexts ReadSettingsFile(const std::string& path) {
     const QFileInfo info(QString::fromStdString(path));
     // QSettings would quietly treat a mistyped path as an empty store, that is a first run.
@@ -39,7 +46,7 @@ StoredTexts ReadSettingsFile(const std::string& path) {
 FormState FormOf(const CommandLine& line) {
     StoredTexts stored; // empty: a first run
     if (line.store == CommandLine::Store::User)
-        stored = ReadStore(SettingsStore());
+        stored = ReadUserStore();
     else if (line.store == CommandLine::Store::File)
         stored = ReadSettingsFile(line.settingsFile);
     else if (line.store == CommandLine::Store::Example)
@@ -54,6 +61,12 @@ FormState FormOf(const CommandLine& line) {
         return it->second;
     });
     return form;
+}
+
+std::string StorePath(const CommandLine& line) {
+    if (line.store == CommandLine::Store::User)
+        return QFile::encodeName(SettingsStore::UserFile()).toStdString();
+    return line.settingsFile;
 }
 
 } // namespace kesta::cli

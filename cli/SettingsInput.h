@@ -5,9 +5,16 @@
 #include "cli/CommandLine.h"
 #include "form/FormState.h"
 
+#include <string>
+
 namespace kesta::cli {
 
 // Raises File not found or Path/File access error when the settings file cannot be read.
+// The per-user store is an error too when it cannot be read (a folder, a named pipe, no
+// permission), where the window starts with the defaults and says so.
 FormState FormOf(const CommandLine& line);
+
+// The settings file the command line reads, for messages: FILE, or the per-user store.
+std::string StorePath(const CommandLine& line);
 
 } // namespace kesta::cli

@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/NeedsOutput.h"
 #include "cli/Output.h"
+#include "cli/QtMessages.h"
 #include "cli/ReportOutput.h"
 #include "cli/SettingsInput.h"
 #include "cli/SetupCommands.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
         cli::Write(stdout, "kesta-report " KESTA_VERSION "\n");
         return 0;
     }
+    cli::FilterQtMessages(line->verbose);
     if (line->listExamples || !line->compareA.empty()) {
         const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line);
         cli::Write(stderr, output.err);
@@ -40,7 +42,7 @@ int main(int argc, char** argv) {
     try {
         form = cli::FormOf(*line);
     } catch (const RuntimeError& e) {
-        return cli::Fail(e.what() + std::string(": ") + line->settingsFile);
+        return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
     return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
 }

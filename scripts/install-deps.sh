@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-charts-dev nlohmann-json3-dev
-    fonts-liberation xvfb xauth poppler-utils locales python3
+    fonts-liberation xvfb xauth poppler-utils locales python3 strace
     desktop-file-utils appstream man-db shared-mime-info gzip dpkg-dev file
 )
 

@@ -1,9 +1,12 @@
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
+#include "settings/StoreFile.h"
+#include "settings/StoreWriter.h"
 #include "tools/Errors.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
@@ -17,16 +20,28 @@ QString StoredName(const QString& key) {
 
 } // namespace
 
-SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("KESTA"), QStringLiteral("KESTA"))) {}
+// Where QSettings keeps the user-scope INI file of organization and application "KESTA".
+// Named here rather than asked of a QSettings, which would read the file on the way.
+QString SettingsStore::UserFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/KESTA/KESTA.ini");
+}
 
-SettingsStore::SettingsStore(const QString& iniFile)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+SettingsStore::SettingsStore() : SettingsStore(UserFile()) {}
+
+SettingsStore::SettingsStore(const QString& iniFile) : file_(iniFile) {
+    const StoreFile found = CheckStoreFile(file_);
+    if (found.state == StoreFile::State::Unreadable) {
+        unreadable_ = found.why;
+        return;
+    }
+    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+}
 
 SettingsStore::~SettingsStore() = default;
 
 std::optional<std::string> SettingsStore::Read(const std::string& key) const {
+    if (!settings_) return std::nullopt;
     const QString name = StoredName(QString::fromStdString(key));
     if (!settings_->contains(name)) return std::nullopt;
     const QVariant value = settings_->value(name);
@@ -41,20 +56,21 @@ void SettingsStore::Load(FormState& form) const {
 }
 
 void SettingsStore::Save(const FormState& form) {
+    if (!settings_) throw RuntimeError(ErrorKind::PathFileAccess);
+    StoredValues values;
+    for (const QString& key : settings_->allKeys())
+        values.emplace_back(key, settings_->value(key));
     for (const auto& [key, text] : SaveSettings(form))
-        settings_->setValue(StoredName(QString::fromStdString(key)), QString::fromStdString(text));
-    // QSettings writes the file atomically on sync; a read-only file or folder, or a full disk,
-    // shows only in the status, and the user must hear of it rather than lose the settings.
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) throw RuntimeError(ErrorKind::PathFileAccess);
+        values.emplace_back(StoredName(QString::fromStdString(key)), QString::fromStdString(text));
+    WriteStoreFile(file_, values);
+    // The file now holds everything this QSettings had; a fresh one drops the changes it would
+    // otherwise write again when destroyed.
+    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
 }
 
 void SettingsStore::SetValue(const QString& key, const QString& text) {
+    if (!settings_) throw RuntimeError(ErrorKind::PathFileAccess);
     settings_->setValue(StoredName(key), text);
-}
-
-QString SettingsStore::FileName() const {
-    return settings_->fileName();
 }
 
 } // namespace kesta

@@ -1,6 +1,5 @@
-// The per-user settings store on the Qt side: QSettings in INI format, user scope,
-// organization and application "KESTA", group "values"
-// (file: $XDG_CONFIG_HOME/KESTA/KESTA.ini, by default ~/.config/KESTA/KESTA.ini).
+// The per-user settings store on the Qt side: QSettings in INI format, group "values", in the
+// file $XDG_CONFIG_HOME/KESTA/KESTA.ini (by default ~/.config/KESTA/KESTA.ini).
 // It only moves texts between QSettings and the toolkit-free key table (SettingsKeys.h).
 #pragma once
 
@@ -22,21 +21,33 @@ class SettingsStore {
     explicit SettingsStore(const QString& iniFile); // a file in the same format
     ~SettingsStore();
 
+    // Why the store could not be read when it was opened ("it is a named pipe", "Permission
+    // denied", ...); empty when it was read or does not exist yet. Such a store is never
+    // handed to QSettings, which would block on a pipe: it loads as a first run, takes no
+    // values and is never written over, since what it holds may still be wanted.
+    const QString& Unreadable() const { return unreadable_; }
+
     // Loads every key into the form (absent or unfit values take the key's default).
     void Load(FormState& form) const;
-    // Writes every key and flushes; a store that cannot be written raises
-    // RuntimeError(PathFileAccess) and nothing is claimed saved.
+    // Writes every key, keeping the other keys the file held, and replaces the file with the
+    // result in one rename. Raises RuntimeError(PathFileAccess) when the store cannot be
+    // written; the old file is then left as it was and nothing is claimed saved.
     void Save(const FormState& form);
-    // Sets one stored value (used by kesta-report's KEY=VALUE overrides and by tests).
+    // Sets one stored value (used by tests); written with the next Save or when the store
+    // is destroyed. An unreadable store raises RuntimeError(PathFileAccess).
     void SetValue(const QString& key, const QString& text);
     // The stored text of one key, nullopt when absent. A hand-edited unquoted "a,b" reads back
     // as a list in QSettings' INI format; it is joined again with "," so the text survives.
     // A value that is no text at all (an "@Rect(...)" and the like) counts as absent.
     std::optional<std::string> Read(const std::string& key) const;
-    QString FileName() const;
+    QString FileName() const { return file_; }
+    // The per-user store's file, named without reading it.
+    static QString UserFile();
 
   private:
-    std::unique_ptr<QSettings> settings_;
+    QString file_;
+    QString unreadable_;
+    std::unique_ptr<QSettings> settings_; // null when unreadable
 };
 
 } // namespace kesta

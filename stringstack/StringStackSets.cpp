@@ -6,7 +6,9 @@
 #include "tools/Errors.h"
 #include "tools/Text.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <utility>
 
 namespace kesta {
@@ -102,17 +104,17 @@ void StringStack::Difference(const StringStack& AnotherStringStack) {
     *this = std::move(work);
 }
 
-// Exchange sort on byte values (std::string compares as unsigned char): each pass over j leaves
-// the greatest (reversed: the least) of A(0) to A(i) in A(i). Depth is not touched.
+// Ordinal order on byte values (std::string compares as unsigned char). Items that compare
+// equal are the same text, so any correct sort gives the exchange sort's result; std::sort
+// gives it without n(n - 1)/2 comparisons, which on 32,767 items took over a second. Depth is
+// not touched.
 void StringStack::Sort(bool reversed) {
     if (Depth < 1) return;
     std::vector<std::string> items = Items();
-    for (std::size_t i = items.size(); i-- > 1;) {
-        for (std::size_t j = 0; j < i; ++j) {
-            const bool exchange = reversed ? items[j] < items[i] : items[j] > items[i];
-            if (exchange) std::swap(items[i], items[j]);
-        }
-    }
+    if (reversed)
+        std::sort(items.begin(), items.end(), std::greater<>());
+    else
+        std::sort(items.begin(), items.end());
     Items(items);
 }
 

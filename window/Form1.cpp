@@ -219,6 +219,15 @@ void Form1::Form_Load() {
                    .arg(QString::fromUtf8(e.what()), store_.FileName()));
     }
     CopyFormToWidgets(loaded, *this);
+    if (!store_.Unreadable().isEmpty()) {
+        const QString text =
+            tr("The saved inputs could not be read: %1 (%2). The window starts with the "
+               "defaults and will not save over this file.\nSettings file: %3")
+                .arg(ErrorMessage(ErrorKind::PathFileAccess), store_.Unreadable(),
+                     store_.FileName());
+        // Told once the event loop runs: a dialog now would hold up the start until answered.
+        QTimer::singleShot(0, this, [this, text] { Notify(QMessageBox::Warning, text); });
+    }
 }
 
 void Form1::SaveInputs() {

@@ -1,10 +1,14 @@
 // kesta [FILE]: the calculator window. The inputs of the last session are restored before the
-// window shows and saved when it closes; a set-up FILE is opened over them.
+// window shows and saved when it closes, or when a signal ends the session; a set-up FILE is
+// opened over them.
 #include "settings/SettingsStore.h"
 #include "window/Form1.h"
 #include "window/SetupMenus.h"
+#include "window/SignalQuit.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // QApplication takes the C locale from the environment; the report's number text does
@@ -17,6 +21,16 @@ int main(int argc, char* argv[]) {
 
     kesta::SettingsStore store;
     kesta::Form1 window(store);
+    // SIGTERM, SIGHUP and SIGINT save the inputs and quit as a close does. Nobody may be left
+    // to answer a dialog, so a save that fails is told on standard error; the event loops,
+    // an open dialog's included, then end.
+    const kesta::SignalQuit quitOnSignal([&window](int) {
+        window.SetNotifier([](QMessageBox::Icon, const QString& text) {
+            std::fprintf(stderr, "kesta: %s\n", qPrintable(text));
+        });
+        window.Form_Unload();
+        QCoreApplication::exit(0);
+    });
     window.show();
     // `kesta FILE`, as the desktop opens a set-up file with the program.
     window.Setups().OpenFromArguments(QApplication::arguments().mid(1));

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sys/stat.h>
+
 namespace kesta::test {
 namespace {
 
@@ -110,4 +113,92 @@ TEST(KestaReport, CommandLines) {
 }
 
 } // namespace
+// A private configuration folder, open to every user, whose KESTA/KESTA.ini is `path`.
+struct UserStore {
+    explicit UserStore(const std::string& name)
+        : home(fs::path(::testing::TempDir()) / ("kesta-" + name + "-" + std::to_string(getpid()))),
+          path(home / "KESTA" / "KESTA.ini") {
+        fs::remove_all(home);
+        fs::create_directories(path.parent_path());
+        for (const fs::path& folder : {home, path.parent_path()})
+            fs::permissions(folder,
+                            fs::perms::all & ~fs::perms::others_write & ~fs::perms::group_write);
+    }
+    ~UserStore() { fs::remove_all(home); }
+    RunAs As(bool ordinaryUser = false) const { return {home.string(), ordinaryUser}; }
+
+    fs::path home, path;
+};
+
+TEST(KestaReport, AUserStoreThatCannotBeReadStopsWithItsPath) {
+    const UserStore store("unreadable");
+    const std::string expected = "error: Path/File access error: " + store.path.string() + "\n";
+    auto expectRefused = [&](const char* what, const RunAs& as) {
+        const ToolRun run = RunTool({"--user", "speed=300"}, as);
+        EXPECT_EQ(run.status, 3) << what; // -1: it blocked
+        EXPECT_EQ(run.out, "") << what;
+        EXPECT_EQ(run.err, expected) << what;
+        fs::remove_all(store.path);
+    };
+    ASSERT_EQ(mkfifo(store.path.c_str(), 0600), 0);
+    expectRefused("a named pipe", store.As());
+    fs::create_directory(store.path);
+    expectRefused("a folder", store.As());
+    fs::create_symlink(store.home / "absent.ini", store.path);
+    expectRefused("a link to nothing", store.As());
+    fs::create_symlink("/dev/zero", store.path);
+    expectRefused("a device", store.As());
+    std::ofstream(store.path) << "[values]\nspeed=300\n";
+    fs::permissions(store.path, fs::perms::owner_write); // for the superuser: run as nobody
+    expectRefused("no read permission", store.As(true));
+
+    // --settings refuses the same pipe with the same message; a damaged but readable store
+    // is no error, as before.
+    ASSERT_EQ(mkfifo(store.path.c_str(), 0600), 0);
+    const ToolRun file = RunTool({"--settings", store.path.string()});
+    EXPECT_EQ(file.status, 3);
+    EXPECT_EQ(file.err, expected);
+    fs::remove(store.path);
+    std::ofstream(store.path) << "[values]\nspeed=300\nImperial=False\nMetric=True\nstaticsp";
+    const ToolRun damaged = RunTool({"--user", "mass=400"}, store.As());
+    EXPECT_EQ(damaged.status, 0) << damaged.err;
+    EXPECT_EQ(Lines(damaged.out).at(0), "Momentum = 2.38 Newton seconds");
+}
+
+TEST(KestaReport, OnlyItsOwnMessagesOnStandardError) {
+    // A mistyped argument is echoed with at most 60 characters, then "…".
+    const std::string ellipsis = "\xE2\x80\xA6";
+    std::string umlauts;
+    for (int i = 0; i < 70; ++i)
+        umlauts += "\xC3\xA4"; // ä, two bytes each
+    const std::pair<std::string, std::string> rows[] = {
+        {std::string(100'000, 'k') + "=1", "unknown key '" + std::string(60, 'k') + ellipsis},
+        {std::string(60, 'k') + "=1", "unknown key '" + std::string(60, 'k') + "'"},
+        {"--" + std::string(99'998, 'x'), "unknown option '--" + std::string(58, 'x') + ellipsis},
+        {std::string(61, 'w'), "'" + std::string(60, 'w') + ellipsis + "' is not KEY=VALUE"},
+        {umlauts + "=1", "unknown key '" + umlauts.substr(0, 120) + ellipsis + "'"},
+    };
+    for (const auto& [arg, echo] : rows) {
+        const ToolRun run = RunTool({arg});
+        EXPECT_EQ(run.status, 2) << echo;
+        EXPECT_EQ(run.err.rfind("kesta-report: " + echo, 0), 0u) << run.err.substr(0, 200);
+        EXPECT_LT(run.err.size(), 2500u) << echo;
+    }
+
+    // A damaged file makes QSettings warn; only --verbose shows it.
+    const fs::path file = fs::path(::testing::TempDir()) / "kesta-damaged.ini";
+    std::ofstream(file, std::ios::binary)
+        << std::string("[values]\nspeed=@Variant(\0\0\0\x7f\0\0\0\x05Hello)\n", 39);
+    const ToolRun quiet = RunTool({"--settings", file.string()});
+    EXPECT_EQ(quiet.status, 3);
+    ASSERT_EQ(Lines(quiet.err).size(), 1u) << quiet.err;
+    EXPECT_EQ(quiet.err.rfind("error: Division by zero (", 0), 0u) << quiet.err;
+    const ToolRun verbose = RunTool({"--verbose", "--settings", file.string()});
+    EXPECT_EQ(verbose.status, 3);
+    EXPECT_EQ(verbose.out, quiet.out);
+    EXPECT_NE(verbose.err.find("unknown user type with name Hello"), std::string::npos)
+        << verbose.err;
+    EXPECT_EQ(Lines(verbose.err).back() + "\n", quiet.err);
+}
+
 } // namespace kesta::test

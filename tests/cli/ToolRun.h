@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -28,8 +29,15 @@ inline std::string Slurp(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Runs the tool with these arguments, no shell in between, stdout and stderr kept apart.
-inline ToolRun RunTool(const Args& args) {
+// How a run differs from the test's own environment.
+struct RunAs {
+    std::string configHome;    // XDG_CONFIG_HOME, where --user finds the store; "" keeps it
+    bool ordinaryUser = false; // as user nobody when the test runs as the superuser
+};
+
+// Runs the tool with these arguments, no shell in between, stdout and stderr kept apart. A run
+// that has not ended after 20 seconds is killed and reported with status -1.
+inline ToolRun RunTool(const Args& args, const RunAs& as = {}) {
     const fs::path dir =
         fs::path(::testing::TempDir()) / ("kesta-report-" + std::to_string(getpid()));
     fs::create_directories(dir);
@@ -38,6 +46,9 @@ inline ToolRun RunTool(const Args& args) {
     if (child == 0) {
         dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+        if (!as.configHome.empty()) setenv("XDG_CONFIG_HOME", as.configHome.c_str(), 1);
+        if (as.ordinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(126);
         std::vector<char*> argv{const_cast<char*>(KESTA_REPORT_PATH)};
         for (const auto& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -46,7 +57,14 @@ inline ToolRun RunTool(const Args& args) {
         _exit(127);
     }
     int wstatus = 0;
-    waitpid(child, &wstatus, 0);
+    for (int waited = 0; waitpid(child, &wstatus, WNOHANG) == 0; ++waited) {
+        if (waited == 2000) {
+            kill(child, SIGKILL);
+            waitpid(child, &wstatus, 0);
+            return {Slurp(out), Slurp(err), -1};
+        }
+        usleep(10'000);
+    }
     return {Slurp(out), Slurp(err),
             WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus)};
 }

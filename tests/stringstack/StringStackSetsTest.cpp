@@ -1,5 +1,10 @@
 #include "StringStackTestSupport.h"
 
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <random>
+
 namespace kesta {
 namespace {
 
@@ -26,6 +31,39 @@ TEST(StringStackSort, OrdersByCharacterCodes) {
         {"no items", {}, [](S& s) { s.Sort(true); }, {}},
         {"only \"\"", {""}, [](S& s) { s.Sort(); }, {""}},
     });
+}
+
+// The exchange sort the order is defined by: each pass over j leaves the greatest (reversed:
+// the least) of A(0) to A(i) in A(i).
+std::vector<std::string> ExchangeSorted(std::vector<std::string> items, bool reversed) {
+    for (std::size_t i = items.size(); i-- > 1;)
+        for (std::size_t j = 0; j < i; ++j)
+            if (reversed ? items[j] < items[i] : items[j] > items[i]) std::swap(items[i], items[j]);
+    return items;
+}
+
+TEST(StringStackSort, SameOrderAsTheExchangeSortAndFastOnTheLongestList) {
+    std::mt19937 rng(20261208);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::string> items(rng() % 40);
+        for (std::string& item : items) // few distinct letters: many equal items
+            for (std::size_t n = rng() % 4; n > 0; --n)
+                item += static_cast<char>("aAb \xe9"[rng() % 5]);
+        for (const bool reversed : {false, true}) {
+            StringStack list = ListOf(items);
+            list.Sort(reversed);
+            EXPECT_EQ(SnapshotOf(list), Holding(ExchangeSorted(items, reversed))) << round;
+        }
+    }
+    std::vector<std::string> many(32767);
+    for (std::string& item : many)
+        item = std::to_string(rng() % 100000);
+    StringStack list = ListOf(many);
+    const auto start = std::chrono::steady_clock::now();
+    list.Sort(true);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
+    std::sort(many.begin(), many.end(), std::greater<>());
+    EXPECT_EQ(list.Items(), many);
 }
 
 TEST(StringStackSets, DropDuplicatesKeepsTheLastOfEachGroup) {

@@ -6,10 +6,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSettings>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kesta;
@@ -182,6 +185,49 @@ class Form1SettingsTest : public QObject {
                          run.messages[0].text.contains(ini),
                      qPrintable(run.messages[0].text));
         }
+    }
+
+    void damagedStoreClosesWithoutAFalseAlarm() {
+        // Reading this file leaves a format error in QSettings' status, which a good save
+        // does not clear.
+        const QString ini = dir_.filePath("cut.ini");
+        WriteFile(ini, "[values]\nspeed=300\nstaticsp");
+        test::Session run(ini);
+        QCOMPARE(run.control<QLineEdit>("InArrowSpeed")->text(), QString("300"));
+        run.control<QLineEdit>("InArrowMass")->setText("400");
+        run.Close();
+        QVERIFY2(run.messages.empty(),
+                 run.messages.empty() ? "" : qPrintable(run.messages[0].text));
+        QSettings saved(ini, QSettings::IniFormat);
+        saved.beginGroup("values");
+        QCOMPARE(saved.childKeys().size(), 46);
+        QCOMPARE(saved.value("speed").toString(), QString("300"));
+        QCOMPARE(saved.value("mass").toString(), QString("400"));
+    }
+
+    void unreadableStoreIsToldAtStartUpAndLeftAlone() {
+        alarm(20); // a store that blocks the start ends the test here, not at the time limit
+        const QString pipe = dir_.filePath("pipe.ini"), folder = dir_.filePath("folder.ini");
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        QVERIFY(QDir(dir_.path()).mkdir("folder.ini"));
+        for (const auto& [ini, why] : {std::pair{pipe, "named pipe"}, {folder, "folder"}}) {
+            test::Session run(ini);
+            QVERIFY(run.messages.empty()); // not while the window is being built
+            QTRY_COMPARE(run.messages.size(), std::size_t(1));
+            const test::Message told = run.messages[0];
+            QCOMPARE(told.icon, QMessageBox::Warning);
+            QVERIFY2(told.text.contains(ini) && told.text.contains(why) &&
+                         told.text.contains("Path/File access error"),
+                     qPrintable(told.text));
+            QCOMPARE(run.control<QLineEdit>("inEdge")->text(), QString("25")); // the defaults
+            run.control<QLineEdit>("InArrowSpeed")->setText("250");
+            run.Close(); // the save is refused and said so; the pipe or folder stays
+            QCOMPARE(run.messages.size(), std::size_t(2));
+            QVERIFY(run.messages[1].text.contains("could not be saved"));
+            QCOMPARE(QFileInfo(ini).isDir(), ini == folder);
+            QCOMPARE(QFileInfo(ini).isFile(), false);
+        }
+        alarm(0);
     }
 
     void unloadRunsOnceWhetherClosedOrQuit() {

@@ -1,0 +1,270 @@
+// The store under damage: damaged files save whole and without a false alarm; what is not a
+// readable file (a folder, a pipe, a device, a broken link, no permission) is told, loads as a
+// first run without blocking and is left alone; a write that fails (read-only folder, full
+// disk) leaves the old file byte for byte.
+#include "settings/SettingsStore.h"
+
+#include "form/SettingsKeys.h"
+#include "tools/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kesta {
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+FormState FirstRun() {
+    FormState form;
+    LoadSettings(form, [](const std::string&) { return std::nullopt; });
+    return form;
+}
+
+// A form that differs from the first run in every kind of key.
+FormState Edited() {
+    FormState form = FirstRun();
+    form.SetText("InArrowSpeed", "287");
+    form.SetText("InBroadhead_3", "a,b \"c\"");
+    form.SetSelected("ChosenMetric", true);
+    form.SetSelected("Safety_2", true);
+    form.SetShaftDiameter(2);
+    form.SetCutOnContact(1);
+    return form;
+}
+
+// What loading the file gives now, through a store of its own.
+FormState Loaded(const QString& path) {
+    FormState form;
+    SettingsStore(path).Load(form);
+    return form;
+}
+
+// A hang in a test below ends the test binary instead of the ctest time limit.
+class Watchdog {
+  public:
+    Watchdog() { alarm(20); }
+    ~Watchdog() { alarm(0); }
+};
+
+class StoreDamageTest : public ::testing::Test {
+  protected:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+TEST_F(StoreDamageTest, DamagedFilesSaveWholeWithoutAFalseAlarm) {
+    const QByteArray damaged[] = {
+        "[values]\nspeed=300\nstaticsp",              // cut off in a key
+        "[values]\nspeed=300\nmass=\"400\nlength=28", // unterminated quote
+        "[values]\nspeed=@Variant(garbage)\n[values", // no value type, unclosed group
+        QByteArray("[values]\nspeed=300\n\xff\xfe\0\x01=x\n", 24),
+    };
+    for (const QByteArray& bytes : damaged) {
+        const QString ini = Path("damaged.ini");
+        WriteFile(ini, bytes);
+        SettingsStore store(ini);
+        EXPECT_TRUE(store.Unreadable().isEmpty()); // damage is not unreadability
+        FormState form;
+        store.Load(form);
+        form.SetText("InArrowMass", "412");
+        EXPECT_NO_THROW(store.Save(form)) << bytes.toStdString();
+        EXPECT_EQ(Loaded(ini), form) << bytes.toStdString();
+        QSettings written(ini, QSettings::IniFormat);
+        written.beginGroup("values");
+        for (const auto& row : SettingsKeys())
+            EXPECT_TRUE(written.contains(QString::fromStdString(row.key))) << row.key;
+        EXPECT_EQ(written.status(), QSettings::NoError) << bytes.toStdString();
+    }
+}
+
+TEST_F(StoreDamageTest, WhatIsNotAFileIsToldLoadsAsAFirstRunAndIsLeftAlone) {
+    const Watchdog watchdog; // QSettings would block for ever on the pipe
+    ASSERT_EQ(mkfifo(qPrintable(Path("pipe.ini")), 0600), 0);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.ini"));
+    ASSERT_TRUE(QFile::link(Path("absent.ini"), Path("dangling.ini")));
+    ASSERT_TRUE(QFile::link(Path("loop.ini"), Path("loop.ini")));
+    ASSERT_TRUE(QFile::link("/dev/zero", Path("device.ini"))); // read for ever, never ending
+    const std::pair<const char*, const char*> rows[] = {{"pipe.ini", "named pipe"},
+                                                        {"folder.ini", "folder"},
+                                                        {"dangling.ini", "link to nothing"},
+                                                        {"loop.ini", "link that loops"},
+                                                        {"device.ini", "device"}};
+    for (const auto& [name, why] : rows) {
+        const QString ini = Path(name);
+        struct stat before = {};
+        ASSERT_EQ(lstat(qPrintable(ini), &before), 0);
+        SettingsStore store(ini);
+        EXPECT_TRUE(store.Unreadable().contains(why))
+            << name << ": " << qPrintable(store.Unreadable());
+        FormState form;
+        store.Load(form);
+        EXPECT_EQ(form, FirstRun()) << name;
+        EXPECT_EQ(store.Read("speed"), std::nullopt) << name;
+        try {
+            store.Save(Edited());
+            ADD_FAILURE() << name << " written over";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::PathFileAccess) << name;
+        }
+        EXPECT_THROW(store.SetValue("speed", "1"), RuntimeError) << name;
+        struct stat after = {};
+        ASSERT_EQ(lstat(qPrintable(ini), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode) << name;
+        EXPECT_EQ(after.st_ino, before.st_ino) << name;
+    }
+    // A missing file, or one under a "folder" that is a file, is a first run and no alarm.
+    WriteFile(Path("plain"), "x");
+    for (const char* name : {"none.ini", "plain/s.ini"}) {
+        EXPECT_TRUE(SettingsStore(Path(name)).Unreadable().isEmpty()) << name;
+        EXPECT_EQ(Loaded(Path(name)), FirstRun()) << name;
+    }
+}
+
+// Runs `check` in a child process as an ordinary user (nobody) when this one is the superuser,
+// whom no file permission stops; its exit status tells. Else in this process.
+template <typename Check> void AsOrdinaryUser(Check check) {
+    if (geteuid() != 0) {
+        EXPECT_TRUE(check());
+        return;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
+        _exit(dropped && check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "as user nobody";
+}
+
+TEST_F(StoreDamageTest, AFileWithoutReadPermissionIsToldAndLeftAlone) {
+    const QString ini = Path("private.ini");
+    WriteFile(ini, "[values]\nspeed=300\n");
+    ASSERT_TRUE(QFile::setPermissions(ini, QFile::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) |
+                                                       QFile::ExeOther | QFile::ReadOther));
+    AsOrdinaryUser([&ini] {
+        SettingsStore store(ini);
+        FormState form;
+        store.Load(form);
+        bool refused = false;
+        try {
+            store.Save(Edited());
+        } catch (const RuntimeError&) {
+            refused = true;
+        }
+        return store.Unreadable() == "Permission denied" && form == FirstRun() && refused;
+    });
+    EXPECT_EQ(Bytes(ini), "[values]\nspeed=300\n");
+}
+
+// Sets or clears the immutable attribute of a folder: no file in it can then be created,
+// renamed or removed, even by the superuser. False where the file system or the user cannot.
+bool SetImmutable(const QString& folder, bool on) {
+    const int fd = open(qPrintable(folder), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    close(fd);
+    return done;
+}
+
+TEST_F(StoreDamageTest, AFailedWriteLeavesTheOldFileByteForByte) {
+    const QString folder = Path("conf"), ini = Path("conf/KESTA.ini");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QByteArray old = "[values]\nspeed=300\nlength=28\n";
+    WriteFile(ini, old);
+
+    // A full disk: a file size limit makes every write past 64 bytes fail, as ENOSPC would.
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64, 64};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            SettingsStore(ini).Save(Edited());
+        } catch (const RuntimeError& e) {
+            _exit(e.kind() == ErrorKind::PathFileAccess ? 0 : 2);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(Bytes(ini), old);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"KESTA.ini"});
+
+    // A read-only folder: its permissions for an ordinary user, the immutable attribute for
+    // the superuser (who writes through permissions).
+    if (geteuid() != 0) {
+        ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    } else if (!SetImmutable(folder, true)) {
+        GTEST_SKIP() << "no way to make a folder read-only for the superuser here";
+    }
+    EXPECT_THROW(SettingsStore(ini).Save(Edited()), RuntimeError);
+    const QByteArray after = Bytes(ini);
+    SetImmutable(folder, false);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(after, old);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"KESTA.ini"});
+}
+
+TEST_F(StoreDamageTest, ASaveKeepsLinksPermissionsAndOtherKeys) {
+    ASSERT_TRUE(QDir().mkpath(Path("real")));
+    const QString target = Path("real/KESTA.ini"), link = Path("KESTA.ini");
+    WriteFile(target, "[values]\nspeed=300\nnote=kept\n[other]\nkey=also kept\n");
+    ASSERT_TRUE(
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(QFile::link(target, link));
+    SettingsStore(link).Save(Edited());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    const QFile::Permissions modeBits(0x7077); // owner, group and others; not "this user"
+    EXPECT_EQ(QFile::permissions(target) & modeBits,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_EQ(Loaded(target), Edited());
+    QSettings written(target, QSettings::IniFormat);
+    EXPECT_EQ(written.value("values/note").toString(), "kept");
+    EXPECT_EQ(written.value("other/key").toString(), "also kept");
+}
+
+TEST(StoreUserFile, IsTheFileQSettingsKeepsForKesta) {
+    // QSettings settles its user folder once per process, at its first use: here.
+    QTemporaryDir config;
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "KESTA", "KESTA");
+    EXPECT_EQ(SettingsStore().FileName().toStdString(), qt.fileName().toStdString());
+    EXPECT_EQ(qt.fileName(), config.filePath("KESTA/KESTA.ini"));
+    if (old.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", old);
+}
+
+} // namespace
+} // namespace kesta
