@@ -1,5 +1,7 @@
 #include "settings/RecentSetups.h"
 
+#include "settings/StoreFile.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -11,11 +13,18 @@ QString Key(int k) {
     return QStringLiteral("recent/file%1").arg(k + 1);
 }
 
+// The store's file as QSettings may open it: never a named pipe, a device or a folder, where
+// opening would block or fail; the list is then simply empty and not kept.
+bool Usable(const QString& iniFile) {
+    return CheckStoreFile(iniFile).state != StoreFile::State::Unreadable;
+}
+
 } // namespace
 
 QStringList RecentSetups::Files() const {
-    const QSettings settings(iniFile_, QSettings::IniFormat);
     QStringList files;
+    if (!Usable(iniFile_)) return files;
+    const QSettings settings(iniFile_, QSettings::IniFormat);
     for (int k = 0; k < kMaxFiles; ++k) {
         const QString file = settings.value(Key(k)).toString();
         if (!file.isEmpty() && !files.contains(file)) files.append(file);
@@ -38,6 +47,7 @@ void RecentSetups::Remove(const QString& path) {
 }
 
 void RecentSetups::Store(const QStringList& files) {
+    if (!Usable(iniFile_)) return;
     QSettings settings(iniFile_, QSettings::IniFormat);
     for (int k = 0; k < kMaxFiles; ++k) {
         if (k < files.size())
