@@ -78,7 +78,7 @@ std::string UsageText() {
         "                    [KEY=VALUE ...]\n"
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
-        "       kesta-report --compare A B [--format text|csv|json]\n"
+        "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
         "       kesta-report --list-examples\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"

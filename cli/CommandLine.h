@@ -1,9 +1,8 @@
 // The command line of kesta-report:
-//   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]
-//                [KEY=VALUE ...]
+//   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
 //                [--crlf] [--verbose] [KEY=VALUE ...]
-//   kesta-report --compare A B [--format text|csv|json]
+//   kesta-report --compare A B [--format text|csv|json] [--verbose]
 //   kesta-report --list-examples
 // Parsing only; no Qt, no files.
 #pragma once

@@ -13,8 +13,8 @@ QString Key(int k) {
     return QStringLiteral("recent/file%1").arg(k + 1);
 }
 
-// A store file that is a pipe, a device or a folder is never handed to QSettings, which would
-// block on it; the list is then empty and is not kept.
+// The store's file as QSettings may open it: never a named pipe, a device or a folder, where
+// opening would block or fail; the list is then simply empty and not kept.
 bool Usable(const QString& iniFile) {
     return CheckStoreFile(iniFile).state != StoreFile::State::Unreadable;
 }
@@ -22,9 +22,9 @@ bool Usable(const QString& iniFile) {
 } // namespace
 
 QStringList RecentSetups::Files() const {
-    if (!Usable(iniFile_)) return {};
-    const QSettings settings(iniFile_, QSettings::IniFormat);
     QStringList files;
+    if (!Usable(iniFile_)) return files;
+    const QSettings settings(iniFile_, QSettings::IniFormat);
     for (int k = 0; k < kMaxFiles; ++k) {
         const QString file = settings.value(Key(k)).toString();
         if (!file.isEmpty() && !files.contains(file)) files.append(file);
