@@ -57,12 +57,12 @@ void SettingsStore::Load(FormState& form) const {
 
 void SettingsStore::Save(const FormState& form) {
     if (!settings_) throw RuntimeError(ErrorKind::PathFileAccess);
-    StoredValues values;
+    StoredValues kept, saved;
     for (const QString& key : settings_->allKeys())
-        values.emplace_back(key, settings_->value(key));
+        kept.emplace_back(key, settings_->value(key));
     for (const auto& [key, text] : SaveSettings(form))
-        values.emplace_back(StoredName(QString::fromStdString(key)), QString::fromStdString(text));
-    WriteStoreFile(file_, values);
+        saved.emplace_back(StoredName(QString::fromStdString(key)), QString::fromStdString(text));
+    WriteStoreFile(file_, kept, saved);
     // The file now holds everything this QSettings had; a fresh one drops the changes it would
     // otherwise write again when destroyed.
     settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -34,29 +33,29 @@ QString FreeNameBeside(const QString& target) {
     return reserve.fileName();          // free again once `reserve` is gone
 }
 
-using FinalValues = QMap<QString, QVariant>; // a later value of a key replaces an earlier one
-
-bool WriteFresh(const QString& file, const FinalValues& values) {
+bool WriteFresh(const QString& file, const StoredValues& kept, const StoredValues& saved) {
     QSettings fresh(file, QSettings::IniFormat);
-    for (auto it = values.begin(); it != values.end(); ++it)
-        fresh.setValue(it.key(), it.value());
+    // The saved values last: QSettings folds odd keys of a hand-edited file ("values/\\speed")
+    // into the same name as a saved one, and the saved value must win.
+    for (const StoredValues* values : {&kept, &saved})
+        for (const auto& [key, value] : *values)
+            fresh.setValue(key, value);
     fresh.sync();
     return fresh.status() == QSettings::NoError;
 }
 
-// Whether `file` holds every text of `values` when read afresh. QSettings (Qt 6.4) reports a
-// write that a full disk cut short as a success, so the new file is checked before it may
-// replace the old one; and since QSettings keeps what it once read of a path for the whole
-// process, a copy under a new name is what is read.
-bool HoldsTexts(const QString& file, const FinalValues& values) {
+// Whether `file` holds the saved texts when read afresh. QSettings (Qt 6.4) reports a write
+// that a full disk cut short as a success, so the new file is checked before it may replace
+// the old one; and since QSettings keeps what it once read of a path for the whole process, a
+// copy under a new name is what is read. Only the saved values count: kept keys of a
+// hand-edited file may come back under another name, or with a format error.
+bool HoldsSaved(const QString& file, const StoredValues& saved) {
     const QString copy = FreeNameBeside(file);
     bool holds = QFile::copy(file, copy);
     if (holds) {
         const QSettings check(copy, QSettings::IniFormat);
-        for (auto it = values.begin(); holds && it != values.end(); ++it)
-            if (it.value().typeId() == QMetaType::QString)
-                holds = check.value(it.key()) == it.value();
-        holds = holds && check.status() == QSettings::NoError;
+        for (const auto& [key, value] : saved)
+            holds = holds && check.value(key) == value;
     }
     QFile::remove(copy);
     return holds;
@@ -64,16 +63,13 @@ bool HoldsTexts(const QString& file, const FinalValues& values) {
 
 } // namespace
 
-void WriteStoreFile(const QString& path, const StoredValues& values) {
+void WriteStoreFile(const QString& path, const StoredValues& kept, const StoredValues& saved) {
     // A pipe, device or folder put at the path is not ours to replace.
     if (CheckStoreFile(path).state == StoreFile::State::Unreadable) CannotWrite();
     const QString target = Target(path);
     if (!QDir().mkpath(QFileInfo(target).absolutePath())) CannotWrite();
-    FinalValues final;
-    for (const auto& [key, value] : values)
-        final.insert(key, value);
     const QString fresh = FreeNameBeside(target);
-    bool written = WriteFresh(fresh, final) && HoldsTexts(fresh, final);
+    bool written = WriteFresh(fresh, kept, saved) && HoldsSaved(fresh, saved);
     if (written && QFile::exists(target))
         written = QFile::setPermissions(fresh, QFile::permissions(target));
     if (!written || std::rename(QFile::encodeName(fresh).constData(),

@@ -83,6 +83,10 @@ TEST_F(StoreDamageTest, DamagedFilesSaveWholeWithoutAFalseAlarm) {
         "[values]\nspeed=300\nmass=\"400\nlength=28", // unterminated quote
         "[values]\nspeed=@Variant(garbage)\n[values", // no value type, unclosed group
         QByteArray("[values]\nspeed=300\n\xff\xfe\0\x01=x\n", 24),
+        // Keys that QSettings folds into a saved one when it writes them again (found by
+        // fuzzing: the saved value must still win).
+        "[values]\nspeed6300Fafse\nSafety3=1inCOC=\nS\xa5leedm=Fas\n:speed6300Fafse\n"
+        "\\Safety3=1inCOC=\nS\xa5leSafety4=edm=Fas\n",
     };
     for (const QByteArray& bytes : damaged) {
         const QString ini = Path("damaged.ini");
