@@ -1,7 +1,7 @@
 // kesta_needs_screenshot OUTPUT.png: starts the window as kesta does (settings from the
 // per-user store), opens Tools > What would it take? (the first animal is selected) and
 // saves what the screen shows of that window.
-#include "settings/SettingsStore.h"
+#include "ScreenshotSupport.h"
 #include "window/Form1.h"
 #include "window/NeedsWindow.h"
 
@@ -16,19 +16,13 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KESTA"));
-    QApplication::setOrganizationName(QStringLiteral("KESTA"));
     if (argc != 2) {
         std::fputs("usage: kesta_needs_screenshot OUTPUT.png\n", stderr);
         return 2;
     }
-    kesta::SettingsStore store;
-    kesta::Form1 window(store, [](QMessageBox::Icon, const QString& text) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    });
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    kesta::test::ScreenshotSession run(argc, argv);
+    kesta::Form1& window = run.window();
+    if (!run.Show()) return 1;
     // The menu's action, as a click on it would: a virtual display without a window manager
     // does not make the window active, so its shortcuts cannot be pressed.
     for (QAction* action : window.ToolsMenu().actions())
@@ -36,9 +30,5 @@ int main(int argc, char* argv[]) {
     auto* needs = window.findChild<kesta::NeedsWindow*>(QStringLiteral("NeedsWindow"));
     if (needs == nullptr || !QTest::qWaitForWindowExposed(needs)) return 1;
     needs->move(0, 0);
-    QTest::qWait(400); // let the table and the chart paint
-    const QPixmap shot = needs->screen()->grabWindow(needs->winId());
-    if (shot.isNull() || !shot.save(QString::fromLocal8Bit(argv[1]))) return 1;
-    std::printf("%dx%d\n", shot.width(), shot.height());
-    return 0;
+    return kesta::test::ScreenshotSession::Save(*needs, argv[1], 400); // table and chart paint
 }
