@@ -42,16 +42,18 @@ clean:
 # is one; a failing input is saved as build-fuzz/<target>-crash-*. One target for an hour:
 #   make fuzz FUZZ_TARGETS=ReportFuzz FUZZ_SECONDS=3600
 # QSettings keeps a bounded cache of the files it has read, which libFuzzer takes for a leak:
-# it would run LeakSanitizer after nearly every settings input (8 instead of 200 inputs/s).
+# it would run LeakSanitizer after nearly every settings or set-up file input (8 instead of
+# 200 inputs/s).
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= NumberTextFuzz ReportFuzz StringStackFuzz SettingsTextFuzz
+FUZZ_TARGETS ?= NumberTextFuzz ReportFuzz StringStackFuzz SettingsTextFuzz SetupFileFuzz \
+                CommandLineFuzz CompareFuzz
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTA_FUZZ=ON -DKESTA_SANITIZE=ON
 	cmake --build build-fuzz --target $(FUZZ_TARGETS)
 	@for t in $(FUZZ_TARGETS); do \
 	    mkdir -p build-fuzz/corpus/$$t; \
 	    echo "== $$t for $(FUZZ_SECONDS) s"; \
-	    leaks=1; [ $$t = SettingsTextFuzz ] && leaks=0; \
+	    leaks=1; case $$t in SettingsTextFuzz|SetupFileFuzz) leaks=0;; esac; \
 	    dict=; [ -f fuzz/$$t.dict ] && dict=-dict=fuzz/$$t.dict; \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp build-fuzz/fuzz/$$t $$dict \
 	        -max_total_time=$(FUZZ_SECONDS) -timeout=1 -rss_limit_mb=4096 -detect_leaks=$$leaks \

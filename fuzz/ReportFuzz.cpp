@@ -4,132 +4,20 @@
 // reports run on the same calculator. Checks: only RuntimeError escapes; a failure names its
 // place and a success does not; a failed Setup leaves the box as it was; otherwise the box is
 // empty or ends with CR LF. Run with -timeout=1: no report may take a second.
-#include "form/Examples.h"
-#include "fuzz/FuzzInput.h"
+#include "fuzz/FuzzForm.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
 
-#include <cstdio>
 #include <exception>
 #include <string>
-#include <vector>
 
 using namespace kesta;
 using fuzz::Check;
+using fuzz::FormFrom;
 using fuzz::FuzzInput;
+using fuzz::TextFrom;
 
 namespace {
-
-// Texts that reach the corners: the limits of a double and of 16 bits, lengths at which the
-// pivot of the balance search stops moving, speeds at the deflection's one-second stroke,
-// zeros and signs, and texts that hold no number or hold one only almost.
-const std::vector<std::string>& Interesting() {
-    static const std::vector<std::string> texts = {"0",
-                                                   "-0",
-                                                   "1",
-                                                   "-1",
-                                                   "2",
-                                                   "9",
-                                                   "25",
-                                                   "28",
-                                                   "60",
-                                                   "100",
-                                                   "300",
-                                                   "400",
-                                                   "0.5",
-                                                   "-9",
-                                                   "3.58",
-                                                   "3.59",
-                                                   "3.6",
-                                                   "7874",
-                                                   "7875",
-                                                   "1e6",
-                                                   "1e9",
-                                                   "1e13",
-                                                   "1e14",
-                                                   "3.3e14",
-                                                   "1e17",
-                                                   "1e19",
-                                                   "1e20",
-                                                   "1e154",
-                                                   "1e155",
-                                                   "1e300",
-                                                   "1e308",
-                                                   "1.7976931348623157e308",
-                                                   "1e309",
-                                                   "4.9e-324",
-                                                   "1e-320",
-                                                   "2.2250738585072014e-308",
-                                                   "1e-7",
-                                                   "0.01",
-                                                   "100000000",
-                                                   "32767",
-                                                   "32768",
-                                                   "-32768",
-                                                   "65536",
-                                                   "2147483648",
-                                                   "99999999999999999999",
-                                                   "",
-                                                   " ",
-                                                   "abc",
-                                                   "1,5",
-                                                   "1.5.5",
-                                                   "+5",
-                                                   "-",
-                                                   ".",
-                                                   "1e",
-                                                   "1e+",
-                                                   "0x10",
-                                                   "&H10",
-                                                   "inf",
-                                                   "nan",
-                                                   "Infinity",
-                                                   "NaN",
-                                                   "  7",
-                                                   "7  ",
-                                                   "\t3",
-                                                   "1d3",
-                                                   "1_000",
-                                                   "\xd9\xa1",
-                                                   "3e-5",
-                                                   "-1e308",
-                                                   "0.0000001"};
-    return texts;
-}
-
-std::string TextFrom(FuzzInput& in, const std::string& example) {
-    switch (in.Below(4)) {
-    case 0:
-        return example;
-    case 1:
-        return Interesting()[in.Below(Interesting().size())];
-    case 2:
-        return in.Bytes(24);
-    default: {
-        char text[40];
-        std::snprintf(text, sizeof text, "%.17g", in.Double());
-        return text;
-    }
-    }
-}
-
-FormState FormFrom(FuzzInput& in) {
-    FormState form = ExampleForm(Examples().front());
-    for (const std::string& box : FormState::TextBoxes())
-        form.SetText(box, TextFrom(in, form.Text(box)));
-    for (const auto& group : FormState::OptionGroups()) {
-        const std::size_t choice = in.Below(group.size() + 2);
-        if (choice == 1) {
-            for (const std::string& option : group)
-                form.SetSelected(option, false); // none selected
-        } else if (choice >= 2) {
-            form.SetSelected(group[choice - 2], true);
-        }
-    }
-    form.SetShaftDiameter(static_cast<int>(in.Below(4)) - 1);
-    form.SetCutOnContact(static_cast<int>(in.Below(2)));
-    return form;
-}
 
 void ReportAndCheck(Calculator& calculator) {
     const std::string before = calculator.BoxText();

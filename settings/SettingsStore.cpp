@@ -56,13 +56,18 @@ void SettingsStore::Load(FormState& form) const {
 }
 
 void SettingsStore::Save(const FormState& form) {
-    if (!settings_) throw RuntimeError(ErrorKind::PathFileAccess);
+    saveProblem_.clear();
+    if (!settings_) {
+        saveProblem_ = unreadable_;
+        throw RuntimeError(ErrorKind::PathFileAccess);
+    }
     StoredValues kept, saved;
     for (const QString& key : settings_->allKeys())
         kept.emplace_back(key, settings_->value(key));
     for (const auto& [key, text] : SaveSettings(form))
         saved.emplace_back(StoredName(QString::fromStdString(key)), QString::fromStdString(text));
-    WriteStoreFile(file_, kept, saved);
+    saveProblem_ = WriteStoreFile(file_, kept, saved);
+    if (!saveProblem_.isEmpty()) throw RuntimeError(ErrorKind::PathFileAccess);
     // The file now holds everything this QSettings had; a fresh one drops the changes it would
     // otherwise write again when destroyed.
     settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);

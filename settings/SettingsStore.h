@@ -31,8 +31,11 @@ class SettingsStore {
     void Load(FormState& form) const;
     // Writes every key, keeping the other keys the file held, and replaces the file with the
     // result in one rename. Raises RuntimeError(PathFileAccess) when the store cannot be
-    // written; the old file is then left as it was and nothing is claimed saved.
+    // written, with the reason in SaveProblem(); the old file is then left as it was and
+    // nothing is claimed saved.
     void Save(const FormState& form);
+    // Why the last Save wrote nothing ("the file is read-only", ...); empty after a good one.
+    const QString& SaveProblem() const { return saveProblem_; }
     // Sets one stored value (used by tests); written with the next Save or when the store
     // is destroyed. An unreadable store raises RuntimeError(PathFileAccess).
     void SetValue(const QString& key, const QString& text);
@@ -47,6 +50,7 @@ class SettingsStore {
   private:
     QString file_;
     QString unreadable_;
+    QString saveProblem_;
     std::unique_ptr<QSettings> settings_; // null when unreadable
 };
 

@@ -1,7 +1,6 @@
 #include "settings/StoreWriter.h"
 
 #include "settings/StoreFile.h"
-#include "tools/Errors.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,15 +8,14 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace kesta {
 
 namespace {
-
-[[noreturn]] void CannotWrite() {
-    throw RuntimeError(ErrorKind::PathFileAccess);
-}
 
 // The file a link leads to, else the path itself.
 QString Target(const QString& path) {
@@ -25,12 +23,24 @@ QString Target(const QString& path) {
     return info.isSymLink() ? info.canonicalFilePath() : path;
 }
 
-// A name beside `target` that nothing holds; QSettings creates the file itself, so that it
-// gets the usual permissions.
-QString FreeNameBeside(const QString& target) {
+// A name beside `target` that nothing holds, or empty when the folder takes no new files (with
+// the reason in `problem`); QSettings creates the file itself, so that it gets the usual
+// permissions.
+QString FreeNameBeside(const QString& target, QString& problem) {
     QTemporaryFile reserve(target + QStringLiteral(".XXXXXX"));
-    if (!reserve.open()) CannotWrite(); // the folder takes no new files
-    return reserve.fileName();          // free again once `reserve` is gone
+    if (!reserve.open()) {
+        problem = QStringLiteral("no new file could be made beside it: ") + reserve.errorString();
+        return {};
+    }
+    return reserve.fileName(); // free again once `reserve` is gone
+}
+
+// A file is read-only when nobody may write it, as `chmod a-w` leaves it: the user's wish,
+// which the superuser, whom no permission stops, respects too.
+bool ReadOnly(const QString& file) {
+    struct stat info = {};
+    return ::stat(QFile::encodeName(file).constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 bool WriteFresh(const QString& file, const StoredValues& kept, const StoredValues& saved) {
@@ -50,8 +60,9 @@ bool WriteFresh(const QString& file, const StoredValues& kept, const StoredValue
 // copy under a new name is what is read. Only the saved values count: kept keys of a
 // hand-edited file may come back under another name, or with a format error.
 bool HoldsSaved(const QString& file, const StoredValues& saved) {
-    const QString copy = FreeNameBeside(file);
-    bool holds = QFile::copy(file, copy);
+    QString problem;
+    const QString copy = FreeNameBeside(file, problem);
+    bool holds = !copy.isEmpty() && QFile::copy(file, copy);
     if (holds) {
         const QSettings check(copy, QSettings::IniFormat);
         for (const auto& [key, value] : saved)
@@ -63,20 +74,29 @@ bool HoldsSaved(const QString& file, const StoredValues& saved) {
 
 } // namespace
 
-void WriteStoreFile(const QString& path, const StoredValues& kept, const StoredValues& saved) {
+QString WriteStoreFile(const QString& path, const StoredValues& kept, const StoredValues& saved) {
     // A pipe, device or folder put at the path is not ours to replace.
-    if (CheckStoreFile(path).state == StoreFile::State::Unreadable) CannotWrite();
+    const StoreFile found = CheckStoreFile(path);
+    if (found.state == StoreFile::State::Unreadable) return found.why;
     const QString target = Target(path);
-    if (!QDir().mkpath(QFileInfo(target).absolutePath())) CannotWrite();
-    const QString fresh = FreeNameBeside(target);
-    bool written = WriteFresh(fresh, kept, saved) && HoldsSaved(fresh, saved);
-    if (written && QFile::exists(target))
-        written = QFile::setPermissions(fresh, QFile::permissions(target));
-    if (!written || std::rename(QFile::encodeName(fresh).constData(),
-                                QFile::encodeName(target).constData()) != 0) {
-        QFile::remove(fresh);
-        CannotWrite();
-    }
+    if (ReadOnly(target)) return QStringLiteral("the file is read-only");
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return QStringLiteral("its folder could not be made");
+    QString problem;
+    const QString fresh = FreeNameBeside(target, problem);
+    if (fresh.isEmpty()) return problem;
+    if (!WriteFresh(fresh, kept, saved))
+        problem = QStringLiteral("the new file could not be written (is the disk full?)");
+    else if (!HoldsSaved(fresh, saved))
+        problem = QStringLiteral("the new file did not read back whole (is the disk full?)");
+    else if (QFile::exists(target) && !QFile::setPermissions(fresh, QFile::permissions(target)))
+        problem = QStringLiteral("the new file could not take the old one's permissions");
+    else if (std::rename(QFile::encodeName(fresh).constData(),
+                         QFile::encodeName(target).constData()) != 0)
+        problem = QStringLiteral("the new file could not replace the old one: ") +
+                  QString::fromLocal8Bit(std::strerror(errno));
+    if (!problem.isEmpty()) QFile::remove(fresh);
+    return problem;
 }
 
 } // namespace kesta

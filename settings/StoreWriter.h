@@ -18,8 +18,9 @@ using StoredValues = std::vector<std::pair<QString, QVariant>>;
 // is read back and then renamed over the old one. The write is judged by its own outcome, that
 // QSettings' status and the saved values read back, never by what a read before found: a QSettings
 // that has read a damaged file keeps reporting the damage after a good write, and instead of a
-// failed one. A link is followed, so that the link stays. Raises RuntimeError(PathFileAccess) when
-// anything fails; the old file is then untouched.
-void WriteStoreFile(const QString& path, const StoredValues& kept, const StoredValues& saved);
+// failed one. A link is followed, so that the link stays. A file nobody may write (chmod a-w) is
+// the user's to keep and is not replaced. Returns empty when written, else the reason it was not
+// ("the file is read-only", "it is a named pipe", ...); the old file is then untouched.
+QString WriteStoreFile(const QString& path, const StoredValues& kept, const StoredValues& saved);
 
 } // namespace kesta

@@ -1,6 +1,7 @@
 #include "window/Form1.h"
 
 #include "settings/SettingsStore.h"
+#include "settings/StaleFiles.h"
 #include "tools/Errors.h"
 #include "window/AccessibleNames.h"
 #include "window/Form1Layout.h"
@@ -209,6 +210,8 @@ QSize Form1::OpeningSize(const QSize& available, const QSize& frame) {
 }
 
 void Form1::Form_Load() {
+    // What an earlier session killed in the middle of a save left beside the store.
+    RemoveStaleWriterFiles(store_.FileName());
     FormState loaded;
     CopyWidgetsToForm(*this, loaded); // the design state supplies inEdge, inCOC and inTip
     try {
@@ -236,8 +239,10 @@ void Form1::SaveInputs() {
     try {
         store_.Save(now);
     } catch (const RuntimeError& e) {
-        Notify(QMessageBox::Critical, tr("The inputs could not be saved: %1.\nSettings file: %2")
-                                          .arg(QString::fromUtf8(e.what()), store_.FileName()));
+        const QString reason = store_.SaveProblem().isEmpty() ? QString::fromUtf8(e.what())
+                                                              : store_.SaveProblem();
+        Notify(QMessageBox::Critical, tr("The inputs were not saved: %1.\nSettings file: %2")
+                                          .arg(reason, store_.FileName()));
     }
 }
 

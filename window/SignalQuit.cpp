@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -35,7 +36,23 @@ void Handle(void (*handler)(int)) {
         sigaction(signal, &action, nullptr);
 }
 
+void Mask(int how) {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : kSignals)
+        sigaddset(&set, signal);
+    pthread_sigmask(how, &set, nullptr);
+}
+
 } // namespace
+
+void SignalQuit::HoldEndingSignals() {
+    Mask(SIG_BLOCK);
+}
+
+void SignalQuit::ReleaseEndingSignals() {
+    Mask(SIG_UNBLOCK);
+}
 
 SignalQuit::SignalQuit(std::function<void(int)> onSignal, QObject* parent)
     : QObject(parent), onSignal_(std::move(onSignal)) {

@@ -20,6 +20,15 @@ class SignalQuit : public QObject {
     explicit SignalQuit(std::function<void(int signal)> onSignal, QObject* parent = nullptr);
     ~SignalQuit() override;
 
+    // Holds the ending signals back from this thread and from every thread it starts later
+    // (HoldEndingSignals), or lets them through to this thread again (ReleaseEndingSignals).
+    // Held from the start of main until a SignalQuit is in place, a signal waits for it
+    // instead of ending the program with the inputs unsaved; held again once the event loop
+    // has ended, a signal that comes while the program winds down after its save is dropped
+    // with the program instead of killing it.
+    static void HoldEndingSignals();
+    static void ReleaseEndingSignals();
+
     SignalQuit(const SignalQuit&) = delete;
     SignalQuit& operator=(const SignalQuit&) = delete;
 

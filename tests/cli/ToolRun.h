@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -33,6 +34,8 @@ inline std::string Slurp(const fs::path& path) {
 struct RunAs {
     std::string configHome;    // XDG_CONFIG_HOME, where --user finds the store; "" keeps it
     bool ordinaryUser = false; // as user nobody when the test runs as the superuser
+    std::string stdoutFile;    // standard output goes there ("/dev/full") instead of `out`
+    long long fileSizeLimit = -1; // bytes a file may grow to (ulimit -f); -1: no limit
 };
 
 // Runs the tool with these arguments, no shell in between, stdout and stderr kept apart. A run
@@ -44,8 +47,13 @@ inline ToolRun RunTool(const Args& args, const RunAs& as = {}) {
     const fs::path out = dir / "out", err = dir / "err";
     const pid_t child = fork();
     if (child == 0) {
-        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+        const std::string to = as.stdoutFile.empty() ? out.string() : as.stdoutFile;
+        dup2(open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+        if (as.fileSizeLimit >= 0) {
+            const rlimit limit{rlim_t(as.fileSizeLimit), rlim_t(as.fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         if (!as.configHome.empty()) setenv("XDG_CONFIG_HOME", as.configHome.c_str(), 1);
         if (as.ordinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(126);

@@ -223,7 +223,7 @@ class Form1SettingsTest : public QObject {
             run.control<QLineEdit>("InArrowSpeed")->setText("250");
             run.Close(); // the save is refused and said so; the pipe or folder stays
             QCOMPARE(run.messages.size(), std::size_t(2));
-            QVERIFY(run.messages[1].text.contains("could not be saved"));
+            QVERIFY(run.messages[1].text.contains("were not saved"));
             QCOMPARE(QFileInfo(ini).isDir(), ini == folder);
             QCOMPARE(QFileInfo(ini).isFile(), false);
         }

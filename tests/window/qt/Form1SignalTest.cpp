@@ -8,11 +8,15 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <csignal>
+#include <ctime>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <utime.h>
 
 namespace {
 
@@ -39,6 +43,7 @@ class Form1SignalTest : public QObject {
 
     QTemporaryDir dir_;
     std::unique_ptr<QProcess> kesta_;
+    rlim_t fileSizeLimit_ = RLIM_INFINITY; // for the next Start
 
     // The store of a private configuration folder, with `bytes` in it (none: no file).
     QString Store(const QString& name, const QByteArray& bytes) {
@@ -51,12 +56,15 @@ class Form1SignalTest : public QObject {
 
     // Starts kesta (under `wrapper` when given) on the configuration folder of `ini`; returns
     // once it has loaded the inputs and catches the signals.
-    void Start(const QString& ini, const QStringList& wrapper = {}) {
+    void Start(const QString& ini, const QStringList& wrapper = {},
+               const QStringList& arguments = {}) {
         kesta_ = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", QFileInfo(ini).path().chopped(QString("/KESTA").size()));
         kesta_->setProcessEnvironment(env);
-        const QStringList command = wrapper + QStringList{KESTA_PATH};
+        const rlimit limit{fileSizeLimit_, fileSizeLimit_};
+        kesta_->setChildProcessModifier([limit] { setrlimit(RLIMIT_FSIZE, &limit); });
+        const QStringList command = wrapper + QStringList{KESTA_PATH} + arguments;
         kesta_->start(command.front(), command.mid(1));
         QVERIFY(kesta_->waitForStarted());
         // Under a wrapper the window is its child: the newest process running kesta.
@@ -91,7 +99,10 @@ class Form1SignalTest : public QObject {
     }
 
   private slots:
-    void init() { QVERIFY(dir_.isValid()); }
+    void init() {
+        QVERIFY(dir_.isValid());
+        fileSizeLimit_ = RLIM_INFINITY;
+    }
 
     void eachEndingSignalSavesAndQuits() {
         for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
@@ -147,7 +158,85 @@ class Form1SignalTest : public QObject {
         Send(SIGTERM);
         ExpectQuitNormally();
         QVERIFY(QFileInfo(ini).exists() && !QFileInfo(ini).isFile());
-        QVERIFY(kesta_->readAllStandardError().contains("could not be saved"));
+        QVERIFY(kesta_->readAllStandardError().contains("were not saved"));
+    }
+
+    void aSignalDuringAStartUpDialogEndsTheSession() {
+        // `kesta FILE` tells of a refused file, of keys it ignored and of a report that stops
+        // in a dialog; a signal while it is open saves what the window holds and quits.
+        const std::vector<std::pair<QString, QByteArray>> files = {
+            {"refused", QByteArray("[values]\nspeed=1\0\n", 18)},
+            {"unknown", "[values]\nspeed=255\nnoSuchKey=1\n"},
+            {"stops", "[values]\nspeed=250\nShaftDia=9\nmassgr=maybe\nmassg=True\n"}};
+        for (const auto& [name, bytes] : files) {
+            const QString ini = Store("dialog-" + name, "[values]\nspeed=91\n");
+            const QString setup = dir_.filePath(name + ".kesta");
+            QFile file(setup);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+            Start(ini, {}, {setup});
+            QTest::qWait(500); // the dialog is up
+            Send(SIGTERM);
+            ExpectQuitNormally();
+            QCOMPARE(StoredKeys(ini).size(), 46);
+            const QString speed = name == "refused" ? "91" : name == "unknown" ? "255" : "250";
+            QCOMPARE(QSettings(ini, QSettings::IniFormat).value("values/speed").toString(), speed);
+        }
+    }
+
+    void aSecondSignalSoonAfterTheFirstChangesNothing() {
+        // The second signal lands while the first is handled, during the save or while the
+        // program winds down after it: whenever, the program ends as the first one asked.
+        for (int round = 0; round < 18; ++round) {
+            const QString ini = Store("twice" + QString::number(round), "[values]\nspeed=66\n");
+            Start(ini);
+            Send(SIGINT);
+            QThread::usleep(4000 + 1000 * (round % 6)); // 4 to 9 ms
+            const qint64 pid = WindowPid();
+            if (pid > 1) ::kill(static_cast<pid_t>(pid), SIGINT); // unless already gone
+            ExpectQuitNormally();
+            QCOMPARE(StoredKeys(ini).size(), 46);
+        }
+    }
+
+    void aFileSizeLimitFailsTheSaveAsAWrite() {
+        // Under `ulimit -f 0` the save's write fails, is told, and the old store stays whole
+        // with nothing beside it.
+        const QByteArray old = "[values]\nspeed=300\nlength=28\n";
+        const QString ini = Store("limit", old);
+        fileSizeLimit_ = 0;
+        Start(ini);
+        Send(SIGTERM);
+        ExpectQuitNormally();
+        QVERIFY(kesta_->readAllStandardError().contains("were not saved"));
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(QFileInfo(ini).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"KESTA.ini"});
+    }
+
+    void whatAKilledSaveLeftIsClearedAtStart() {
+        const QString ini = Store("stale", "[values]\nspeed=300\n");
+        const QString folder = QFileInfo(ini).path();
+        const std::time_t now = std::time(nullptr);
+        for (const auto& [name, age] : {std::pair{"KESTA.ini.Ab12Cd", 120},
+                                        std::pair{"KESTA.ini.Ab12Cd.lock", 120},
+                                        std::pair{"KESTA.ini.lock", 3600},
+                                        std::pair{"KESTA.ini.Zz9999", 0}}) { // another save's
+            const QString path = folder + "/" + name;
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            const utimbuf times{now - age, now - age};
+            QCOMPARE(utime(qPrintable(path), &times), 0);
+        }
+        Start(ini);
+        Send(SIGTERM);
+        ExpectQuitNormally();
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"KESTA.ini", "KESTA.ini.Zz9999"}));
+        QCOMPARE(StoredKeys(ini).size(), 46);
     }
 
     void signalsReachTheEventLoop() {

@@ -1,0 +1,99 @@
+// libFuzzer target for the comparison of two set-ups: the input decodes into two forms, as for
+// the report, which are compared. Checks: each side stopped exactly when it names a place; a
+// difference only where both reports printed the figure; verdicts compared only when neither
+// report stopped, and every change a real one; the comparison the other way round negates each
+// difference and swaps each change; a side against itself differs nowhere; the text, CSV and
+// JSON forms are written whole (the JSON parses, the CSV has a row per figure and change).
+#include "compare/CompareFormats.h"
+#include "compare/Comparison.h"
+#include "fuzz/FuzzForm.h"
+#include "tools/Errors.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <string>
+
+using namespace kesta;
+using fuzz::Check;
+using fuzz::FormFrom;
+using fuzz::FuzzInput;
+
+namespace {
+
+void CheckSide(const SideReport& side) {
+    Check(side.Stopped() == !side.place.empty());
+}
+
+void CheckShape(const Comparison& c) {
+    CheckSide(c.a);
+    CheckSide(c.b);
+    for (const FigureRow& row : c.figures) {
+        Check(row.a || row.b);
+        Check(row.difference.has_value() == (row.a && row.b));
+    }
+    Check(!c.verdictsCompared || !c.EitherStopped());
+    Check(c.verdictsCompared || c.verdictChanges.empty());
+    for (const VerdictChange& change : c.verdictChanges)
+        Check(change.a != change.b);
+}
+
+bool Negated(const std::optional<double>& x, const std::optional<double>& y) {
+    if (!x || !y) return !x && !y;
+    if (std::isnan(*x) || std::isnan(*y)) return std::isnan(*x) && std::isnan(*y);
+    return *x == -*y;
+}
+
+void CheckReversed(const Comparison& c, const Comparison& back) {
+    Check(back.figures.size() == c.figures.size());
+    for (std::size_t k = 0; k < c.figures.size(); ++k) {
+        Check(back.figures[k].figure == c.figures[k].figure);
+        Check(Negated(back.figures[k].difference, c.figures[k].difference));
+    }
+    Check(back.verdictsCompared == c.verdictsCompared);
+    Check(back.verdictChanges.size() == c.verdictChanges.size());
+    for (std::size_t k = 0; k < c.verdictChanges.size(); ++k) {
+        Check(back.verdictChanges[k].animal == c.verdictChanges[k].animal);
+        Check(back.verdictChanges[k].a == c.verdictChanges[k].b);
+        Check(back.verdictChanges[k].b == c.verdictChanges[k].a);
+    }
+}
+
+void CheckSame(const Comparison& same) {
+    for (const FigureRow& row : same.figures)
+        Check(!row.difference || *row.difference == 0 || std::isnan(*row.difference));
+    Check(same.verdictChanges.empty());
+}
+
+void CheckFormats(const Comparison& c) {
+    Check(!CompareText(c, "a.kesta", "b.kesta").empty());
+    const std::string csv = CompareCsv(c);
+    const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n'));
+    Check(lines == 1 + c.figures.size() + c.verdictChanges.size());
+    const nlohmann::json json =
+        nlohmann::json::parse(CompareJson(c, "a.kesta", "b.kesta"), nullptr, false);
+    Check(!json.is_discarded());
+    Check(json["figures"].size() == c.figures.size());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput in(data, size);
+    const FormState a = FormFrom(in);
+    const FormState b = FormFrom(in);
+    try {
+        const Comparison c = Compare(a, b);
+        CheckShape(c);
+        CheckFormats(c);
+        const Comparison back = Compare(c.b, c.a);
+        CheckShape(back);
+        CheckReversed(c, back);
+        CheckSame(Compare(c.a, c.a));
+    } catch (...) {
+        std::terminate(); // a report that stops is a side that stopped, never an escape
+    }
+    return 0;
+}

@@ -1,0 +1,110 @@
+// The store at its edges: a file the user made read-only is kept as it is, and what a save
+// killed in the middle left beside the store is cleared once it is surely stale.
+#include "settings/SettingsStore.h"
+#include "settings/StaleFiles.h"
+
+#include "tools/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+
+#include <ctime>
+#include <sys/stat.h>
+#include <utime.h>
+
+namespace kesta {
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& bytes, std::time_t age = 0) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    const std::time_t then = std::time(nullptr) - age;
+    const utimbuf times{then, then};
+    ASSERT_EQ(utime(qPrintable(path), &times), 0);
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+TEST(StoreEdges, AReadOnlyStoreIsNotReplaced) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("KESTA.ini"), link = dir.filePath("link.ini");
+    const QByteArray old = "[values]\nspeed=300\n";
+    WriteFile(ini, old);
+    ASSERT_EQ(chmod(qPrintable(ini), 0444), 0);
+    ASSERT_TRUE(QFile::link(ini, link));
+    FormState form;
+    form.SetText("InArrowSpeed", "250");
+    for (const QString& path : {ini, link}) { // through a link as well
+        SettingsStore store(path);
+        EXPECT_THROW(store.Save(form), RuntimeError);
+        EXPECT_EQ(store.SaveProblem(), "the file is read-only");
+        struct stat info = {};
+        ASSERT_EQ(stat(qPrintable(ini), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0444u);
+        EXPECT_EQ(Bytes(ini), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  (QStringList{"KESTA.ini", "link.ini"}));
+    }
+    // Writable again by the owner alone: saved.
+    ASSERT_EQ(chmod(qPrintable(ini), 0600), 0);
+    SettingsStore store(ini);
+    EXPECT_NO_THROW(store.Save(form));
+    EXPECT_TRUE(store.SaveProblem().isEmpty());
+    EXPECT_EQ(SettingsStore(ini).Read("speed"), "250");
+}
+
+TEST(StoreEdges, StaleFilesOfAKilledSaveAreRemovedAndNothingElse) {
+    QTemporaryDir dir;
+    const auto path = [&dir](const char* name) { return dir.filePath(name); };
+    const std::time_t old = 120, young = 5;
+    WriteFile(path("KESTA.ini"), "[values]\nspeed=300\n", old);
+    const char* stale[] = {"KESTA.ini.Ab12Cd", "KESTA.ini.Ab12Cd.lock", "KESTA.ini.lock",
+                           "KESTA.ini.Ab12Cd.xY98zW"};
+    for (const char* name : stale)
+        WriteFile(path(name), "left by a killed save", old);
+    const char* kept[] = {"KESTA.ini.Zz9999",      // a save of another window, just now
+                          "KESTA.ini.bak",         // no temporary name
+                          "KESTA.ini.Ab12Cd~",     // nor this
+                          "OTHER.ini.Ab12Cd",      // another file's
+                          "notes.txt"};
+    WriteFile(path(kept[0]), "saving", young);
+    for (const char* name : {kept[1], kept[2], kept[3], kept[4]})
+        WriteFile(path(name), "the user's", old);
+    // An old lock still held by a running program.
+    QLockFile held(path("KESTA.ini.Lk0000.lock"));
+    ASSERT_TRUE(held.tryLock());
+    const utimbuf times{std::time(nullptr) - old, std::time(nullptr) - old};
+    ASSERT_EQ(utime(qPrintable(path("KESTA.ini.Lk0000.lock")), &times), 0);
+    // A link with a stale name is no file of the writer's.
+    ASSERT_TRUE(QFile::link(path("notes.txt"), path("KESTA.ini.Ln1234")));
+
+    EXPECT_EQ(RemoveStaleWriterFiles(path("KESTA.ini")), 4);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QStringList expected{"KESTA.ini", "KESTA.ini.Lk0000.lock", "KESTA.ini.Ln1234"};
+    for (const char* name : kept)
+        expected << name;
+    left.sort();
+    expected.sort();
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(Bytes(path("KESTA.ini")), "[values]\nspeed=300\n");
+
+    // Beside the file a link to the store leads to.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+    WriteFile(path("real/KESTA.ini"), "[values]\n", old);
+    WriteFile(path("real/KESTA.ini.Qw12Er"), "left", old);
+    ASSERT_TRUE(QFile::link(path("real/KESTA.ini"), path("link.ini")));
+    EXPECT_EQ(RemoveStaleWriterFiles(path("link.ini")), 1);
+    EXPECT_FALSE(QFile::exists(path("real/KESTA.ini.Qw12Er")));
+}
+
+} // namespace
+} // namespace kesta
