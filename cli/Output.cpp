@@ -3,6 +3,9 @@
 #include "tools/Errors.h"
 #include "tools/Text.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace kesta::cli {
 
 void Write(std::FILE* stream, const std::string& text) {
@@ -15,9 +18,15 @@ int Fail(const std::string& message) {
 }
 
 int WriteOut(const std::string& text, bool crlf) {
+    errno = 0;
     Write(stdout, crlf ? text : text::CrLfToLf(text));
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        return Fail(ErrorMessage(ErrorKind::PathFileAccess));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        std::string message = std::string(ErrorMessage(ErrorKind::PathFileAccess)) +
+                              ": standard output could not be written";
+        if (error != 0) message += std::string(": ") + std::strerror(error);
+        return Fail(message);
+    }
     return 0;
 }
 

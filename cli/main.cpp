@@ -11,11 +11,15 @@
 #include "cli/SetupCommands.h"
 #include "tools/Errors.h"
 
+#include <csignal>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     using namespace kesta;
+    // Over a file size limit (ulimit -f) a write to standard output fails with EFBIG and is
+    // told like any failed write, instead of the default SIGXFSZ ending the tool unheard.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string problem;
     const auto line = ParseCommandLine(args, problem);
@@ -23,14 +27,9 @@ int main(int argc, char** argv) {
         cli::Write(stderr, "kesta-report: " + problem + "\n" + UsageText());
         return 2;
     }
-    if (line->help) {
-        cli::Write(stdout, UsageText());
-        return 0;
-    }
-    if (line->version) {
-        cli::Write(stdout, "kesta-report " KESTA_VERSION "\n");
-        return 0;
-    }
+    // Both already end their lines with "\n" alone.
+    if (line->help) return cli::WriteOut(UsageText(), true);
+    if (line->version) return cli::WriteOut("kesta-report " KESTA_VERSION "\n", true);
     cli::FilterQtMessages(line->verbose);
     if (line->listExamples || !line->compareA.empty()) {
         const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line);
