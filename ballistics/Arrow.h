@@ -14,4 +14,9 @@ double ShaftDeflection(double B, double g, double L, double S, double h, double 
 double Penetration(double Ro, double mass, double speed, double shaftDiameter, double bladeArea,
                    double dx, double entryLoss, double thickness, double exitLoss);
 
+// Whether Penetration of this arrow raises whatever the slab (its thickness and losses): the
+// arrow's own figures overflow before the slab's are of any use. Never raises itself.
+bool RaisesForEverySlab(double Ro, double mass, double speed, double shaftDiameter,
+                        double bladeArea, double dx);
+
 } // namespace kesta::Arrow

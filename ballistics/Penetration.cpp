@@ -2,6 +2,7 @@
 #include "ballistics/Arrow.h"
 #include "ballistics/ArrowPasses.h"
 #include "ballistics/PenetrationSteps.h"
+#include "tools/Errors.h"
 
 namespace kesta::Arrow {
 
@@ -20,6 +21,21 @@ double Penetration(double Ro, double mass, double speed, double shaftDiameter, d
     long passes = 0;
     return Penetration(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
                        exitLoss, passes);
+}
+
+bool RaisesForEverySlab(double Ro, double mass, double speed, double shaftDiameter,
+                        double bladeArea, double dx) {
+    // A run converts the arrow's figures, then the slab's (finite figures whose conversion
+    // either passes or raises itself), then squares the speed, the first step to read both.
+    // With a slab of zeros only the arrow's steps can raise; one that raises here raises in
+    // every run of this arrow.
+    Steps::Run r;
+    try {
+        Steps::Prepare(Ro, mass, speed, shaftDiameter, bladeArea, dx, 0, 0, 0, r);
+    } catch (const RuntimeError&) {
+        return true;
+    }
+    return false;
 }
 
 } // namespace kesta::Arrow

@@ -1,7 +1,8 @@
 // Time of one full press of the report button, inputs already in the form: the worked
 // imperial example, a worst case that keeps every simulation stepping as long as it can, the
 // slowest report fuzzing found and an arrow too long for the balance search to step.
-// Then "what would it take" for the worked example: the whole table, and one animal's chart.
+// Then "what would it take" for the worked example: the whole table, and one animal's chart;
+// and the slowest table found.
 #include "ballistics/GameTable.h"
 #include "form/Examples.h"
 #include "report/Calculator.h"
@@ -88,6 +89,17 @@ void BM_NeedsTable(benchmark::State& state) {
         benchmark::DoNotOptimize(needs.Table().rows.data());
 }
 
+// The slowest table found: an arrow of 1e308 grains. The same bow would send every lighter
+// arrow so fast that its run overflows, for every animal; each such search then tries its whole
+// range number by number.
+void BM_NeedsHeaviestArrow(benchmark::State& state) {
+    FormState form = ExampleForm();
+    form.SetText("InArrowMass", "1e308");
+    kesta::whatif::NeedsCalculator needs(form);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(needs.Table().rows.data());
+}
+
 // The chart of the animal at this table position (0 Black Wildebeest, 13 Elephant, 15 fox).
 void BM_NeedsChart(benchmark::State& state) {
     const FormState form = ExampleForm();
@@ -103,6 +115,7 @@ BENCHMARK(BM_WorstCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SlowestFuzzed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongArrow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NeedsTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NeedsHeaviestArrow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsChart)->Arg(0)->Arg(13)->Arg(15)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -3,10 +3,10 @@
 #include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "settings/SetupFile.h"
 #include "tools/Errors.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QString>
 
 #include <map>
@@ -27,28 +27,37 @@ StoredTexts ReadStore(const SettingsStore& store) {
     return texts;
 }
 
-StoredTexts ReadUserStore() {
+StoredTexts ReadUserStore(std::string& reason) {
     const SettingsStore store;
-    if (!store.Unreadable().isEmpty()) throw RuntimeError(ErrorKind::PathFileAccess);
+    if (!store.Unreadable().isEmpty()) {
+        reason = store.Unreadable().toStdString();
+        throw RuntimeError(ErrorKind::PathFileAccess);
+    }
     return ReadStore(store);
 }
 
-StoredTexts ReadSettingsFile(const std::string& path) {
-    const QFileInfo info(QString::fromStdString(path));
-    // QSettings would quietly treat a mistyped path as an empty store, that is a first run.
-    if (!info.exists()) throw RuntimeError(ErrorKind::FileNotFound);
-    if (!info.isFile() || !info.isReadable()) throw RuntimeError(ErrorKind::PathFileAccess);
-    return ReadStore(SettingsStore(info.filePath()));
+// A file given with --settings is read as Open reads a set-up file, with the same checks: a
+// mistyped path, a binary or empty file or one without a [values] group is refused with the
+// reason, never taken for a first run.
+StoredTexts ReadSettingsFile(const std::string& path, std::string& reason) {
+    const SetupFileRead read = ReadSetupFile(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!read.contents) {
+        if (read.problem == QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound)))
+            throw RuntimeError(ErrorKind::FileNotFound);
+        reason = read.problem.toStdString();
+        throw RuntimeError(ErrorKind::PathFileAccess);
+    }
+    return read.contents->values;
 }
 
 } // namespace
 
-FormState FormOf(const CommandLine& line) {
+FormState FormOf(const CommandLine& line, std::string& reason) {
     StoredTexts stored; // empty: a first run
     if (line.store == CommandLine::Store::User)
-        stored = ReadUserStore();
+        stored = ReadUserStore(reason);
     else if (line.store == CommandLine::Store::File)
-        stored = ReadSettingsFile(line.settingsFile);
+        stored = ReadSettingsFile(line.settingsFile, reason);
     else if (line.store == CommandLine::Store::Example)
         stored = ExampleTexts(line.exampleName);
     for (const auto& [key, text] : line.overrides)
@@ -66,7 +75,7 @@ FormState FormOf(const CommandLine& line) {
 std::string StorePath(const CommandLine& line) {
     if (line.store == CommandLine::Store::User)
         return QFile::encodeName(SettingsStore::UserFile()).toStdString();
-    return line.settingsFile;
+    return Echoed(line.settingsFile);
 }
 
 } // namespace kesta::cli

@@ -9,12 +9,15 @@
 
 namespace kesta::cli {
 
-// Raises File not found or Path/File access error when the settings file cannot be read.
-// The per-user store is an error too when it cannot be read (a folder, a named pipe, no
-// permission), where the window starts with the defaults and says so.
-FormState FormOf(const CommandLine& line);
+// Raises File not found or Path/File access error when the settings file cannot be read, or
+// is no set-up file (as Open and --compare judge one), with `reason` saying why ("it is a
+// named pipe", "it is not UTF-8 text", ...). The per-user store is an error too when it cannot
+// be read (a folder, a named pipe, no permission), where the window starts with the defaults
+// and says so.
+FormState FormOf(const CommandLine& line, std::string& reason);
 
-// The settings file the command line reads, for messages: FILE, or the per-user store.
+// The settings file the command line reads, for messages: FILE (as echoed, at most 60
+// characters), or the per-user store.
 std::string StorePath(const CommandLine& line);
 
 } // namespace kesta::cli

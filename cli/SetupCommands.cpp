@@ -24,7 +24,8 @@ struct LoadedSide {
 
 LoadedSide LoadExample(const std::string& name) {
     const ExampleSetup* example = FindExample(name);
-    if (example == nullptr) return {std::nullopt, "no example '" + name + "' (see --list-examples)", {}};
+    if (example == nullptr)
+        return {std::nullopt, "no example '" + Echoed(name) + "' (see --list-examples)", {}};
     return {ExampleForm(*example), {}, {}};
 }
 
@@ -35,7 +36,7 @@ LoadedSide LoadSide(const std::string& source) {
     LoadedSide side{FormState(), {}, {}};
     read.contents->LoadInto(*side.form);
     if (!read.contents->unknownKeys.empty()) {
-        side.warning = "warning: " + source + ": keys that are not settings keys, ignored:";
+        side.warning = "warning: " + Echoed(source) + ": keys that are not settings keys, ignored:";
         for (const std::string& key : read.contents->unknownKeys)
             side.warning += " " + key;
         side.warning += "\n";
@@ -79,7 +80,7 @@ CommandOutput RunCompare(const CommandLine& line) {
     const LoadedSide a = LoadSide(line.compareA), b = LoadSide(line.compareB);
     output.err = a.warning + b.warning;
     for (const auto& [side, source] : {std::pair{&a, &line.compareA}, std::pair{&b, &line.compareB}})
-        if (!side->form) output.err += "error: " + *source + ": " + side->problem + "\n";
+        if (!side->form) output.err += "error: " + Echoed(*source) + ": " + side->problem + "\n";
     if (!a.form || !b.form) {
         output.status = 3;
         return output;

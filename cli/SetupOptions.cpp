@@ -19,7 +19,7 @@ OptionParse Bad(std::string& problem, std::string why) {
 
 OptionParse ParseExample(const std::string& name, CommandLine& line, std::string& problem) {
     if (FindExample(name) == nullptr)
-        return Bad(problem, "no example '" + name + "' (see --list-examples)");
+        return Bad(problem, "no example '" + Echoed(name) + "' (see --list-examples)");
     if (line.store != CommandLine::Store::Empty)
         return Bad(problem, "--user, --settings and --example exclude each other");
     line.store = CommandLine::Store::Example;

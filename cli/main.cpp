@@ -38,10 +38,12 @@ int main(int argc, char** argv) {
         return written != 0 ? written : output.status;
     }
     FormState form;
+    std::string reason;
     try {
-        form = cli::FormOf(*line);
+        form = cli::FormOf(*line, reason);
     } catch (const RuntimeError& e) {
-        return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
+        return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line) +
+                         (reason.empty() ? std::string() : ": " + reason));
     }
     return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
 }

@@ -1,63 +1,78 @@
 #include "settings/RecentSetups.h"
 
-#include "settings/StoreFile.h"
+#include "settings/FileReader.h"
+#include "settings/IniSnapshot.h"
+#include "settings/StoreWriter.h"
 
 #include <QFileInfo>
-#include <QSettings>
+
+#include <memory>
 
 namespace kesta {
 
 namespace {
 
+const QString kGroup = QStringLiteral("recent/");
+
 QString Key(int k) {
-    return QStringLiteral("recent/file%1").arg(k + 1);
+    return kGroup + QStringLiteral("file%1").arg(k + 1);
 }
 
-// The store's file as QSettings may open it: never a named pipe, a device or a folder, where
-// opening would block or fail; the list is then simply empty and not kept.
-bool Usable(const QString& iniFile) {
-    return CheckStoreFile(iniFile).state != StoreFile::State::Unreadable;
+// The store's file as it is now, through the one reader: never a named pipe, a device or a
+// folder, where opening would block or fail; then null, and the list is simply empty and not
+// kept.
+std::unique_ptr<IniSnapshot> ReadStore(const QString& iniFile) {
+    const FileBytes read = ReadUserFile(iniFile);
+    if (!read.absent && !read.bytes) return nullptr;
+    auto snapshot = std::make_unique<IniSnapshot>(read.bytes.value_or(QByteArray()));
+    if (!snapshot->Valid()) return nullptr;
+    return snapshot;
 }
 
-} // namespace
-
-QStringList RecentSetups::Files() const {
+QStringList FilesIn(const IniSnapshot& store) {
     QStringList files;
-    if (!Usable(iniFile_)) return files;
-    const QSettings settings(iniFile_, QSettings::IniFormat);
-    for (int k = 0; k < kMaxFiles; ++k) {
-        const QString file = settings.value(Key(k)).toString();
+    for (int k = 0; k < RecentSetups::kMaxFiles; ++k) {
+        const QString file = store.Settings()->value(Key(k)).toString();
         if (!file.isEmpty() && !files.contains(file)) files.append(file);
     }
     return files;
 }
 
+} // namespace
+
+QStringList RecentSetups::Files() const {
+    const auto store = ReadStore(iniFile_);
+    return store ? FilesIn(*store) : QStringList();
+}
+
 void RecentSetups::Add(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    QStringList files = Files();
-    files.removeAll(absolute);
-    files.prepend(absolute);
-    Store(files.mid(0, kMaxFiles));
+    Change([&absolute](QStringList& files) {
+        files.removeAll(absolute);
+        files.prepend(absolute);
+    });
 }
 
 void RecentSetups::Remove(const QString& path) {
-    QStringList files = Files();
-    files.removeAll(QFileInfo(path).absoluteFilePath());
-    Store(files);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    Change([&absolute](QStringList& files) { files.removeAll(absolute); });
 }
 
-void RecentSetups::Store(const QStringList& files) {
-    if (!Usable(iniFile_)) return;
-    QSettings settings(iniFile_, QSettings::IniFormat);
-    for (int k = 0; k < kMaxFiles; ++k) {
-        if (k < files.size())
-            settings.setValue(Key(k), files[k]);
-        else
-            settings.remove(Key(k));
-    }
+void RecentSetups::Change(const std::function<void(QStringList&)>& change) {
+    // The list as the file has it now (another window may have changed it), changed, and
+    // written back by the store's one writer with every other key kept.
+    const auto store = ReadStore(iniFile_);
+    if (!store) return;
+    QStringList files = FilesIn(*store);
+    change(files);
+    StoredValues kept, saved;
+    for (const QString& key : store->Settings()->allKeys())
+        if (!key.startsWith(kGroup)) kept.emplace_back(key, store->Settings()->value(key));
+    for (int k = 0; k < files.size() && k < kMaxFiles; ++k)
+        saved.emplace_back(Key(k), files[k]);
     // The list is a convenience: a store that cannot be written loses it silently, and the
     // inputs' own save on close reports the store's trouble.
-    settings.sync();
+    WriteStoreFile(iniFile_, kept, saved);
 }
 
 } // namespace kesta

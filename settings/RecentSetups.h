@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace kesta {
 
 class RecentSetups {
@@ -20,7 +22,7 @@ class RecentSetups {
     void Remove(const QString& path);
 
   private:
-    void Store(const QStringList& files);
+    void Change(const std::function<void(QStringList&)>& change);
 
     QString iniFile_;
 };

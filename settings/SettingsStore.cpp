@@ -1,11 +1,11 @@
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
-#include "settings/StoreFile.h"
+#include "settings/FileReader.h"
+#include "settings/IniSnapshot.h"
 #include "settings/StoreWriter.h"
 #include "tools/Errors.h"
 
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
@@ -16,6 +16,17 @@ namespace {
 
 QString StoredName(const QString& key) {
     return QStringLiteral("values/") + key;
+}
+
+// The stored text of `name` in `settings`: a hand-edited unquoted "a,b" reads back as a list
+// and is joined again; a value that is no text at all counts as absent.
+std::optional<std::string> TextOf(const QSettings& settings, const QString& name) {
+    if (!settings.contains(name)) return std::nullopt;
+    const QVariant value = settings.value(name);
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(',')).toStdString();
+    if (!value.canConvert<QString>()) return std::nullopt;
+    return value.toString().toStdString();
 }
 
 } // namespace
@@ -30,52 +41,70 @@ QString SettingsStore::UserFile() {
 SettingsStore::SettingsStore() : SettingsStore(UserFile()) {}
 
 SettingsStore::SettingsStore(const QString& iniFile) : file_(iniFile) {
-    const StoreFile found = CheckStoreFile(file_);
-    if (found.state == StoreFile::State::Unreadable) {
-        unreadable_ = found.why;
+    const FileBytes read = ReadUserFile(file_);
+    if (!read.absent && !read.bytes) {
+        unreadable_ = read.problem;
         return;
     }
-    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+    snapshot_ = std::make_unique<IniSnapshot>(read.bytes.value_or(QByteArray()));
 }
 
 SettingsStore::~SettingsStore() = default;
 
 std::optional<std::string> SettingsStore::Read(const std::string& key) const {
-    if (!settings_) return std::nullopt;
-    const QString name = StoredName(QString::fromStdString(key));
-    if (!settings_->contains(name)) return std::nullopt;
-    const QVariant value = settings_->value(name);
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(',')).toStdString();
-    if (!value.canConvert<QString>()) return std::nullopt;
-    return value.toString().toStdString();
+    if (!snapshot_ || !snapshot_->Valid()) return std::nullopt;
+    return TextOf(*snapshot_->Settings(), StoredName(QString::fromStdString(key)));
 }
 
 void SettingsStore::Load(FormState& form) const {
     LoadSettings(form, [this](const std::string& key) { return Read(key); });
+    baseline_.clear();
+    for (const auto& [key, text] : SaveSettings(form))
+        baseline_[key] = text;
+}
+
+[[noreturn]] void SettingsStore::Refuse(const QString& why) {
+    saveProblem_ = why;
+    throw RuntimeError(ErrorKind::PathFileAccess);
 }
 
 void SettingsStore::Save(const FormState& form) {
     saveProblem_.clear();
-    if (!settings_) {
-        saveProblem_ = unreadable_;
-        throw RuntimeError(ErrorKind::PathFileAccess);
-    }
+    if (!snapshot_) Refuse(unreadable_);
+    // What is on disk now: another window may have saved since this one loaded.
+    const FileBytes now = ReadUserFile(file_);
+    if (!now.absent && !now.bytes) Refuse(now.problem);
+    const IniSnapshot disk(now.bytes.value_or(QByteArray()));
+    if (!disk.Valid()) Refuse(QStringLiteral("no temporary copy could be made to read it"));
     StoredValues kept, saved;
-    for (const QString& key : settings_->allKeys())
-        kept.emplace_back(key, settings_->value(key));
+    for (const QString& key : disk.Settings()->allKeys())
+        kept.emplace_back(key, disk.Settings()->value(key));
+    // Every key is written, the saved values last: those this window changed (or that the file
+    // lacks) as the window has them, the others as the file has them now.
+    for (const auto& [key, text] : SaveSettings(form)) {
+        const QString name = StoredName(QString::fromStdString(key));
+        const auto loaded = baseline_.find(key);
+        const bool changed = loaded == baseline_.end() || loaded->second != text ||
+                             setKeys_.count(key) != 0;
+        const std::optional<std::string> onDisk = TextOf(*disk.Settings(), name);
+        const std::string& written = changed || !onDisk ? text : *onDisk;
+        saved.emplace_back(name, QString::fromStdString(written));
+    }
+    const QString problem = WriteStoreFile(file_, kept, saved);
+    if (!problem.isEmpty()) Refuse(problem);
+    baseline_.clear();
     for (const auto& [key, text] : SaveSettings(form))
-        saved.emplace_back(StoredName(QString::fromStdString(key)), QString::fromStdString(text));
-    saveProblem_ = WriteStoreFile(file_, kept, saved);
-    if (!saveProblem_.isEmpty()) throw RuntimeError(ErrorKind::PathFileAccess);
-    // The file now holds everything this QSettings had; a fresh one drops the changes it would
-    // otherwise write again when destroyed.
-    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+        baseline_[key] = text;
+    setKeys_.clear();
+    // Read() answers from the file as written.
+    const FileBytes written = ReadUserFile(file_);
+    snapshot_ = std::make_unique<IniSnapshot>(written.bytes.value_or(QByteArray()));
 }
 
 void SettingsStore::SetValue(const QString& key, const QString& text) {
-    if (!settings_) throw RuntimeError(ErrorKind::PathFileAccess);
-    settings_->setValue(StoredName(key), text);
+    if (!snapshot_) throw RuntimeError(ErrorKind::PathFileAccess);
+    if (snapshot_->Valid()) snapshot_->Settings()->setValue(StoredName(key), text);
+    setKeys_.insert(key.toStdString());
 }
 
 } // namespace kesta

@@ -7,13 +7,15 @@
 
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
-class QSettings;
-
 namespace kesta {
+
+class IniSnapshot;
 
 class SettingsStore {
   public:
@@ -22,22 +24,26 @@ class SettingsStore {
     ~SettingsStore();
 
     // Why the store could not be read when it was opened ("it is a named pipe", "Permission
-    // denied", ...); empty when it was read or does not exist yet. Such a store is never
-    // handed to QSettings, which would block on a pipe: it loads as a first run, takes no
-    // values and is never written over, since what it holds may still be wanted.
+    // denied", ...); empty when it was read or does not exist yet. The file is read once, by
+    // ReadUserFile, and never handed to QSettings, which would block on a pipe. A store that
+    // could not be read loads as a first run, takes no values and is never written over, since
+    // what it holds may still be wanted.
     const QString& Unreadable() const { return unreadable_; }
 
-    // Loads every key into the form (absent or unfit values take the key's default).
+    // Loads every key into the form (absent or unfit values take the key's default), and
+    // remembers the loaded texts: what a later Save counts as this window's changes.
     void Load(FormState& form) const;
-    // Writes every key, keeping the other keys the file held, and replaces the file with the
-    // result in one rename. Raises RuntimeError(PathFileAccess) when the store cannot be
-    // written, with the reason in SaveProblem(); the old file is then left as it was and
-    // nothing is claimed saved.
+    // Writes every key over what the file holds now, keeping its other keys, and replaces the
+    // file with the result in one rename. The keys this store changed since it loaded or last
+    // saved, and those the file lacks, are written as the form has them; the others as the
+    // file has them now, so that two windows' different changes both survive. Raises
+    // RuntimeError(PathFileAccess) when the store cannot be read or written, with the reason
+    // in SaveProblem(); the old file is then left as it was and nothing is claimed saved.
     void Save(const FormState& form);
     // Why the last Save wrote nothing ("the file is read-only", ...); empty after a good one.
     const QString& SaveProblem() const { return saveProblem_; }
-    // Sets one stored value (used by tests); written with the next Save or when the store
-    // is destroyed. An unreadable store raises RuntimeError(PathFileAccess).
+    // Sets one stored value (used by tests): read at once, written with the next Save. An
+    // unreadable store raises RuntimeError(PathFileAccess).
     void SetValue(const QString& key, const QString& text);
     // The stored text of one key, nullopt when absent. A hand-edited unquoted "a,b" reads back
     // as a list in QSettings' INI format; it is joined again with "," so the text survives.
@@ -48,10 +54,15 @@ class SettingsStore {
     static QString UserFile();
 
   private:
+    [[noreturn]] void Refuse(const QString& why);
+
     QString file_;
     QString unreadable_;
     QString saveProblem_;
-    std::unique_ptr<QSettings> settings_; // null when unreadable
+    std::unique_ptr<IniSnapshot> snapshot_; // the file as read; null when unreadable
+    // The texts as loaded or last saved, by key, and the keys set since by SetValue.
+    mutable std::map<std::string, std::string> baseline_;
+    std::set<std::string> setKeys_;
 };
 
 } // namespace kesta

@@ -2,6 +2,7 @@
 
 #include "form/SettingsKeys.h"
 #include "settings/AtomicFile.h"
+#include "settings/FileReader.h"
 #include "settings/IniText.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
@@ -23,38 +24,12 @@ SetupFileRead Problem(const QString& reason) {
     return {std::nullopt, reason};
 }
 
-QString TooLarge(qint64 size) {
-    return QStringLiteral("it is larger than 1 MB (%1 bytes), too large for a set-up").arg(size);
-}
-
-// The bytes of a regular file of acceptable size, or the reason there are none. The type and
-// size are judged before the file is opened: opening a FIFO would wait for a writer.
+// The bytes of a regular file of acceptable size, or the reason there are none.
 std::optional<QByteArray> ReadBytes(const QString& path, QString& problem) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        problem = QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound));
-    } else if (info.isDir()) {
-        problem = QStringLiteral("it is a folder");
-    } else if (!info.isFile()) {
-        problem = QStringLiteral("it is not a regular file");
-    } else if (info.size() > kMaxSetupFileBytes) {
-        problem = TooLarge(info.size());
-    } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            problem = file.errorString();
-            return std::nullopt;
-        }
-        QByteArray bytes = file.read(kMaxSetupFileBytes + 1); // it may have grown since
-        if (file.error() != QFileDevice::NoError) {
-            problem = file.errorString();
-        } else if (bytes.size() > kMaxSetupFileBytes) {
-            problem = TooLarge(bytes.size());
-        } else {
-            return bytes;
-        }
-    }
-    return std::nullopt;
+    FileBytes read = ReadUserFile(path);
+    if (read.absent) problem = QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound));
+    else problem = read.problem;
+    return std::move(read.bytes);
 }
 
 bool IsUtf8(const QByteArray& bytes) {

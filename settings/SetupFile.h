@@ -4,6 +4,7 @@
 #pragma once
 
 #include "form/FormState.h"
+#include "settings/FileReader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,8 +17,7 @@
 namespace kesta {
 
 inline constexpr const char* kSetupFileSuffix = "kesta";
-// Larger files are refused unread: a set-up is about 700 bytes.
-inline constexpr qint64 kMaxSetupFileBytes = 1024 * 1024;
+inline constexpr qint64 kMaxSetupFileBytes = kMaxUserFileBytes;
 
 struct SetupFileContents {
     std::map<std::string, std::string> values; // the settings keys the file holds, with texts
@@ -34,8 +34,8 @@ struct SetupFileRead {
     QString problem; // why the file is no set-up, when there are no contents
 };
 
-// Reads a set-up file. A missing or unreadable file, anything but a regular file (a folder, a
-// FIFO, a device: never opened, so never blocked on), one larger than kMaxSetupFileBytes, one
+// Reads a set-up file (through ReadUserFile). A missing or unreadable file, anything but a
+// regular file (a folder, a FIFO, a device: never waited on), one larger than 1 MB, one
 // holding NUL bytes or text that is not UTF-8, or one without a [values] group gives a problem
 // and no contents. Qt resource paths (":/...") are read like files.
 SetupFileRead ReadSetupFile(const QString& path);

@@ -9,6 +9,8 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -80,8 +82,12 @@ QString WriteStoreFile(const QString& path, const StoredValues& kept, const Stor
     if (found.state == StoreFile::State::Unreadable) return found.why;
     const QString target = Target(path);
     if (ReadOnly(target)) return QStringLiteral("the file is read-only");
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        return QStringLiteral("its folder could not be made");
+    std::error_code made;
+    std::filesystem::create_directories(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                                        made);
+    if (made)
+        return QStringLiteral("its folder could not be made: ") +
+               QString::fromLocal8Bit(made.message().c_str());
     QString problem;
     const QString fresh = FreeNameBeside(target, problem);
     if (fresh.isEmpty()) return problem;

@@ -6,21 +6,45 @@
 
 namespace kesta::whatif {
 
-double AnimalTrial::Depth(double grains, double fps) {
+namespace {
+
+// The shaft diameter and depth step of every run the game lists make.
+constexpr double kShaftDiameter = 0.3;
+constexpr double kStep = 0.001;
+
+} // namespace
+
+const AnimalTrial::Answer& AnimalTrial::Run(double grains, double fps) {
     auto [at, isNew] = answers_.try_emplace({grains, fps}, Answer{0, false, ErrorKind::Overflow});
     Answer& answer = at->second;
     if (isNew) {
         try {
-            answer.depth =
-                Arrow::Penetration(ro_, grains, fps, 0.3, bladeArea_, 0.001, animal_.ribResistance,
-                                   animal_.chestDepth, animal_.ribResistance);
+            answer.depth = Arrow::Penetration(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep,
+                                              animal_.ribResistance, animal_.chestDepth,
+                                              animal_.ribResistance);
         } catch (const RuntimeError& e) {
             answer.failed = true;
             answer.failure = e.kind();
         }
     }
+    return answer;
+}
+
+double AnimalTrial::Depth(double grains, double fps) {
+    const Answer& answer = Run(grains, fps);
     if (answer.failed) throw RuntimeError(answer.failure);
     return answer.depth;
+}
+
+std::optional<double> AnimalTrial::TrialDepth(double grains, double fps) {
+    const std::pair<double, double> arrow{grains, fps};
+    if (raising_ != nullptr && raising_->count(arrow) != 0) return std::nullopt;
+    const Answer& answer = Run(grains, fps);
+    if (!answer.failed) return answer.depth;
+    if (raising_ != nullptr &&
+        Arrow::RaisesForEverySlab(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep))
+        raising_->insert(arrow);
+    return std::nullopt;
 }
 
 game::Verdict AnimalTrial::VerdictOf(double grains, double fps) {

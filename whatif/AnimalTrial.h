@@ -7,21 +7,34 @@
 #include "tools/Errors.h"
 
 #include <map>
+#include <optional>
+#include <set>
 #include <utility>
 
 namespace kesta::whatif {
 
+// The arrows (mass, speed) whose penetration run raises for every animal, shared by the trials
+// of one set-up's animals: a search that meets errors tries its range number by number, and
+// an arrow the model cannot follow at all (1e308 grains at the same bow's speed) need not be
+// run, and fail, for each animal again.
+using ArrowsThatRaise = std::set<std::pair<double, double>>;
+
 class AnimalTrial {
   public:
-    // Ro (lbs) and the blade area sum (square inches) of the set-up's broadhead.
-    AnimalTrial(double ro, double bladeAreaSum, const game::AnimalFigures& animal)
-        : ro_(ro), bladeArea_(bladeAreaSum), animal_(animal) {}
+    // Ro (lbs) and the blade area sum (square inches) of the set-up's broadhead; `raising`
+    // (optional) is shared with the other animals' trials of the same set-up.
+    AnimalTrial(double ro, double bladeAreaSum, const game::AnimalFigures& animal,
+                ArrowsThatRaise* raising = nullptr)
+        : ro_(ro), bladeArea_(bladeAreaSum), animal_(animal), raising_(raising) {}
 
     const game::AnimalFigures& Figures() const { return animal_; }
 
     // Both-ribs penetration (inches; 999 when the arrow passes through). Raises what the
     // penetration run raises.
     double Depth(double grains, double fps);
+    // The same depth for a search's trial arrow, or nullopt where Depth would raise; never
+    // raises.
+    std::optional<double> TrialDepth(double grains, double fps);
 
     game::Verdict VerdictOf(double grains, double fps);
     // The verdict for an arrow of `grains` whose run reached `depth`.
@@ -45,6 +58,9 @@ class AnimalTrial {
         ErrorKind failure;
     };
     std::map<std::pair<double, double>, Answer> answers_; // by mass and speed
+    ArrowsThatRaise* raising_;
+
+    const Answer& Run(double grains, double fps);
 };
 
 } // namespace kesta::whatif

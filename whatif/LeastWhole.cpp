@@ -18,7 +18,8 @@ namespace {
 std::optional<int> Scan(const Search& s, const std::function<Trial(int)>& trial) {
     for (int n = s.low; n <= s.high; ++n) {
         try {
-            if (trial(n).holds) return n;
+            const Trial t = trial(n);
+            if (t.holds && !t.raised) return n;
         } catch (const RuntimeError&) {
             // Not known to be enough is not enough.
         }
@@ -101,25 +102,29 @@ class Bracket {
     int minStep_ = 1;
 };
 
-// Raises what a trial raises.
-std::optional<int> Close(const Search& s, const std::function<Trial(int)>& trial) {
-    if (s.low > s.high) return std::nullopt;
+// False as soon as a trial has raised; raises what a trial raises.
+bool Close(const Search& s, const std::function<Trial(int)>& trial, std::optional<int>& answer) {
+    if (s.low > s.high) return true;
     Bracket bracket(s);
     while (bracket.Open()) {
         const int n = bracket.Next();
-        bracket.Record(n, trial(n));
+        const Trial t = trial(n);
+        if (t.raised) return false;
+        bracket.Record(n, t);
     }
-    return bracket.Answer();
+    answer = bracket.Answer();
+    return true;
 }
 
 } // namespace
 
 std::optional<int> LeastWhole(const Search& search, const std::function<Trial(int)>& trial) {
+    std::optional<int> answer;
     try {
-        return Close(search, trial);
+        if (Close(search, trial, answer)) return answer;
     } catch (const RuntimeError&) {
-        return Scan(search, trial);
     }
+    return Scan(search, trial);
 }
 
 } // namespace kesta::whatif

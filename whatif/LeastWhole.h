@@ -15,6 +15,9 @@ namespace kesta::whatif {
 struct Trial {
     bool holds;
     double measure;
+    // The trial's run raised an error: as a RuntimeError thrown by the trial, it counts as
+    // not holding; told this way it costs no exception.
+    bool raised = false;
 };
 
 struct Search {

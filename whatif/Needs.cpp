@@ -27,8 +27,9 @@ int LightestThatCanSuffice(const AnimalTrial& trial) {
 
 // A trial of the search: sufficient or not, steered by how deep an arrow that is not got.
 Trial Judged(AnimalTrial& trial, double grains, double fps) {
-    const double depth = trial.Depth(grains, fps);
-    return {trial.VerdictOfDepth(grains, depth) == game::Verdict::Sufficient, depth};
+    const std::optional<double> depth = trial.TrialDepth(grains, fps);
+    if (!depth) return {false, 0, true};
+    return {trial.VerdictOfDepth(grains, *depth) == game::Verdict::Sufficient, *depth};
 }
 
 int Whole(double x, int low, int high) {
@@ -83,6 +84,7 @@ SetUp NeedsCalculator::ReadSetUp() {
 
 NeedsTable NeedsCalculator::Table() {
     NeedsTable table{ReadSetUp(), {}};
+    raising_.clear();
     // Animals of equal body mass have equal figures, hence equal answers.
     std::map<double, std::size_t> byMass; // mass, row
     const std::vector<game::Animal>& animals = game::Animals();
@@ -108,7 +110,7 @@ NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game
     row.animal = animal.name;
     row.massKg = animal.massKg;
     row.category = figures.category;
-    AnimalTrial trial(s.ro, s.bladeAreaSum, figures);
+    AnimalTrial trial(s.ro, s.bladeAreaSum, figures, &raising_);
     try {
         row.verdict = trial.VerdictOf(s.grains, s.fps);
     } catch (const RuntimeError&) {

@@ -14,6 +14,7 @@
 
 #include "ballistics/GameTable.h"
 #include "form/FormState.h"
+#include "whatif/AnimalTrial.h"
 
 #include <cstddef>
 #include <optional>
@@ -99,6 +100,7 @@ class NeedsCalculator {
 
     const FormState* form_;
     std::string failurePlace_;
+    ArrowsThatRaise raising_; // by every animal of the table being made
 };
 
 } // namespace kesta::whatif

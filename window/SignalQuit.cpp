@@ -63,9 +63,14 @@ SignalQuit::SignalQuit(std::function<void(int)> onSignal, QObject* parent)
     Handle(OnSignal);
 }
 
+void SignalQuit::IgnoreFromNowOn() {
+    ignoreAfter_ = true;
+    Handle(SIG_IGN);
+}
+
 SignalQuit::~SignalQuit() {
     if (notifier_ == nullptr) return;
-    Handle(SIG_DFL);
+    Handle(ignoreAfter_ ? SIG_IGN : SIG_DFL);
     delete notifier_;
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);

@@ -23,11 +23,14 @@ class SignalQuit : public QObject {
     // Holds the ending signals back from this thread and from every thread it starts later
     // (HoldEndingSignals), or lets them through to this thread again (ReleaseEndingSignals).
     // Held from the start of main until a SignalQuit is in place, a signal waits for it
-    // instead of ending the program with the inputs unsaved; held again once the event loop
-    // has ended, a signal that comes while the program winds down after its save is dropped
-    // with the program instead of killing it.
+    // instead of ending the program with the inputs unsaved.
     static void HoldEndingSignals();
     static void ReleaseEndingSignals();
+
+    // From now on, and after this instance is gone, the ending signals are ignored: once the
+    // event loop has ended the inputs are saved, and a signal that comes while the program
+    // winds down must not kill it (in any of its threads) with another status.
+    void IgnoreFromNowOn();
 
     SignalQuit(const SignalQuit&) = delete;
     SignalQuit& operator=(const SignalQuit&) = delete;
@@ -36,6 +39,7 @@ class SignalQuit : public QObject {
     void ReadSignals();
 
     std::function<void(int)> onSignal_;
+    bool ignoreAfter_ = false;
     QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     // to answer a dialog, so a save that fails is told on standard error; the event loops,
     // an open dialog's included, then end. Later signals find the inputs saved and change
     // nothing.
-    const kesta::SignalQuit quitOnSignal([&window](int) {
+    kesta::SignalQuit quitOnSignal([&window](int) {
         window.SetNotifier([](QMessageBox::Icon, const QString& text) {
             std::fprintf(stderr, "kesta: %s\n", qPrintable(text));
         });
@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
         window.Setups().OpenFromArguments(arguments);
     });
     const int status = QApplication::exec();
-    kesta::SignalQuit::HoldEndingSignals();
+    // The inputs are saved (on the signal, or as the application quit).
+    quitOnSignal.IgnoreFromNowOn();
     return status;
 }

@@ -77,5 +77,33 @@ TEST(Penetration, Failures) {
     }
 }
 
+TEST(Penetration, AnArrowThatRaisesForEverySlabRaisesForEachOne) {
+    // The arrow alone: too fast or too heavy to square, no mass, a negative speed. And arrows
+    // that raise only for some slabs, or never.
+    const Shot arrows[] = {{.speed = 1e300},           {.speed = 1e155},    {.mass = 0},
+                           {.speed = -300},            {.Ro = 1e308},       {.mass = 1e308},
+                           {.mass = 1e306, .speed = 3}, {.speed = 1e150},    {}};
+    const double slabs[][3] = {{0, 0, 0}, {5, 10, 5}, {0, 3, 0}, {80, 30, 80}, {1e300, 1, 1e300}};
+    for (const Shot& arrow : arrows) {
+        const bool always = Arrow::RaisesForEverySlab(arrow.Ro, arrow.mass, arrow.speed,
+                                                      arrow.shaft, arrow.blades, arrow.dx);
+        int raised = 0;
+        for (const auto& [entry, thickness, exit] : slabs) {
+            Shot shot = arrow;
+            shot.entry = entry;
+            shot.thickness = thickness;
+            shot.exit = exit;
+            long passes = 0;
+            raised += KindOf([&] { Depth(shot, passes); }).has_value() ? 1 : 0;
+        }
+        if (always) {
+            EXPECT_EQ(raised, int(std::size(slabs))) << arrow.mass << " gr " << arrow.speed << " fps";
+        }
+    }
+    EXPECT_TRUE(Arrow::RaisesForEverySlab(12, 400, 1e300, 0.3, 1, 0.001));
+    EXPECT_FALSE(Arrow::RaisesForEverySlab(12, 400, 300, 0.3, 1, 0.001));
+    EXPECT_FALSE(Arrow::RaisesForEverySlab(12, 1e306, 3, 0.3, 1, 0.001)); // heavy, yet it converts
+}
+
 } // namespace
 } // namespace kesta::test

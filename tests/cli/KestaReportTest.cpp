@@ -125,44 +125,85 @@ struct UserStore {
                             fs::perms::all & ~fs::perms::others_write & ~fs::perms::group_write);
     }
     ~UserStore() { fs::remove_all(home); }
-    RunAs As(bool ordinaryUser = false) const { return {home.string(), ordinaryUser}; }
+    RunAs As(bool ordinaryUser = false) const {
+        RunAs as;
+        as.configHome = home.string();
+        as.ordinaryUser = ordinaryUser;
+        return as;
+    }
 
     fs::path home, path;
 };
 
-TEST(KestaReport, AUserStoreThatCannotBeReadStopsWithItsPath) {
+TEST(KestaReport, AUserStoreThatCannotBeReadStopsWithItsPathAndWhy) {
     const UserStore store("unreadable");
-    const std::string expected = "error: Path/File access error: " + store.path.string() + "\n";
-    auto expectRefused = [&](const char* what, const RunAs& as) {
+    const std::string expected = "error: Path/File access error: " + store.path.string() + ": ";
+    auto expectRefused = [&](const char* why, const RunAs& as) {
         const ToolRun run = RunTool({"--user", "speed=300"}, as);
-        EXPECT_EQ(run.status, 3) << what; // -1: it blocked
-        EXPECT_EQ(run.out, "") << what;
-        EXPECT_EQ(run.err, expected) << what;
+        EXPECT_EQ(run.status, 3) << why; // -1: it blocked
+        EXPECT_EQ(run.out, "") << why;
+        EXPECT_EQ(run.err, expected + why + "\n");
         fs::remove_all(store.path);
     };
     ASSERT_EQ(mkfifo(store.path.c_str(), 0600), 0);
-    expectRefused("a named pipe", store.As());
+    expectRefused("it is a named pipe", store.As());
     fs::create_directory(store.path);
-    expectRefused("a folder", store.As());
+    expectRefused("it is a folder", store.As());
     fs::create_symlink(store.home / "absent.ini", store.path);
-    expectRefused("a link to nothing", store.As());
+    expectRefused("it is a link to nothing", store.As());
+    fs::create_symlink(store.path, store.path);
+    expectRefused("it is a link that loops", store.As());
     fs::create_symlink("/dev/zero", store.path);
-    expectRefused("a device", store.As());
+    expectRefused("it is a device", store.As());
     std::ofstream(store.path) << "[values]\nspeed=300\n";
     fs::permissions(store.path, fs::perms::owner_write); // for the superuser: run as nobody
-    expectRefused("no read permission", store.As(true));
+    expectRefused("Permission denied", store.As(true));
 
     // --settings refuses the same pipe with the same message; a damaged but readable store
     // is no error, as before.
     ASSERT_EQ(mkfifo(store.path.c_str(), 0600), 0);
     const ToolRun file = RunTool({"--settings", store.path.string()});
     EXPECT_EQ(file.status, 3);
-    EXPECT_EQ(file.err, expected);
+    EXPECT_EQ(file.err, expected + "it is a named pipe\n");
     fs::remove(store.path);
     std::ofstream(store.path) << "[values]\nspeed=300\nImperial=False\nMetric=True\nstaticsp";
     const ToolRun damaged = RunTool({"--user", "mass=400"}, store.As());
     EXPECT_EQ(damaged.status, 0) << damaged.err;
     EXPECT_EQ(Lines(damaged.out).at(0), "Momentum = 2.38 Newton seconds");
+}
+
+TEST(KestaReport, SettingsFilesAreCheckedAsSetUpFiles) {
+    // What Open and --compare refuse, --settings and --needs --settings refuse alike, with the
+    // reason; none is taken for a first run.
+    const fs::path folder = fs::path(::testing::TempDir()) / ("kesta-settings-" +
+                                                              std::to_string(getpid()));
+    fs::create_directories(folder);
+    const std::pair<std::string, std::string> files[] = {
+        {std::string("[values]\nspeed=300\0\n", 19), "it holds binary data (NUL bytes), not text"},
+        {"", "it is not a set-up: it has no [values] group"},
+        {"speed=300\nmass=400\n", "it is not a set-up: it has no [values] group"},
+        {"[values]\nBH0=K\xf6rper\n", "it is not UTF-8 text"},
+        {"[values]\nmass=" + std::string(1024 * 1024, '4') + "\n",
+         "it is larger than 1 MB (1048591 bytes)"}, // 14 + 1 MB + 1
+    };
+    int n = 0;
+    for (const auto& [bytes, why] : files) {
+        const fs::path file = folder / (std::to_string(n++) + ".kesta");
+        std::ofstream(file, std::ios::binary) << bytes;
+        for (const Args& args : {Args{"--settings", file.string()},
+                                 Args{"--needs", "--settings", file.string()}}) {
+            const ToolRun run = RunTool(args);
+            EXPECT_EQ(run.status, 3) << why;
+            EXPECT_EQ(run.out, "") << why;
+            EXPECT_EQ(run.err, "error: Path/File access error: " + file.string() + ": " + why + "\n");
+        }
+    }
+    // A path longer than 60 characters is echoed cut.
+    const std::string longName = "/nonexistent/" + std::string(200, 'p') + ".kesta";
+    const ToolRun missing = RunTool({"--settings", longName});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.err, "error: File not found: " + longName.substr(0, 60) + "\xE2\x80\xA6\n");
+    fs::remove_all(folder);
 }
 
 TEST(KestaReport, OnlyItsOwnMessagesOnStandardError) {
@@ -185,15 +226,15 @@ TEST(KestaReport, OnlyItsOwnMessagesOnStandardError) {
         EXPECT_LT(run.err.size(), 2500u) << echo;
     }
 
-    // A damaged file makes QSettings warn; only --verbose shows it.
-    const fs::path file = fs::path(::testing::TempDir()) / "kesta-damaged.ini";
-    std::ofstream(file, std::ios::binary)
+    // A damaged store makes QSettings warn; only --verbose shows it.
+    const UserStore store("damaged");
+    std::ofstream(store.path, std::ios::binary)
         << std::string("[values]\nspeed=@Variant(\0\0\0\x7f\0\0\0\x05Hello)\n", 39);
-    const ToolRun quiet = RunTool({"--settings", file.string()});
+    const ToolRun quiet = RunTool({"--user"}, store.As());
     EXPECT_EQ(quiet.status, 3);
     ASSERT_EQ(Lines(quiet.err).size(), 1u) << quiet.err;
     EXPECT_EQ(quiet.err.rfind("error: Division by zero (", 0), 0u) << quiet.err;
-    const ToolRun verbose = RunTool({"--verbose", "--settings", file.string()});
+    const ToolRun verbose = RunTool({"--verbose", "--user"}, store.As());
     EXPECT_EQ(verbose.status, 3);
     EXPECT_EQ(verbose.out, quiet.out);
     EXPECT_NE(verbose.err.find("unknown user type with name Hello"), std::string::npos)

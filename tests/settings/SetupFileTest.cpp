@@ -119,9 +119,10 @@ TEST_F(SetupFileTest, FilesThatAreNoSetUp) {
     EXPECT_EQ(ProblemOf("absent.kesta"), "File not found");
     ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.kesta"));
     EXPECT_EQ(ProblemOf("folder.kesta"), "it is a folder");
-    // A FIFO with no writer would block whoever opens it; it is refused unopened.
+    // A FIFO with no writer would block whoever waits to open it; it is opened without waiting
+    // and refused.
     ASSERT_EQ(mkfifo(Path("fifo.kesta").toLocal8Bit().constData(), 0600), 0);
-    EXPECT_EQ(ProblemOf("fifo.kesta"), "it is not a regular file");
+    EXPECT_EQ(ProblemOf("fifo.kesta"), "it is a named pipe");
     WriteFile("nul.kesta", QByteArray("[values]\nspeed=300\n\0\n", 21));
     EXPECT_EQ(ProblemOf("nul.kesta"), "it holds binary data (NUL bytes), not text");
     WriteFile("latin1.kesta", "[values]\nspeed=300\nBH0=K\xf6rper\n");
@@ -135,8 +136,7 @@ TEST_F(SetupFileTest, FilesThatAreNoSetUp) {
     large += QByteArray(kMaxSetupFileBytes, '4');
     WriteFile("large.kesta", large);
     EXPECT_EQ(ProblemOf("large.kesta"),
-              QStringLiteral("it is larger than 1 MB (%1 bytes), too large for a set-up")
-                  .arg(large.size()));
+              QStringLiteral("it is larger than 1 MB (%1 bytes)").arg(large.size()));
     // Exactly 1 MB is still read.
     WriteFile("limit.kesta", large.left(kMaxSetupFileBytes));
     EXPECT_TRUE(ReadSetupFile(Path("limit.kesta")).contents.has_value());

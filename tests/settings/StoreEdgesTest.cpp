@@ -1,6 +1,9 @@
-// The store at its edges: a file the user made read-only is kept as it is, and what a save
-// killed in the middle left beside the store is cleared once it is surely stale.
+// The store at its edges: a file the user made read-only is kept as it is; what a save killed
+// in the middle left beside the store is cleared once it is surely stale; two windows on one
+// store keep each other's changes; a path swapped under the reader never blocks it.
+#include "settings/RecentSetups.h"
 #include "settings/SettingsStore.h"
+#include "settings/SetupFile.h"
 #include "settings/StaleFiles.h"
 
 #include "tools/Errors.h"
@@ -10,10 +13,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace kesta {
@@ -104,6 +113,100 @@ TEST(StoreEdges, StaleFilesOfAKilledSaveAreRemovedAndNothingElse) {
     ASSERT_TRUE(QFile::link(path("real/KESTA.ini"), path("link.ini")));
     EXPECT_EQ(RemoveStaleWriterFiles(path("link.ini")), 1);
     EXPECT_FALSE(QFile::exists(path("real/KESTA.ini.Qw12Er")));
+}
+
+TEST(StoreEdges, TwoWindowsKeepEachOthersChangesAndRecentSetUps) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("KESTA.ini");
+    WriteFile(ini, "[values]\nspeed=300\nmass=400\n");
+    SettingsStore a(ini), b(ini); // two windows, both started on this store
+    FormState inA, inB;
+    a.Load(inA);
+    b.Load(inB);
+    RecentSetups(ini).Add(dir.filePath("a.kesta")); // A opens a file
+    inA.SetText("InArrowSpeed", "250");
+    a.Save(inA);
+    RecentSetups(ini).Add(dir.filePath("b.kesta")); // then B opens one
+    inB.SetText("InArrowMass", "500");
+    b.Save(inB);
+    a.Save(inA); // A closes later, with nothing changed since its save
+    FormState now;
+    SettingsStore(ini).Load(now);
+    EXPECT_EQ(now.Text("InArrowSpeed"), "250");
+    EXPECT_EQ(now.Text("InArrowMass"), "500");
+    EXPECT_EQ(RecentSetups(ini).Files(),
+              (QStringList{dir.filePath("b.kesta"), dir.filePath("a.kesta")}));
+    // Every key is in the file, and a key both changed is the last save's.
+    QSettings written(ini, QSettings::IniFormat);
+    written.beginGroup("values");
+    EXPECT_EQ(written.childKeys().size(), 46);
+    inB.SetText("InArrowSpeed", "260");
+    b.Save(inB);
+    FormState last;
+    SettingsStore(ini).Load(last);
+    EXPECT_EQ(last.Text("InArrowSpeed"), "260");
+    EXPECT_EQ(last.Text("InArrowMass"), "500");
+}
+
+TEST(StoreEdges, AFreshStoresFirstSaveWritesEveryKey) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("new/KESTA.ini");
+    SettingsStore store(ini);
+    FormState form;
+    store.Load(form); // a first run: nothing changed yet
+    store.Save(form);
+    QSettings written(ini, QSettings::IniFormat);
+    written.beginGroup("values");
+    EXPECT_EQ(written.childKeys().size(), 46);
+}
+
+// Swaps `path` between a regular file and a named pipe as fast as it can, in a child process,
+// until destroyed.
+class PathSwapper {
+  public:
+    PathSwapper(const QString& path, const QString& fifo) {
+        child_ = fork();
+        if (child_ == 0) {
+            for (;;)
+                renameat2(AT_FDCWD, qPrintable(fifo), AT_FDCWD, qPrintable(path), RENAME_EXCHANGE);
+        }
+    }
+    ~PathSwapper() {
+        kill(child_, SIGKILL);
+        waitpid(child_, nullptr, 0);
+    }
+
+  private:
+    pid_t child_;
+};
+
+TEST(StoreEdges, APathSwappedWithANamedPipeNeitherBlocksNorSlipsThrough) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("hunt.kesta"), fifo = dir.filePath("pipe");
+    WriteFile(path, "[values]\nspeed=271\n");
+    ASSERT_EQ(mkfifo(qPrintable(fifo), 0600), 0);
+    alarm(60); // a read that blocks ends the test binary
+    int files = 0, pipes = 0;
+    {
+        const PathSwapper swapper(path, fifo);
+        for (int round = 0; round < 3000; ++round) {
+            const SetupFileRead read = ReadSetupFile(path);
+            if (read.contents) {
+                ++files;
+                EXPECT_EQ(read.contents->values.at("speed"), "271");
+            } else {
+                ++pipes;
+                EXPECT_EQ(read.problem, "it is a named pipe"); // the swap is atomic
+            }
+            const SettingsStore store(path);
+            EXPECT_TRUE(store.Unreadable().isEmpty() ? store.Read("speed") == "271"
+                                                     : store.Unreadable() == "it is a named pipe")
+                << qPrintable(store.Unreadable());
+        }
+    }
+    alarm(0);
+    EXPECT_GT(files, 0);
+    EXPECT_GT(pipes, 0);
 }
 
 } // namespace
