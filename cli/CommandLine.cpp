@@ -61,15 +61,18 @@ bool IsOption(const std::string& arg, const std::string& name) {
 
 std::string Echoed(const std::string& text) {
     // A mistyped argument can be as long as the shell allows; the message needs only enough
-    // of it to be recognised.
+    // of it to be recognised. Control characters (a line break, a terminal's escape) would
+    // break the message's one line or act on the terminal: each shows as "?".
     constexpr std::size_t kShown = 60;
+    std::string shown;
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == kShown)
-            return text.substr(0, i) + "\xE2\x80\xA6"; // …
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool startsCharacter = (byte & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == kShown) return shown + "\xE2\x80\xA6"; // …
+        shown += byte < 0x20 || byte == 0x7F ? '?' : c;
     }
-    return text;
+    return shown;
 }
 
 std::string UsageText() {

@@ -42,7 +42,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 std::string UsageText();
 
 // A text from the command line as it is echoed in a message: at most 60 characters (UTF-8
-// sequences kept whole), followed by "…" when longer.
+// sequences kept whole), followed by "…" when longer; control characters show as "?".
 std::string Echoed(const std::string& text);
 
 } // namespace kesta

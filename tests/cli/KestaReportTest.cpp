@@ -218,6 +218,8 @@ TEST(KestaReport, OnlyItsOwnMessagesOnStandardError) {
         {"--" + std::string(99'998, 'x'), "unknown option '--" + std::string(58, 'x') + ellipsis},
         {std::string(61, 'w'), "'" + std::string(60, 'w') + ellipsis + "' is not KEY=VALUE"},
         {umlauts + "=1", "unknown key '" + umlauts.substr(0, 120) + ellipsis + "'"},
+        // Control characters would break the line or act on the terminal.
+        {"a\nb\x1b[31m\x7f=1", "unknown key 'a?b?[31m?'"},
     };
     for (const auto& [arg, echo] : rows) {
         const ToolRun run = RunTool({arg});
