@@ -21,10 +21,7 @@ const ExampleSetup* FindExample(std::string_view name) {
 
 FormState ExampleForm(const ExampleSetup& example) {
     FormState form;
-    // The first text of a key counts, as it did when the examples were read from files.
-    std::map<std::string, std::string> texts;
-    for (const auto& [key, text] : example.values)
-        texts.emplace(key, text);
+    const std::map<std::string, std::string> texts(example.values.begin(), example.values.end());
     LoadSettings(form, ReaderOf(texts));
     return form;
 }

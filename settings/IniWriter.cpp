@@ -75,7 +75,9 @@ QByteArray Encoded(const QString& path, const StoredValues& kept, const StoredVa
             throw FileError(path, WhyCutShort(file, Needed(kept, saved)));
     }
     QFile encoded(file);
-    if (!encoded.open(QIODevice::ReadOnly)) throw FileError(path, encoded.errorString());
+    errno = 0;
+    if (!encoded.open(QIODevice::ReadOnly))
+        throw FileError(path, errno != 0 ? ReasonOf(errno) : encoded.errorString());
     return encoded.readAll();
 }
 

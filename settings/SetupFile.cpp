@@ -122,7 +122,8 @@ SetupFileRead Parse(const QByteArray& bytes) {
         // format version, the store's list of recent set-ups) or are no set-up's at all.
         if (key.startsWith(values)) {
             contents.unknownKeys.push_back(key.mid(values.size()).toStdString());
-        } else if (!KnownGroups().contains(key.section(QLatin1Char('/'), 0, 0))) {
+        } else if (!key.contains(QLatin1Char('/')) ||
+                   !KnownGroups().contains(key.section(QLatin1Char('/'), 0, 0))) {
             contents.unknownKeys.push_back(key.toStdString());
         }
     }
