@@ -107,7 +107,6 @@ void CompareWindow::StartWith(const QString& fileB) {
 
 void CompareWindow::SetInputs(int k) {
     Side& side = sides_[k];
-    side.kind = Side::Kind::Inputs;
     side.form.reset();
     side.name = tr("Current inputs");
     side.sourceData = kInputs;
@@ -117,7 +116,6 @@ void CompareWindow::SetInputs(int k) {
 
 void CompareWindow::SetExample(int k, const ExampleSetup& example) {
     Side& side = sides_[k];
-    side.kind = Side::Kind::Example;
     side.form = ExampleForm(example);
     side.name = tr("%1 (example)").arg(QString::fromStdString(example.name));
     side.sourceData = kExamplePrefix + QString::fromStdString(example.name);
@@ -134,7 +132,6 @@ bool CompareWindow::SetFile(int k, const QString& path) {
         return false;
     }
     Side& side = sides_[k];
-    side.kind = Side::Kind::File;
     side.form = FormState(); // a file alone, as kesta-report --compare loads it
     read.contents->LoadInto(*side.form);
     side.name = QFileInfo(path).fileName();
