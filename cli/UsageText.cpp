@@ -11,7 +11,8 @@ namespace {
 // of its help beside it.
 std::string OptionLines(const std::string& option, const std::string& help) {
     constexpr std::size_t kColumn = 15;
-    std::string text = "  " + option + std::string(option.size() < kColumn ? kColumn - option.size() : 1, ' ');
+    std::string text = "  " + option;
+    if (option.size() < kColumn) text += std::string(kColumn - option.size(), ' ');
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = help.find('\n', start);
