@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <map>
-#include <set>
 
 namespace kesta {
 

@@ -17,61 +17,76 @@ std::string Nothing(const Values&, CommandLine&) {
 
 const std::vector<OptionSpec>& Options() {
     static const std::vector<OptionSpec> options = {
-        {"user", nullptr, nullptr, nullptr, 0, Mode::Report, "settings", {}, nullptr,
-         "read the window's own saved settings",
-         [](const Values&, CommandLine& line) {
+        {.name = "user",
+         .oneOf = "settings",
+         .help = "read the window's own saved settings",
+         .take = [](const Values&, CommandLine& line) {
              line.store = CommandLine::Store::User;
              return std::string();
          }},
-        {"settings", nullptr, "FILE", "a FILE", 0, Mode::Report, "settings", {}, nullptr,
-         "read saved settings from FILE (the same INI format)",
-         [](const Values& v, CommandLine& line) {
+        {.name = "settings",
+         .value = "FILE",
+         .needs = "a FILE",
+         .oneOf = "settings",
+         .help = "read saved settings from FILE (the same INI format)",
+         .take = [](const Values& v, CommandLine& line) {
              line.store = CommandLine::Store::File;
              line.settingsFile = v[0];
              return std::string();
          }},
-        {"crlf", nullptr, nullptr, nullptr, 0, Mode::Report, nullptr, {}, nullptr,
-         "end lines with CR LF, exactly as the report box holds them",
-         [](const Values&, CommandLine& line) {
+        {.name = "crlf",
+         .help = "end lines with CR LF, exactly as the report box holds them",
+         .take = [](const Values&, CommandLine& line) {
              line.crlf = true;
              return std::string();
          }},
-        {"verbose", nullptr, nullptr, nullptr, 0, Mode::Report, nullptr, {}, nullptr,
-         "also show the Qt library's own warnings on standard error",
-         [](const Values&, CommandLine& line) {
+        {.name = "verbose",
+         .help = "also show the Qt library's own warnings on standard error",
+         .take = [](const Values&, CommandLine& line) {
              line.verbose = true;
              return std::string();
          }},
-        {"needs", nullptr, nullptr, nullptr, 0, Mode::Needs, nullptr, {}, nullptr,
-         "instead of the report, what it would take for each animal: the\n"
-         "least arrow mass or speed that makes the set-up sufficient",
-         Nothing},
-        {"example", nullptr, "NAME", "a NAME", 0, Mode::Report, "settings", {}, nullptr,
-         "start from a shipped example set-up instead",
-         [](const Values& v, CommandLine& line) {
+        {.name = "needs",
+         .mode = Mode::Needs,
+         .help = "instead of the report, what it would take for each animal: the\n"
+                 "least arrow mass or speed that makes the set-up sufficient",
+         .take = Nothing},
+        {.name = "example",
+         .value = "NAME",
+         .needs = "a NAME",
+         .oneOf = "settings",
+         .help = "start from a shipped example set-up instead",
+         .take = [](const Values& v, CommandLine& line) {
              if (FindExample(v[0]) == nullptr)
                  return "no example '" + v[0] + "' (see --list-examples)";
              line.store = CommandLine::Store::Example;
              line.exampleName = v[0];
              return std::string();
          }},
-        {"list-examples", nullptr, nullptr, nullptr, 0, Mode::ListExamples, nullptr, {}, nullptr,
-         "list the example set-ups: the name, then a description", Nothing},
-        {"compare", nullptr, "A B", "two set-ups: files or example:NAME", 1, Mode::Compare,
-         nullptr, {}, nullptr,
-         "compare two set-ups, each a set-up file or example:NAME: the\n"
-         "figures of both reports, their differences and the verdicts that\n"
-         "differ (exit 3 when either report stopped; both are still shown)",
-         [](const Values& v, CommandLine& line) {
+        {.name = "list-examples",
+         .mode = Mode::ListExamples,
+         .help = "list the example set-ups: the name, then a description",
+         .take = Nothing},
+        {.name = "compare",
+         .value = "A B",
+         .needs = "two set-ups: files or example:NAME",
+         .followers = 1,
+         .mode = Mode::Compare,
+         .help = "compare two set-ups, each a set-up file or example:NAME: the\n"
+                 "figures of both reports, their differences and the verdicts that\n"
+                 "differ (exit 3 when either report stopped; both are still shown)",
+         .take = [](const Values& v, CommandLine& line) {
              line.compareA = v[0];
              line.compareB = v[1];
              return std::string();
          }},
-        {"format", nullptr, "FORMAT", "text, csv or json", 0, Mode::Report, nullptr,
-         {Mode::Needs, Mode::Compare},
-         "--format is for --needs and --compare; the report is plain text",
-         "of --needs and --compare: text (the default), csv or json",
-         [](const Values& v, CommandLine& line) {
+        {.name = "format",
+         .value = "FORMAT",
+         .needs = "text, csv or json",
+         .onlyIn = {Mode::Needs, Mode::Compare},
+         .onlyInProblem = "--format is for --needs and --compare; the report is plain text",
+         .help = "of --needs and --compare: text (the default), csv or json",
+         .take = [](const Values& v, CommandLine& line) {
              if (v[0] == "text") {
                  line.format = CommandLine::Format::Text;
              } else if (v[0] == "csv") {
@@ -83,14 +98,16 @@ const std::vector<OptionSpec>& Options() {
              }
              return std::string();
          }},
-        {"help", "h", nullptr, nullptr, 0, Mode::Report, nullptr, {}, nullptr, "show this text",
-         [](const Values&, CommandLine& line) {
+        {.name = "help",
+         .shortName = "h",
+         .help = "show this text",
+         .take = [](const Values&, CommandLine& line) {
              line.help = true;
              return std::string();
          }},
-        {"version", nullptr, nullptr, nullptr, 0, Mode::Report, nullptr, {}, nullptr,
-         "show the version",
-         [](const Values&, CommandLine& line) {
+        {.name = "version",
+         .help = "show the version",
+         .take = [](const Values&, CommandLine& line) {
              line.version = true;
              return std::string();
          }},

@@ -15,26 +15,25 @@ namespace kesta {
 inline constexpr const char* kKeyValues = "KEY=VALUE";
 
 struct OptionSpec {
-    const char* name;      // "settings" is given as --settings
-    const char* shortName; // "h" is given as -h; nullptr for none
-    const char* value;     // the value's name in the usage ("FILE"); nullptr for a flag
-    const char* needs;     // what a missing or empty value lacks: "--settings needs a FILE"
+    const char* name = nullptr;      // "settings" is given as --settings
+    const char* shortName = nullptr; // "h" is given as -h
+    const char* value = nullptr;     // the value's name in the usage ("FILE"); none for a flag
+    const char* needs = nullptr;     // what a missing or empty value lacks: "a FILE"
     // The arguments after the value that the option takes too: "--compare A B" takes B.
-    int followers;
+    int followers = 0;
     // The mode the option selects (Report: none); options that select modes exclude each
     // other.
-    CommandLine::Mode mode;
-    // Options with the same non-empty `oneOf` exclude each other (e.g. where the settings
-    // come from).
-    const char* oneOf;
+    CommandLine::Mode mode = CommandLine::Mode::Report;
+    // Options with the same `oneOf` exclude each other (e.g. where the settings come from).
+    const char* oneOf = nullptr;
     // The modes the option is for (none: every mode), and what is said when it is given in
     // another.
-    std::vector<CommandLine::Mode> onlyIn;
-    const char* onlyInProblem;
-    const char* help; // the usage lines after the option's column, '\n' between lines
+    std::vector<CommandLine::Mode> onlyIn = {};
+    const char* onlyInProblem = nullptr;
+    const char* help = nullptr; // the usage lines after the option's column, '\n' between lines
     // Takes the values (none for a flag; the value, then the followers) into the line; the
     // problem with them, or "".
-    std::string (*take)(const std::vector<std::string>& values, CommandLine& line);
+    std::string (*take)(const std::vector<std::string>& values, CommandLine& line) = nullptr;
 };
 
 // In the order the usage text lists them.
