@@ -127,8 +127,7 @@ class Reader {
                     return Shown(*option) + " needs " + option->needs;
                 values.push_back(FromQt(positional[next]));
             }
-            if (std::string problem = option->take(values, line_); !problem.empty())
-                return problem;
+            if (std::string problem = option->take(values, line_); !problem.empty()) return problem;
             if (option->mode != Mode::Report) line_.mode = option->mode;
         }
         for (; next < positional.size(); ++next) {
@@ -153,15 +152,16 @@ class Reader {
                 const OptionSpec& a = *given_[i];
                 const OptionSpec& b = *given_[j];
                 const bool modes = a.mode != Mode::Report && b.mode != Mode::Report;
-                const bool oneOf = a.oneOf != nullptr && b.oneOf != nullptr &&
-                                   std::string(a.oneOf) == b.oneOf;
+                const bool oneOf =
+                    a.oneOf != nullptr && b.oneOf != nullptr && std::string(a.oneOf) == b.oneOf;
                 if (modes || oneOf) return ExcludeEachOther(Shown(a), Shown(b));
             }
         }
         for (const Exclusion& pair : Exclusions()) {
             if (!Given(pair.a) || !Given(pair.b)) continue;
             auto shown = [](const char* name) {
-                return name == std::string(kKeyValues) ? std::string(name) : "--" + std::string(name);
+                return name == std::string(kKeyValues) ? std::string(name)
+                                                       : "--" + std::string(name);
             };
             return ExcludeEachOther(shown(pair.a), shown(pair.b));
         }

@@ -20,32 +20,36 @@ const std::vector<OptionSpec>& Options() {
         {.name = "user",
          .oneOf = "settings",
          .help = "read the window's own saved settings",
-         .take = [](const Values&, CommandLine& line) {
-             line.store = CommandLine::Store::User;
-             return std::string();
-         }},
+         .take =
+             [](const Values&, CommandLine& line) {
+                 line.store = CommandLine::Store::User;
+                 return std::string();
+             }},
         {.name = "settings",
          .value = "FILE",
          .needs = "a FILE",
          .oneOf = "settings",
          .help = "read saved settings from FILE (the same INI format)",
-         .take = [](const Values& v, CommandLine& line) {
-             line.store = CommandLine::Store::File;
-             line.settingsFile = v[0];
-             return std::string();
-         }},
+         .take =
+             [](const Values& v, CommandLine& line) {
+                 line.store = CommandLine::Store::File;
+                 line.settingsFile = v[0];
+                 return std::string();
+             }},
         {.name = "crlf",
          .help = "end lines with CR LF, exactly as the report box holds them",
-         .take = [](const Values&, CommandLine& line) {
-             line.crlf = true;
-             return std::string();
-         }},
+         .take =
+             [](const Values&, CommandLine& line) {
+                 line.crlf = true;
+                 return std::string();
+             }},
         {.name = "verbose",
          .help = "also show the Qt library's own warnings on standard error",
-         .take = [](const Values&, CommandLine& line) {
-             line.verbose = true;
-             return std::string();
-         }},
+         .take =
+             [](const Values&, CommandLine& line) {
+                 line.verbose = true;
+                 return std::string();
+             }},
         {.name = "needs",
          .mode = Mode::Needs,
          .help = "instead of the report, what it would take for each animal: the\n"
@@ -56,13 +60,14 @@ const std::vector<OptionSpec>& Options() {
          .needs = "a NAME",
          .oneOf = "settings",
          .help = "start from a shipped example set-up instead",
-         .take = [](const Values& v, CommandLine& line) {
-             if (FindExample(v[0]) == nullptr)
-                 return "no example '" + v[0] + "' (see --list-examples)";
-             line.store = CommandLine::Store::Example;
-             line.exampleName = v[0];
-             return std::string();
-         }},
+         .take =
+             [](const Values& v, CommandLine& line) {
+                 if (FindExample(v[0]) == nullptr)
+                     return "no example '" + v[0] + "' (see --list-examples)";
+                 line.store = CommandLine::Store::Example;
+                 line.exampleName = v[0];
+                 return std::string();
+             }},
         {.name = "list-examples",
          .mode = Mode::ListExamples,
          .help = "list the example set-ups: the name, then a description",
@@ -75,42 +80,46 @@ const std::vector<OptionSpec>& Options() {
          .help = "compare two set-ups, each a set-up file or example:NAME: the\n"
                  "figures of both reports, their differences and the verdicts that\n"
                  "differ (exit 3 when either report stopped; both are still shown)",
-         .take = [](const Values& v, CommandLine& line) {
-             line.compareA = v[0];
-             line.compareB = v[1];
-             return std::string();
-         }},
+         .take =
+             [](const Values& v, CommandLine& line) {
+                 line.compareA = v[0];
+                 line.compareB = v[1];
+                 return std::string();
+             }},
         {.name = "format",
          .value = "FORMAT",
          .needs = "text, csv or json",
          .onlyIn = {Mode::Needs, Mode::Compare},
          .onlyInProblem = "--format is for --needs and --compare; the report is plain text",
          .help = "of --needs and --compare: text (the default), csv or json",
-         .take = [](const Values& v, CommandLine& line) {
-             if (v[0] == "text") {
-                 line.format = CommandLine::Format::Text;
-             } else if (v[0] == "csv") {
-                 line.format = CommandLine::Format::Csv;
-             } else if (v[0] == "json") {
-                 line.format = CommandLine::Format::Json;
-             } else {
-                 return "unknown format '" + Echoed(v[0]) + "' (text, csv or json)";
-             }
-             return std::string();
-         }},
+         .take =
+             [](const Values& v, CommandLine& line) {
+                 if (v[0] == "text") {
+                     line.format = CommandLine::Format::Text;
+                 } else if (v[0] == "csv") {
+                     line.format = CommandLine::Format::Csv;
+                 } else if (v[0] == "json") {
+                     line.format = CommandLine::Format::Json;
+                 } else {
+                     return "unknown format '" + Echoed(v[0]) + "' (text, csv or json)";
+                 }
+                 return std::string();
+             }},
         {.name = "help",
          .shortName = "h",
          .help = "show this text",
-         .take = [](const Values&, CommandLine& line) {
-             line.help = true;
-             return std::string();
-         }},
+         .take =
+             [](const Values&, CommandLine& line) {
+                 line.help = true;
+                 return std::string();
+             }},
         {.name = "version",
          .help = "show the version",
-         .take = [](const Values&, CommandLine& line) {
-             line.version = true;
-             return std::string();
-         }},
+         .take =
+             [](const Values&, CommandLine& line) {
+                 line.version = true;
+                 return std::string();
+             }},
     };
     return options;
 }
@@ -118,8 +127,8 @@ const std::vector<OptionSpec>& Options() {
 const std::vector<Exclusion>& Exclusions() {
     // A comparison reads its two set-ups and nothing else.
     static const std::vector<Exclusion> exclusions = {
-        {"compare", "user"},    {"compare", "settings"}, {"compare", "example"},
-        {"compare", "crlf"},    {"compare", kKeyValues},
+        {"compare", "user"}, {"compare", "settings"}, {"compare", "example"},
+        {"compare", "crlf"}, {"compare", kKeyValues},
     };
     return exclusions;
 }

@@ -55,7 +55,8 @@ std::string UsageText() {
         if (option.value != nullptr) shown += std::string(" ") + option.value;
         text += OptionLines(shown, option.help);
     }
-    text += OptionLines(kKeyValues, "override one stored setting, e.g. speed=300 speedf=True BH0=0.5");
+    text +=
+        OptionLines(kKeyValues, "override one stored setting, e.g. speed=300 speedf=True BH0=0.5");
     text +=
         "\n"
         "Exit status: 0 report written, 2 bad command line, 3 the report stopped with an error\n"
