@@ -8,13 +8,13 @@
 #include "settings/SettingsStore.h"
 
 #include "tests/common/QtPrinters.h"
+#include "tests/common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -48,18 +48,11 @@ FormState OddForm(std::size_t shift) {
 
 class SetupFileTest : public ::testing::Test {
   protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
+    QString Path(const QString& name) const { return dir_.Path(name); }
     void WriteFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        test::WriteFile(Path(name), bytes);
     }
-
-    QByteArray Bytes(const QString& name) const {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
+    QByteArray Bytes(const QString& name) const { return test::Bytes(Path(name)); }
 
     // The problem reading `name` gives; fails the test when it reads as a set-up.
     QString ProblemOf(const QString& name) const {
@@ -68,7 +61,7 @@ class SetupFileTest : public ::testing::Test {
         return read.problem;
     }
 
-    QTemporaryDir dir_;
+    test::TempFolder dir_;
 };
 
 // Each odd text is written exactly as QSettings writes it, line for line.

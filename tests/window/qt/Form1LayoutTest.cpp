@@ -117,13 +117,12 @@ bool TakesFocus(const QString& cls) {
 class Form1LayoutTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
     std::unique_ptr<test::Session> run_;
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        run_ = std::make_unique<test::Session>(dir_.filePath("layout.ini"));
+        run_ = std::make_unique<test::Session>(dir_.Path("layout.ini"));
         // It opens showing the whole report box, below the menu bar, where the screen allows.
         const QSize bar(0, run_->window().MenuBar().sizeHint().height());
         QVERIFY(bar.height() > 0);
