@@ -4,6 +4,7 @@
 // moment exceeds the front one or the pivot has passed the front end. Where that walk is too
 // long to make here, against the arrow's balance point worked out in closed form.
 #include "ballistics/BalanceSearch.h"
+#include "tests/common/ThreadTime.h"
 #include "tools/Checked.h"
 #include "tools/Errors.h"
 
@@ -14,7 +15,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <random>
 #include <string>
@@ -22,6 +22,8 @@
 
 namespace kesta {
 namespace {
+
+using test::ThreadSeconds;
 
 // ---- The definition, one pass at a time ----
 
@@ -132,13 +134,6 @@ std::optional<Expected> ClosedForm(double L, double B, double g) {
         a = c / k;
     }
     return Expected{(a - half) / Lmm * 100, slack};
-}
-
-// The processor time of this thread, which other programs' load does not stretch.
-double ThreadSeconds() {
-    timespec now = {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
 // The broadhead weight that balances an arrow of L inches with pivot at `fraction` of the way
