@@ -1,7 +1,7 @@
 // The store under damage: damaged files save whole and without a false alarm; what is not a
-// readable file (a folder, a pipe, a device, a socket, a broken link, no permission) is told, loads as a
-// first run without blocking and is left alone; a write that fails (read-only folder, full
-// disk) leaves the old file byte for byte.
+// readable file (a folder, a pipe, a device, a socket, a broken link, no permission) is told,
+// loads as a first run without blocking and is left alone; a write that fails (read-only
+// folder, full disk) leaves the old file byte for byte.
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
