@@ -14,9 +14,10 @@ double ShaftDeflection(double B, double g, double L, double S, double h, double 
 double Penetration(double Ro, double mass, double speed, double shaftDiameter, double bladeArea,
                    double dx, double entryLoss, double thickness, double exitLoss);
 
-// Whether Penetration of this arrow raises whatever the slab (its thickness and losses): the
-// arrow's own figures overflow before the slab's are of any use. Never raises itself.
+// Whether Penetration of this arrow raises whatever the slab (its thickness and exit loss) and
+// whatever its entry loss, given only whether that loss is above 0: the arrow's own figures
+// overflow before the slab's are of any use. Never raises itself.
 bool RaisesForEverySlab(double Ro, double mass, double speed, double shaftDiameter,
-                        double bladeArea, double dx);
+                        double bladeArea, double dx, bool entryLoss);
 
 } // namespace kesta::Arrow

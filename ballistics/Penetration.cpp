@@ -24,14 +24,20 @@ double Penetration(double Ro, double mass, double speed, double shaftDiameter, d
 }
 
 bool RaisesForEverySlab(double Ro, double mass, double speed, double shaftDiameter,
-                        double bladeArea, double dx) {
+                        double bladeArea, double dx, bool entryLoss) {
     // A run converts the arrow's figures, then the slab's (finite figures whose conversion
-    // either passes or raises itself), then squares the speed, the first step to read both.
-    // With a slab of zeros only the arrow's steps can raise; one that raises here raises in
-    // every run of this arrow.
+    // either passes or raises itself), then squares the speed; with an entry loss it next
+    // takes the kinetic energy, whose first step (squared speed times mass) reads the arrow
+    // alone too. With a slab of zeros only those steps of the arrow's can raise here, on the
+    // very values every run of this arrow computes first: one that raises here raises in each.
     Steps::Run r;
     try {
-        Steps::Prepare(Ro, mass, speed, shaftDiameter, bladeArea, dx, 0, 0, 0, r);
+        if (!Steps::Prepare(Ro, mass, speed, shaftDiameter, bladeArea, dx, 0, 0, 0, r))
+            return false;
+        if (entryLoss) {
+            const double energy = Num(r.q) * r.m;
+            (void)energy;
+        }
     } catch (const RuntimeError&) {
         return true;
     }

@@ -1,5 +1,6 @@
 #include "cli/SettingsInput.h"
 
+#include "cli/Output.h"
 #include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -47,6 +48,9 @@ StoredTexts ReadSettingsFile(const std::string& path, std::string& reason) {
         reason = read.problem.toStdString();
         throw RuntimeError(ErrorKind::PathFileAccess);
     }
+    if (!read.contents->formatWarning.isEmpty())
+        Write(stderr, "warning: " + Echoed(path) + ": " +
+                          read.contents->formatWarning.toStdString() + "\n");
     return read.contents->values;
 }
 
@@ -64,11 +68,7 @@ FormState FormOf(const CommandLine& line, std::string& reason) {
         stored[key] = text;
 
     FormState form;
-    LoadSettings(form, [&stored](const std::string& key) -> std::optional<std::string> {
-        auto it = stored.find(key);
-        if (it == stored.end()) return std::nullopt;
-        return it->second;
-    });
+    LoadSettings(form, ReaderOf(stored));
     return form;
 }
 

@@ -15,6 +15,16 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+int WriteCommandOutput(const kesta::CommandOutput& output) {
+    kesta::cli::Write(stderr, output.err);
+    const int written = kesta::cli::WriteOut(output.out, true);
+    return written != 0 ? written : output.status;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace kesta;
     // Over a file size limit (ulimit -f) a write to standard output fails with EFBIG and is
@@ -31,11 +41,14 @@ int main(int argc, char** argv) {
     if (line->help) return cli::WriteOut(UsageText(), true);
     if (line->version) return cli::WriteOut("kesta-report " KESTA_VERSION "\n", true);
     cli::FilterQtMessages(line->verbose);
-    if (line->listExamples || !line->compareA.empty()) {
-        const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line);
-        cli::Write(stderr, output.err);
-        const int written = cli::WriteOut(output.out, true);
-        return written != 0 ? written : output.status;
+    switch (line->mode) {
+    case CommandLine::Mode::ListExamples:
+        return WriteCommandOutput(ListExamples());
+    case CommandLine::Mode::Compare:
+        return WriteCommandOutput(RunCompare(*line));
+    case CommandLine::Mode::Report:
+    case CommandLine::Mode::Needs:
+        break;
     }
     FormState form;
     std::string reason;
@@ -45,5 +58,6 @@ int main(int argc, char** argv) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line) +
                          (reason.empty() ? std::string() : ": " + reason));
     }
-    return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
+    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line)
+                                                  : cli::WriteReport(form, *line);
 }

@@ -1,9 +1,10 @@
 #include "settings/FileReader.h"
 
+#include "settings/FileError.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,7 +22,7 @@ FileBytes Problem(const QString& why) {
 }
 
 QString ErrnoText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return ReasonOf(error);
 }
 
 // Why a file of this type is not read.

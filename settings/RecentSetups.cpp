@@ -1,8 +1,10 @@
 #include "settings/RecentSetups.h"
 
+#include "settings/FileError.h"
 #include "settings/FileReader.h"
+#include "settings/IniGroups.h"
 #include "settings/IniSnapshot.h"
-#include "settings/StoreWriter.h"
+#include "settings/IniWriter.h"
 
 #include <QFileInfo>
 
@@ -12,10 +14,8 @@ namespace kesta {
 
 namespace {
 
-const QString kGroup = QStringLiteral("recent/");
-
 QString Key(int k) {
-    return kGroup + QStringLiteral("file%1").arg(k + 1);
+    return GroupKey(kRecentGroup, QStringLiteral("file%1").arg(k + 1));
 }
 
 // The store's file as it is now, through the one reader: never a named pipe, a device or a
@@ -67,12 +67,15 @@ void RecentSetups::Change(const std::function<void(QStringList&)>& change) {
     change(files);
     StoredValues kept, saved;
     for (const QString& key : store->Settings()->allKeys())
-        if (!key.startsWith(kGroup)) kept.emplace_back(key, store->Settings()->value(key));
+        if (!key.startsWith(GroupKey(kRecentGroup, QString()))) kept.emplace_back(key, store->Settings()->value(key));
     for (int k = 0; k < files.size() && k < kMaxFiles; ++k)
         saved.emplace_back(Key(k), files[k]);
     // The list is a convenience: a store that cannot be written loses it silently, and the
     // inputs' own save on close reports the store's trouble.
-    WriteStoreFile(iniFile_, kept, saved);
+    try {
+        WriteIniFile(iniFile_, kept, saved);
+    } catch (const FileError&) {
+    }
 }
 
 } // namespace kesta

@@ -1,9 +1,12 @@
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
+#include "settings/FileError.h"
 #include "settings/FileReader.h"
+#include "settings/IniGroups.h"
 #include "settings/IniSnapshot.h"
-#include "settings/StoreWriter.h"
+#include "settings/IniWriter.h"
+#include "settings/SetupFormat.h"
 #include "tools/Errors.h"
 
 #include <QStandardPaths>
@@ -15,7 +18,7 @@ namespace kesta {
 namespace {
 
 QString StoredName(const QString& key) {
-    return QStringLiteral("values/") + key;
+    return GroupKey(kValuesGroup, key);
 }
 
 // The stored text of `name` in `settings`: a hand-edited unquoted "a,b" reads back as a list
@@ -56,6 +59,11 @@ std::optional<std::string> SettingsStore::Read(const std::string& key) const {
     return TextOf(*snapshot_->Settings(), StoredName(QString::fromStdString(key)));
 }
 
+QString SettingsStore::FormatWarning() const {
+    return snapshot_ && snapshot_->Valid() ? kesta::FormatWarning(*snapshot_->Settings())
+                                           : QString();
+}
+
 void SettingsStore::Load(FormState& form) const {
     LoadSettings(form, [this](const std::string& key) { return Read(key); });
     baseline_.clear();
@@ -63,13 +71,11 @@ void SettingsStore::Load(FormState& form) const {
         baseline_[key] = text;
 }
 
-[[noreturn]] void SettingsStore::Refuse(const QString& why) {
-    saveProblem_ = why;
-    throw RuntimeError(ErrorKind::PathFileAccess);
+[[noreturn]] void SettingsStore::Refuse(const QString& why) const {
+    throw FileError(file_, why);
 }
 
 void SettingsStore::Save(const FormState& form) {
-    saveProblem_.clear();
     if (!snapshot_) Refuse(unreadable_);
     // What is on disk now: another window may have saved since this one loaded.
     const FileBytes now = ReadUserFile(file_);
@@ -90,8 +96,7 @@ void SettingsStore::Save(const FormState& form) {
         const std::string& written = changed || !onDisk ? text : *onDisk;
         saved.emplace_back(name, QString::fromStdString(written));
     }
-    const QString problem = WriteStoreFile(file_, kept, saved);
-    if (!problem.isEmpty()) Refuse(problem);
+    WriteIniFile(file_, kept, saved);
     baseline_.clear();
     for (const auto& [key, text] : SaveSettings(form))
         baseline_[key] = text;
@@ -102,7 +107,7 @@ void SettingsStore::Save(const FormState& form) {
 }
 
 void SettingsStore::SetValue(const QString& key, const QString& text) {
-    if (!snapshot_) throw RuntimeError(ErrorKind::PathFileAccess);
+    if (!snapshot_) Refuse(unreadable_);
     if (snapshot_->Valid()) snapshot_->Settings()->setValue(StoredName(key), text);
     setKeys_.insert(key.toStdString());
 }

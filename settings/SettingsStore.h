@@ -37,28 +37,29 @@ class SettingsStore {
     // file with the result in one rename. The keys this store changed since it loaded or last
     // saved, and those the file lacks, are written as the form has them; the others as the
     // file has them now, so that two windows' different changes both survive. Raises
-    // RuntimeError(PathFileAccess) when the store cannot be read or written, with the reason
-    // in SaveProblem(); the old file is then left as it was and nothing is claimed saved.
+    // FileError (a RuntimeError(PathFileAccess)) with the reason when the store cannot be read
+    // or written ("the file is read-only", ...); the old file is then left as it was and
+    // nothing is claimed saved.
     void Save(const FormState& form);
-    // Why the last Save wrote nothing ("the file is read-only", ...); empty after a good one.
-    const QString& SaveProblem() const { return saveProblem_; }
     // Sets one stored value (used by tests): read at once, written with the next Save. An
-    // unreadable store raises RuntimeError(PathFileAccess).
+    // unreadable store raises FileError.
     void SetValue(const QString& key, const QString& text);
     // The stored text of one key, nullopt when absent. A hand-edited unquoted "a,b" reads back
     // as a list in QSettings' INI format; it is joined again with "," so the text survives.
     // A value that is no text at all (an "@Rect(...)" and the like) counts as absent.
     std::optional<std::string> Read(const std::string& key) const;
     QString FileName() const { return file_; }
+    // What the file's format version warns of, when it is a set-up file read as a settings
+    // file (SetupFormat.h); empty for the per-user store, which carries no version.
+    QString FormatWarning() const;
     // The per-user store's file, named without reading it.
     static QString UserFile();
 
   private:
-    [[noreturn]] void Refuse(const QString& why);
+    [[noreturn]] void Refuse(const QString& why) const;
 
     QString file_;
     QString unreadable_;
-    QString saveProblem_;
     std::unique_ptr<IniSnapshot> snapshot_; // the file as read; null when unreadable
     // The texts as loaded or last saved, by key, and the keys set since by SetValue.
     mutable std::map<std::string, std::string> baseline_;

@@ -1,10 +1,12 @@
 #include "settings/SetupFile.h"
 
 #include "form/SettingsKeys.h"
-#include "settings/AtomicFile.h"
+#include "settings/FileError.h"
 #include "settings/FileReader.h"
-#include "settings/IniText.h"
+#include "settings/IniGroups.h"
+#include "settings/IniWriter.h"
 #include "settings/SettingsStore.h"
+#include "settings/SetupFormat.h"
 #include "tools/Errors.h"
 
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 
 namespace kesta {
@@ -40,7 +43,7 @@ bool IsUtf8(const QByteArray& bytes) {
 
 bool HasValuesGroup(const QByteArray& bytes) {
     for (const QByteArray& line : bytes.split('\n'))
-        if (line.trimmed() == "[values]") return true;
+        if (line.trimmed() == '[' + QByteArray(kValuesGroup) + ']') return true;
     return false;
 }
 
@@ -68,20 +71,25 @@ SetupFileRead Parse(const QByteArray& bytes) {
     {
         const SettingsStore store(copy);
         for (const SettingsKey& row : SettingsKeys()) {
-            known.insert("values/" + row.key);
+            known.insert(GroupKey(kValuesGroup, QString::fromStdString(row.key)).toStdString());
             if (auto text = store.Read(row.key)) contents.values[row.key] = *text;
         }
     }
     QSettings all(copy, QSettings::IniFormat);
     if (all.status() == QSettings::FormatError)
         return Problem(QStringLiteral("it is not in the saved-settings (INI) format"));
-    const QString values = QStringLiteral("values/");
+    contents.formatWarning = FormatWarning(all);
+    const QString values = GroupKey(kValuesGroup, {});
     for (const QString& key : all.allKeys()) {
-        // The settings store keeps its list of recent set-ups beside its values.
-        if (known.count(key.toStdString()) || key.startsWith(QStringLiteral("recent/"))) continue;
-        // Keys of [values] by their own name, others with their group's.
-        const QString shown = key.startsWith(values) ? key.mid(values.size()) : key;
-        contents.unknownKeys.push_back(shown.toStdString());
+        if (known.count(key.toStdString())) continue;
+        // Keys of [values] by their own name; other groups are read by their own readers (the
+        // format version, the store's list of recent set-ups) or are no set-up's at all.
+        if (key.startsWith(values)) {
+            contents.unknownKeys.push_back(key.mid(values.size()).toStdString());
+        } else if (!key.contains(QLatin1Char('/')) ||
+                   !KnownGroups().contains(key.section(QLatin1Char('/'), 0, 0))) {
+            contents.unknownKeys.push_back(key.toStdString());
+        }
     }
     std::sort(contents.unknownKeys.begin(), contents.unknownKeys.end());
     return {std::move(contents), {}};
@@ -90,11 +98,7 @@ SetupFileRead Parse(const QByteArray& bytes) {
 } // namespace
 
 void SetupFileContents::LoadInto(FormState& form) const {
-    LoadSettings(form, [this](const std::string& key) -> std::optional<std::string> {
-        const auto it = values.find(key);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    });
+    LoadSettings(form, ReaderOf(values));
 }
 
 SetupFileRead ReadSetupFile(const QString& path) {
@@ -106,16 +110,12 @@ SetupFileRead ReadSetupFile(const QString& path) {
     return Parse(*bytes);
 }
 
-QByteArray SetupFileText(const FormState& form) {
-    QByteArray text = "[values]\n";
+void WriteSetupFile(const QString& path, const FormState& form) {
+    StoredValues saved = FormatValues();
     for (const auto& [key, value] : SaveSettings(form))
-        text += QByteArray::fromStdString(key) + '=' +
-                IniValueText(QString::fromStdString(value)) + '\n';
-    return text;
-}
-
-QString WriteSetupFile(const QString& path, const FormState& form) {
-    return WriteFileAtomically(path, SetupFileText(form));
+        saved.emplace_back(GroupKey(kValuesGroup, QString::fromStdString(key)),
+                           QString::fromStdString(value));
+    WriteIniFile(path, {}, saved);
 }
 
 } // namespace kesta

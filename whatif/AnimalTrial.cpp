@@ -37,12 +37,13 @@ double AnimalTrial::Depth(double grains, double fps) {
 }
 
 std::optional<double> AnimalTrial::TrialDepth(double grains, double fps) {
-    const std::pair<double, double> arrow{grains, fps};
+    const bool entryLoss = animal_.ribResistance > 0;
+    const std::tuple<double, double, bool> arrow{grains, fps, entryLoss};
     if (raising_ != nullptr && raising_->count(arrow) != 0) return std::nullopt;
     const Answer& answer = Run(grains, fps);
     if (!answer.failed) return answer.depth;
     if (raising_ != nullptr &&
-        Arrow::RaisesForEverySlab(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep))
+        Arrow::RaisesForEverySlab(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, entryLoss))
         raising_->insert(arrow);
     return std::nullopt;
 }

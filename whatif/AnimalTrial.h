@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace kesta::whatif {
@@ -17,7 +18,8 @@ namespace kesta::whatif {
 // of one set-up's animals: a search that meets errors tries its range number by number, and
 // an arrow the model cannot follow at all (1e308 grains at the same bow's speed) need not be
 // run, and fail, for each animal again.
-using ArrowsThatRaise = std::set<std::pair<double, double>>;
+// By mass, speed and whether the animal's entry loss is above 0 (Arrow::RaisesForEverySlab).
+using ArrowsThatRaise = std::set<std::tuple<double, double, bool>>;
 
 class AnimalTrial {
   public:

@@ -1,13 +1,14 @@
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
+#include "settings/FileError.h"
+#include "tests/common/TestFiles.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <unistd.h>
@@ -17,15 +18,12 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
+    QString Path(const QString& name) const { return dir_.Path(name); }
     void WriteFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        test::WriteFile(Path(name), bytes);
     }
 
-    QTemporaryDir dir_;
+    test::TempFolder dir_;
 };
 
 TEST_F(SettingsStoreTest, RoundTripOfEveryKeyThroughAFile) {
@@ -107,16 +105,21 @@ TEST_F(SettingsStoreTest, SetValueOverridesAndIsSaved) {
 TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenRaisesPathFileAccess) {
     FormState form;
     // A folder where the file should be, and a file where its folder should be: neither can
-    // be written, even by the superuser.
+    // be written, even by the superuser. Each says why, and names the file.
     ASSERT_TRUE(QDir(dir_.path()).mkdir("taken.ini"));
     WriteFile("plain", "x");
-    for (const QString& name : {QStringLiteral("taken.ini"), QStringLiteral("plain/s.ini")}) {
+    const std::pair<QString, QString> rows[] = {{"taken.ini", "it is a folder"},
+                                                {"plain/s.ini", "a part of the path is not a folder"}};
+    for (const auto& [name, reason] : rows) {
         SettingsStore store(Path(name));
         try {
             store.Save(form);
             ADD_FAILURE() << name.toStdString() << " saved";
-        } catch (const RuntimeError& e) {
+        } catch (const FileError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::PathFileAccess) << name.toStdString();
+            EXPECT_EQ(FileMessage("The inputs could not be saved", e, "Settings file"),
+                      "The inputs could not be saved: " + reason + ".\nSettings file: " +
+                          Path(name));
         }
     }
     if (geteuid() != 0) { // permissions bind only ordinary users
@@ -127,12 +130,11 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenRaisesPathFileAccess) {
 }
 
 TEST(SettingsStoreUser, PerUserFileUnderTheConfigFolder) {
-    QTemporaryDir home;
-    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    const test::TempFolder home;
+    const test::ConfigHomeAt config(home.path());
     {
         SettingsStore store;
-        EXPECT_EQ(store.FileName(), home.filePath("KESTA/KESTA.ini"));
+        EXPECT_EQ(store.FileName(), home.Path("KESTA/KESTA.ini"));
         FormState form;
         form.SetText("InArrowSpeed", "300");
         store.Save(form);
@@ -140,10 +142,6 @@ TEST(SettingsStoreUser, PerUserFileUnderTheConfigFolder) {
     FormState loaded;
     SettingsStore().Load(loaded);
     EXPECT_EQ(loaded.Text("InArrowSpeed"), "300");
-    if (old.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", old);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "settings/SetupFile.h"
 #include "settings/StaleFiles.h"
 
+#include "settings/FileError.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,14 @@ TEST(StoreEdges, AReadOnlyStoreIsNotReplaced) {
     form.SetText("InArrowSpeed", "250");
     for (const QString& path : {ini, link}) { // through a link as well
         SettingsStore store(path);
-        EXPECT_THROW(store.Save(form), RuntimeError);
-        EXPECT_EQ(store.SaveProblem(), "the file is read-only");
+        try {
+            store.Save(form);
+            ADD_FAILURE() << "saved over a read-only store";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.reason(), "the file is read-only");
+            EXPECT_EQ(FileMessage("The inputs were not saved", e),
+                      "The inputs were not saved: the file is read-only.\nFile: " + path);
+        }
         struct stat info = {};
         ASSERT_EQ(stat(qPrintable(ini), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, 0444u);
@@ -67,7 +74,6 @@ TEST(StoreEdges, AReadOnlyStoreIsNotReplaced) {
     ASSERT_EQ(chmod(qPrintable(ini), 0600), 0);
     SettingsStore store(ini);
     EXPECT_NO_THROW(store.Save(form));
-    EXPECT_TRUE(store.SaveProblem().isEmpty());
     EXPECT_EQ(SettingsStore(ini).Read("speed"), "250");
 }
 
