@@ -230,6 +230,10 @@ TEST(KestaReport, OnlyItsOwnMessagesOnStandardError) {
         {"--" + std::string(99'998, 'x'), "unknown option '--" + std::string(58, 'x') + ellipsis},
         {std::string(61, 'w'), "'" + std::string(60, 'w') + ellipsis + "' is not KEY=VALUE"},
         {umlauts + "=1", "unknown key '" + umlauts.substr(0, 120) + ellipsis + "'"},
+        // Stray UTF-8 continuation bytes are no way past the cut: four make a character at
+        // most, so 60 characters hold "k" and 239 of them.
+        {"k" + std::string(5000, '\xa3') + "=1",
+         "unknown key 'k" + std::string(239, '\xa3') + ellipsis + "'"},
         // Control characters would break the line or act on the terminal.
         {"a\nb\x1b[31m\x7f=1", "unknown key 'a?b?[31m?'"},
     };
