@@ -1,5 +1,6 @@
 # Writes sw.js from its template: the list of the site's files and a cache name that changes
 # whenever any of them does, so that a new build replaces the offline copy.
+string(REPLACE "|" ";" FILES "${FILES}")
 set(hashes "")
 foreach(file ${FILES})
     file(SHA256 ${OUT}/${file} h)

@@ -1,12 +1,16 @@
 // Runs the page's engine under node: one JSON object of settings pairs per input line, one
 // JSON line {text, error, place} per report written to standard output.
 // usage: node engine_driver.js SITE_DIR < pairs.jsonl
+const fs = require("fs");
 const path = require("path");
 const readline = require("readline");
 
-const createKestaEngine = require(path.resolve(process.argv[2], "kesta-engine.js"));
+const site = path.resolve(process.argv[2]);
+const createKestaEngine = require(path.join(site, "kesta-engine.js"));
 
-createKestaEngine().then((engine) => {
+// The module would fetch() its .wasm, which node has but cannot use on a file path: hand it
+// the bytes.
+createKestaEngine({ wasmBinary: fs.readFileSync(path.join(site, "kesta-engine.wasm")) }).then((engine) => {
   const lines = readline.createInterface({ input: process.stdin, crlfDelay: Infinity });
   const out = [];
   lines.on("line", (line) => {

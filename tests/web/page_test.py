@@ -273,6 +273,23 @@ def speed(page):
     check(page.ready_ms <= 1000, "ready after %.0f ms" % page.ready_ms)
 
 
+def printed(page):
+    """The browser's print of the page: the report's title, then the report, and no inputs."""
+    import base64
+    page.js("document.getElementById('example-button').click()")
+    text, _ = page.press_report()
+    pdf = base64.b64decode(page.driver.execute_cdp_cmd("Page.printToPDF", {})["data"])
+    out = subprocess.run(["pdftotext", "-layout", "-", "-"], input=pdf, capture_output=True,
+                         check=True).stdout.decode()
+    # pdftotext places words by their position on the page: compare the words of each line.
+    lines = [" ".join(line.split()) for line in out.splitlines() if line.strip()]
+    want = [" ".join(line.split()) for line in text.splitlines() if line.strip()]
+    check(lines[0] == "KESTA Bowhunter's Calculator Report", "printed title %r" % lines[0])
+    # Every printed line is the title or a report line: no input, button or note is printed.
+    check(lines[1:] == want, "printed lines differ from the report")
+    print("print: title and %d report lines, nothing else" % len(want))
+
+
 def screenshots(page, folder, size):
     """The worked example reported, as a phone and as a desktop browser show it; at phone
     width nothing may stick out sideways."""
@@ -288,7 +305,7 @@ def screenshots(page, folder, size):
 
 
 CHECKS = ["report_equals_native", "form_and_button", "stopping_report", "examples_and_files",
-          "needs_table", "local_storage", "offline", "same_origin", "speed", "screenshots"]
+          "needs_table", "local_storage", "offline", "same_origin", "speed", "printed", "screenshots"]
 
 
 def main():

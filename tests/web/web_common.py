@@ -88,6 +88,9 @@ def chromium(width=1280, height=900, downloads=None):
                                             "download.prompt_for_download": False})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
     driver.set_script_timeout(120)
+    # Headless windows are never narrower than 500 px: a phone's screen is emulated instead.
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600})
     return driver
 
 

@@ -44,12 +44,6 @@ function storedInputs() {
   }
 }
 
-// The report's first line names it; printing uses it as the document's title.
-function reportTitle(text) {
-  const first = text.split("\n").find((line) => line.trim() !== "");
-  return first ? first.trim() : "KESTA report";
-}
-
 function showReport() {
   const result = kesta.report(readPairs(kesta.keys()));
   $("report-text").textContent = result.text;
@@ -116,9 +110,11 @@ async function openSetup(file) {
   problem.textContent = `Opened ${file.name}.`;
 }
 
+// The browser's print of the report alone under the printed report's title (style.css), which
+// also names the document, as the desktop program's print job is named.
 function printReport() {
   const title = document.title;
-  document.title = reportTitle($("report-text").textContent);
+  document.title = $("print-title").textContent;
   window.print();
   document.title = title;
 }
