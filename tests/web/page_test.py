@@ -160,9 +160,9 @@ def stopping_report(page):
     check(error == shown_error(want[1], want[2]), "error shown %r" % error)
     print("stopped report: %d lines, %r" % (text.count("\n"), error))
 
-    page.fill({"speed": "300abc"})
+    page.fill({"length": "28,5"})
     text, error = page.press_report()
-    check(text == "" and error == shown_error("Type mismatch", "input InArrowSpeed"),
+    check(text == "" and error == shown_error("Type mismatch", "input InArrowLength"),
           "input failure shown as %r / %r" % (text, error))
 
 
@@ -210,9 +210,9 @@ def needs_table(page):
     page.driver.find_element(By.ID, "needs-button").click()
     rows = page.js("return document.querySelectorAll('#needs-table tbody tr').length")
     check(rows == len(want), "table shows %d rows of %d" % (rows, len(want)))
-    failing = page.js("return kesta.needs({speed: 'x'})")
+    failing = page.js("return kesta.needs({length: 'x'})")
     check(failing["rows"] == [] and failing["error"] == "Type mismatch"
-          and failing["place"] == "input InArrowSpeed", "failing needs %r" % failing)
+          and failing["place"] == "input InArrowLength", "failing needs %r" % failing)
     print("needs: %d rows as the CSV" % len(want))
 
 
@@ -298,6 +298,11 @@ def screenshots(page, folder, size):
     page.press_report()
     width = page.js("return document.documentElement.scrollWidth")
     check(width <= size[0], "page is %d px wide at %d" % (width, size[0]))
+    if size[0] < 600:
+        # On a phone the report is below the inputs: show the buttons and the report's start.
+        page.js("document.getElementById('report-button').scrollIntoView()")
+    else:
+        page.js("window.scrollTo(0, 0)")
     os.makedirs(folder, exist_ok=True)
     path = os.path.join(folder, "kesta-web-%dx%d.png" % size)
     page.driver.save_screenshot(path)

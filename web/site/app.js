@@ -57,6 +57,8 @@ function showReport() {
     box.textContent = "";
   }
   $("needs").hidden = true;
+  // On a phone the report is below the inputs: bring it (and any error) into view.
+  if (!window.matchMedia("(min-width: 900px)").matches) $("report-error").parentElement.scrollIntoView();
 }
 
 function showExamples() {
