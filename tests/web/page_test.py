@@ -259,18 +259,43 @@ def same_origin(page):
     print("%d requests, all to %s" % (len(urls), page.server.url))
 
 
+def thread_ms(page):
+    """CPU time of the page's main thread so far, in ms (Chromium's own metric)."""
+    metrics = page.driver.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]
+    return 1000 * next(m["value"] for m in metrics if m["name"] == "ThreadTime")
+
+
 def speed(page):
-    """The worked example's report in the page: mean of 100 after a warm-up; time to ready."""
-    ms = page.js("""
+    """The worked example's report in the page, mean of 100 after a warm-up: the main thread's
+    CPU time, which other work on a shared machine does not inflate, and the wall time."""
+    page.driver.execute_cdp_cmd("Performance.enable", {"timeDomain": "threadTicks"})
+    page.js("const p = kesta.examples()[0].pairs; for (let i = 0; i < 20; i++) kesta.report(p);")
+    before = thread_ms(page)
+    wall = page.js("""
         const pairs = kesta.examples()[0].pairs;
-        for (let i = 0; i < 20; i++) kesta.report(pairs);
         const t0 = performance.now();
         for (let i = 0; i < 100; i++) kesta.report(pairs);
         return (performance.now() - t0) / 100;""")
-    print("worked example report: %.2f ms (mean of 100); ready %.0f ms after navigation"
-          % (ms, page.ready_ms))
-    check(ms <= 5, "report takes %.2f ms" % ms)
-    check(page.ready_ms <= 1000, "ready after %.0f ms" % page.ready_ms)
+    cpu = (thread_ms(page) - before) / 100
+    print("worked example report: %.2f ms of CPU, %.2f ms of wall time (means of 100), "
+          "load average %.1f" % (cpu, wall, os.getloadavg()[0]))
+    check(cpu <= 5, "a report takes %.2f ms" % cpu)
+
+
+def ready_time(page):
+    """From navigation to kesta.ready, best of three loads from the local server. A wall time:
+    on a machine busier than its cores it says nothing and the check is skipped."""
+    times = [page.ready_ms]
+    for _ in range(2):
+        page.open()
+        times.append(page.ready_ms)
+    load = os.getloadavg()[0]
+    print("ready %.0f ms after navigation (best of %s), load average %.1f"
+          % (min(times), ", ".join("%.0f" % t for t in times), load))
+    if load > os.cpu_count():
+        print("SKIPPED: the machine is busier than its %d cores" % os.cpu_count())
+        sys.exit(4)
+    check(min(times) <= 1000, "ready after %.0f ms" % min(times))
 
 
 def printed(page):
@@ -310,7 +335,8 @@ def screenshots(page, folder, size):
 
 
 CHECKS = ["report_equals_native", "form_and_button", "stopping_report", "examples_and_files",
-          "needs_table", "local_storage", "offline", "same_origin", "speed", "printed", "screenshots"]
+          "needs_table", "local_storage", "offline", "same_origin", "speed", "ready_time", "printed",
+          "screenshots"]
 
 
 def main():
