@@ -14,8 +14,9 @@ namespace kesta::decimal {
 
 namespace {
 
+// Room for the whole digits of the largest double (309) and a sign.
 std::string Printed(const char* format, int precision, double x) {
-    char buf[64];
+    char buf[400];
     const int n = std::snprintf(buf, sizeof buf, format, precision, x);
     if (n < 0 || n >= static_cast<int>(sizeof buf)) throw RuntimeError(ErrorKind::Overflow);
     return std::string(buf, static_cast<std::size_t>(n));
@@ -64,7 +65,10 @@ std::string Shortest(double x) {
     if (exponent < 0) {
         fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     } else if (exponent + 1 >= count) {
-        fixed = digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
+        // A whole number: to_chars writes its exact digits, which differ from the shortest
+        // digits padded with zeros beyond 2^53 (207574744492468608, not ...600); both are as
+        // long and the exact one is nearer.
+        fixed = Printed("%.*f", 0, std::fabs(x));
     } else {
         fixed = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
                 digits.substr(static_cast<std::size_t>(exponent + 1));
