@@ -40,7 +40,7 @@ val Report(const val& pairs) {
     try {
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
-        return Outcome(text::CrLfToLf(calculator.BoxText()), e.what(), calculator.FailurePlace());
+        return Outcome(text::CrLfToLf(calculator.BoxText()), e.what(), e.place());
     }
     return Outcome(text::CrLfToLf(calculator.BoxText()), nullptr, {});
 }
@@ -80,7 +80,7 @@ val Needs(const val& pairs) {
     } catch (const RuntimeError& e) {
         rows = val::array();
         result.set("error", std::string(e.what()));
-        result.set("place", needs.FailurePlace());
+        result.set("place", e.place());
     }
     result.set("rows", rows);
     return result;

@@ -109,7 +109,7 @@ async function openSetup(file) {
   }
   showPairs(kesta.load(read.pairs, readPairs(kesta.keys())));
   saveInputs();
-  problem.textContent = `Opened ${file.name}.`;
+  problem.textContent = read.warning ? `Opened ${file.name}, but ${read.warning}.` : `Opened ${file.name}.`;
 }
 
 // The browser's print of the report alone under the printed report's title (style.css), which

@@ -1,5 +1,5 @@
-// Set-up files (.kesta): the saved-settings INI text, group [values], one key=value line per
-// settings key in table order. Values are written as the desktop program writes them (quotes
+// Set-up files (.kesta): the saved-settings INI text, the format version in [kesta], then
+// group [values] with one key=value line per settings key (written in table order). Values are written as the desktop program writes them (quotes
 // around texts with ',', ';', '=' or blanks at either end; backslash escapes; "@" doubled at
 // the start), so a file saved here opens there and the other way round.
 
@@ -42,8 +42,10 @@ export function iniValueText(value) {
   return quoted ? '"' + escaped + '"' : escaped;
 }
 
+export const SETUP_FORMAT = 1; // what this page writes and reads
+
 export function setupFileText(pairs, keys) {
-  let text = "[values]\n";
+  let text = "[kesta]\nformat=" + SETUP_FORMAT + "\n\n[values]\n";
   for (const key of keys) text += key + "=" + iniValueText(pairs[key] ?? "") + "\n";
   return text;
 }
@@ -97,15 +99,30 @@ export function iniValue(raw) {
   return value;
 }
 
-// {pairs, problem}: the [values] group's settings keys with their texts, or why the text is
-// no set-up (then pairs is null).
+// The warning a file's format version gives, "" for one read as it is (none, or 1), in the
+// desktop program's words.
+function formatWarning(text) {
+  if (text === null) return "";
+  const version = /^\s*[+-]?\d+\s*$/.test(text) ? Number(text) : NaN;
+  if (version === SETUP_FORMAT) return "";
+  if (version > SETUP_FORMAT)
+    return `it is in set-up format ${version}, newer than this program's (${SETUP_FORMAT}); ` +
+           "what this program does not know of it is ignored";
+  return `its set-up format "${text}" is not one this program knows (${SETUP_FORMAT}); ` +
+         `it is read as format ${SETUP_FORMAT}`;
+}
+
+// {pairs, problem, warning}: the [values] group's settings keys with their texts, or why the
+// text is no set-up (then pairs is null); warning names a format version not read as it is.
 export function readSetupFile(text, keys) {
-  if (text.includes("\0")) return { pairs: null, problem: "it holds binary data (NUL bytes), not text" };
+  if (text.includes("\0"))
+    return { pairs: null, problem: "it holds binary data (NUL bytes), not text", warning: "" };
   const lines = text.split(/\r\n|\r|\n/);
   if (!lines.some((l) => l.trim() === "[values]"))
-    return { pairs: null, problem: "it is not a set-up: it has no [values] group" };
+    return { pairs: null, problem: "it is not a set-up: it has no [values] group", warning: "" };
   const known = new Set(keys);
   const pairs = {};
+  let version = null;
   let group = "";
   for (const line of lines) {
     const t = line.trim();
@@ -115,11 +132,13 @@ export function readSetupFile(text, keys) {
       continue;
     }
     const eq = t.indexOf("=");
-    if (eq < 0 || group !== "values") continue;
+    if (eq < 0) continue;
     const key = t.slice(0, eq).trim();
+    if (group === "kesta" && key === "format") version = iniValue(t.slice(eq + 1));
+    if (group !== "values") continue;
     if (!known.has(key)) continue;
     const value = iniValue(t.slice(eq + 1));
     if (value !== null) pairs[key] = value;
   }
-  return { pairs, problem: null };
+  return { pairs, problem: null, warning: formatWarning(version) };
 }
