@@ -75,7 +75,7 @@ std::string Echoed(const std::string& text) {
 std::string UsageText() {
     std::string text =
         "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]\n"
-        "                    [KEY=VALUE ...]\n"
+        "                    [--quiet] [KEY=VALUE ...]\n"
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
@@ -88,6 +88,8 @@ std::string UsageText() {
         "  --settings FILE  read saved settings from FILE (the same INI format)\n"
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
         "  --verbose        also show the Qt library's own warnings on standard error\n"
+        "  --quiet, -q      no \"warning: ...\" lines about inputs the report reads in a way\n"
+        "                   you may not expect (a speed that is not a number, blade rows of 0)\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
         "  --needs          instead of the report, what it would take for each animal: the\n"
         "                   least arrow mass or speed that makes the set-up sufficient\n" +
@@ -140,6 +142,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.crlf = true;
         } else if (arg == "--verbose") {
             line.verbose = true;
+        } else if (arg == "--quiet" || arg == "-q") {
+            line.quiet = true;
         } else if (arg == "--needs") {
             line.needs = true;
         } else if (IsOption(arg, "--format")) {

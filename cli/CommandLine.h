@@ -1,5 +1,6 @@
 // The command line of kesta-report:
-//   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
+//   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose] [--quiet]
+//                [KEY=VALUE ...]
 //   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
 //                [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --compare A B [--format text|csv|json] [--verbose]
@@ -27,6 +28,7 @@ struct CommandLine {
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool crlf = false;
     bool verbose = false; // show the Qt library's own warnings too
+    bool quiet = false;   // no warnings about the inputs on standard error
     bool help = false;
     bool version = false;
     // KEY=VALUE pairs in the order given; a later pair for the same key wins.

@@ -1,6 +1,7 @@
 #include "cli/NeedsOutput.h"
 
 #include "cli/Output.h"
+#include "cli/WarningLines.h"
 #include "tools/Errors.h"
 #include "tools/Text.h"
 
@@ -23,6 +24,7 @@ std::string Formatted(const whatif::NeedsTable& table, CommandLine::Format forma
 } // namespace
 
 int WriteNeeds(const FormState& form, const CommandLine& line) {
+    if (!line.quiet) Write(stderr, WarningLines(form));
     whatif::NeedsCalculator needs(form);
     whatif::NeedsTable table;
     try {

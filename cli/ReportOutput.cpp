@@ -1,6 +1,7 @@
 #include "cli/ReportOutput.h"
 
 #include "cli/Output.h"
+#include "cli/WarningLines.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
 
@@ -9,6 +10,7 @@
 namespace kesta::cli {
 
 int WriteReport(const FormState& form, const CommandLine& line) {
+    if (!line.quiet) Write(stderr, WarningLines(form));
     Calculator calculator(form);
     std::string error;
     try {

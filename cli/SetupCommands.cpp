@@ -1,5 +1,6 @@
 #include "cli/SetupCommands.h"
 
+#include "cli/WarningLines.h"
 #include "compare/CompareFormats.h"
 #include "form/Examples.h"
 #include "settings/SetupFile.h"
@@ -84,6 +85,7 @@ CommandOutput RunCompare(const CommandLine& line) {
         output.status = 3;
         return output;
     }
+    if (!line.quiet) output.err += WarningLines(*a.form, "A: ") + WarningLines(*b.form, "B: ");
     const Comparison c = Compare(*a.form, *b.form);
     output.out = Formatted(c, line);
     for (const std::string& stop : {StopText(c.a, 'A'), StopText(c.b, 'B')})

@@ -1,6 +1,7 @@
 #include "window/SetupMenus.h"
 
 #include "window/CompareWindow.h"
+#include "window/ScreenFit.h"
 #include "window/Form1.h"
 
 #include <QAction>
@@ -116,6 +117,8 @@ void SetupMenus::CompareSetups() {
             session_.CurrentFile().isEmpty() ? Choose(FileChoice::CompareSetup, SuggestedFolder())
                                              : session_.CurrentFile();
         compare_->StartWith(against);
+        connect(&window_, &Form1::InputsChanged, compare_, &CompareWindow::InputsChanged);
+        FitWindowOnScreen(*compare_, window_);
     } else {
         compare_->Refresh(); // the inputs may have changed since
     }

@@ -191,7 +191,7 @@ class NeedsWindowTest : public QObject {
         QCOMPARE(run_->messages.size(), std::size_t(1));
         QCOMPARE(run_->messages[0].icon, QMessageBox::Critical);
         QCOMPARE(run_->messages[0].text,
-                 QString("The report stopped: Type mismatch.\nWhere: input InArrowLength"));
+                 QString("The report stopped: Type mismatch.\nWhere: Arrow length"));
         // The report shows the same dialog for the same inputs.
         QTest::mouseClick(run_->control<QPushButton>("doReport"), Qt::LeftButton);
         QCOMPARE(run_->messages.size(), std::size_t(2));
