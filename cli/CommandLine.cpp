@@ -42,7 +42,7 @@ bool ReadOverride(const std::string& arg, CommandLine& line, std::string& proble
         problem = "unknown key '" + Echoed(key) + "'";
         return false;
     }
-    line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+    (line.sideB ? line.overridesB : line.overrides).emplace_back(std::move(key), arg.substr(eq + 1));
     return true;
 }
 
@@ -79,6 +79,7 @@ std::string UsageText() {
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
+        "                    [--b KEY=VALUE ...]\n"
         "       kesta-report --list-examples\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
@@ -142,6 +143,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.crlf = true;
         } else if (arg == "--verbose") {
             line.verbose = true;
+        } else if (arg == "--b") {
+            line.sideB = true;
         } else if (arg == "--quiet" || arg == "-q") {
             line.quiet = true;
         } else if (arg == "--needs") {

@@ -3,7 +3,7 @@
 //                [KEY=VALUE ...]
 //   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
 //                [--crlf] [--verbose] [KEY=VALUE ...]
-//   kesta-report --compare A B [--format text|csv|json] [--verbose]
+//   kesta-report --compare A B [--format text|csv|json] [--verbose] [--b KEY=VALUE ...]
 //   kesta-report --list-examples
 // Parsing only; no Qt, no files.
 #pragma once
@@ -26,6 +26,9 @@ struct CommandLine {
     std::string exampleName;      // with Store::Example
     bool listExamples = false;
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
+    bool sideB = false; // --b: the KEY=VALUE pairs after it change set-up B of --compare
+    // KEY=VALUE pairs after --b, in the order given.
+    std::vector<std::pair<std::string, std::string>> overridesB;
     bool crlf = false;
     bool verbose = false; // show the Qt library's own warnings too
     bool quiet = false;   // no warnings about the inputs on standard error

@@ -60,7 +60,9 @@ bool CheckSetupOptions(const CommandLine& line, std::string& problem) {
     } else if (!line.compareA.empty() &&
                (line.store != CommandLine::Store::Empty || !line.overrides.empty() || line.crlf)) {
         problem = "--compare takes its two set-ups only: no --user, --settings, --example, "
-                  "--crlf or KEY=VALUE";
+                  "--crlf, or KEY=VALUE before --b";
+    } else if (line.sideB && line.compareA.empty()) {
+        problem = "--b is for --compare: the KEY=VALUE pairs after it change set-up B";
     } else if (line.listExamples && !line.compareA.empty()) {
         problem = "--list-examples and --compare exclude each other";
     } else if (line.needs && !line.compareA.empty()) {
@@ -76,7 +78,11 @@ std::string SetupOptionsUsage() {
            "  --list-examples  list the example set-ups: the name, then a description\n"
            "  --compare A B    compare two set-ups, each a set-up file or example:NAME: the\n"
            "                   figures of both reports, their differences and the verdicts that\n"
-           "                   differ (exit 3 when either report stopped; both are still shown)\n";
+           "                   differ, with the better side where that is clear (exit 3 when\n"
+           "                   either report stopped; both are still shown)\n"
+           "  --b KEY=VALUE... after --compare A B: set-up B is B with these settings changed,\n"
+           "                   e.g. --compare example:worked-example example:worked-example\n"
+           "                   --b mass=500\n";
 }
 
 } // namespace kesta

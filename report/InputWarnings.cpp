@@ -15,13 +15,20 @@ namespace {
 // A typed text as a message quotes it: enough to recognise, never a whole pasted page.
 std::string Quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
-    std::size_t characters = 0;
+    std::size_t characters = 0, end = text.size();
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == kShown)
-            return "'" + std::string(text.substr(0, i)) + "\xE2\x80\xA6'"; // …
+        if (startsCharacter && characters++ == kShown) {
+            end = i;
+            break;
+        }
     }
-    return "'" + std::string(text) + "'";
+    // Appended piece by piece: GCC 12 warns falsely about "'" + a temporary.
+    std::string quoted(1, '\'');
+    quoted.append(text.substr(0, end));
+    if (end < text.size()) quoted.append("\xE2\x80\xA6"); // …
+    quoted.push_back('\'');
+    return quoted;
 }
 
 bool IsBlank(std::string_view text) {
@@ -30,7 +37,11 @@ bool IsBlank(std::string_view text) {
 
 // What is wrong with a text that does not hold a number, after the input's label.
 std::string WhyNotANumber(const std::string& text) {
-    return IsBlank(text) ? " is empty" : " " + Quoted(text) + " is not a number";
+    if (IsBlank(text)) return " is empty";
+    std::string why(1, ' ');
+    why.append(Quoted(text));
+    why.append(" is not a number");
+    return why;
 }
 
 std::optional<double> NumberIn(const std::string& text) {

@@ -13,7 +13,10 @@ TEST(InputLabels, EveryBoxHasItsOwnNameAndATooltipWithATypicalValue) {
     std::set<std::string> labels;
     for (const std::string& box : FormState::TextBoxes()) {
         const std::string label = InputLabel(box);
-        EXPECT_NE(label, box) << "no label for " << box;
+        // Only "Distance" is its own label; no other control name is one a user knows.
+        if (box != "Distance") {
+            EXPECT_NE(label, box) << "no label for " << box;
+        }
         EXPECT_TRUE(labels.insert(label).second) << "two boxes called " << label;
         EXPECT_NE(InputTooltip(box).find("Typical: "), std::string::npos) << box;
     }
