@@ -89,8 +89,7 @@ std::string UsageText() {
         "  --settings FILE  read saved settings from FILE (the same INI format)\n"
         "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
         "  --verbose        also show the Qt library's own warnings on standard error\n"
-        "  --quiet, -q      no \"warning: ...\" lines about inputs the report reads in a way\n"
-        "                   you may not expect (a speed that is not a number, blade rows of 0)\n"
+        "  --quiet, -q      no warnings about the inputs (a speed that is no number, ...)\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
         "  --needs          instead of the report, what it would take for each animal: the\n"
         "                   least arrow mass or speed that makes the set-up sufficient\n" +

@@ -103,8 +103,12 @@ std::map<std::string, std::string> ExampleTexts(const std::string& name) {
 CommandOutput RunCompare(const CommandLine& line) {
     CommandOutput output;
     const LoadedSide a = LoadSide(line.compareA);
-    LoadedSide b = LoadSide(line.compareB);
-    if (b.form && !line.overridesB.empty()) b.form = WithOverrides(*b.form, line.overridesB);
+    const LoadedSide b = [&line] {
+        LoadedSide side = LoadSide(line.compareB);
+        if (side.form && !line.overridesB.empty())
+            side.form = WithOverrides(*side.form, line.overridesB);
+        return side;
+    }();
     output.err = a.warning + b.warning;
     for (const auto& [side, source] : {std::pair{&a, &line.compareA}, std::pair{&b, &line.compareB}})
         if (!side->form) output.err += "error: " + *source + ": " + side->problem + "\n";

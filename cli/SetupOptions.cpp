@@ -78,11 +78,8 @@ std::string SetupOptionsUsage() {
            "  --list-examples  list the example set-ups: the name, then a description\n"
            "  --compare A B    compare two set-ups, each a set-up file or example:NAME: the\n"
            "                   figures of both reports, their differences and the verdicts that\n"
-           "                   differ, with the better side where that is clear (exit 3 when\n"
-           "                   either report stopped; both are still shown)\n"
-           "  --b KEY=VALUE... after --compare A B: set-up B is B with these settings changed,\n"
-           "                   e.g. --compare example:worked-example example:worked-example\n"
-           "                   --b mass=500\n";
+           "                   differ (exit 3 when either report stopped; both are still shown)\n"
+           "  --b KEY=VALUE... after --compare A B: change set-up B, e.g. --b mass=500\n";
 }
 
 } // namespace kesta

@@ -392,15 +392,25 @@ void Form1::PlaceClientArea() {
 }
 
 void Form1::ScrollFormIfNeeded(const QSize& clientSize) {
-    if (scroller_ != nullptr) return; // once scrolling, it stays: the view simply grows
     const QSize design(TwipsToPixels(kFormRightTwips), TwipsToPixels(kFormBottomTwips));
-    if (clientSize.width() >= design.width() && clientSize.height() >= design.height()) return;
-    scroller_ = new QScrollArea(this);
-    scroller_->setObjectName(QStringLiteral("FormScroller"));
-    scroller_->setFrameShape(QFrame::NoFrame);
-    scroller_->setWidgetResizable(false);
-    scroller_->setWidget(client_); // the controls keep their design places inside it
-    scroller_->show();
+    const bool fits = clientSize.width() >= design.width() && clientSize.height() >= design.height();
+    if (fits && scroller_ != nullptr) {
+        // Room enough again: the form goes back to the window itself, exactly as designed.
+        scroller_->takeWidget();
+        client_->setParent(this);
+        client_->show();
+        delete scroller_; // called from the window's own events, never the scroll area's
+        scroller_ = nullptr;
+    } else if (!fits && scroller_ == nullptr) {
+        scroller_ = new QScrollArea(this);
+        scroller_->setObjectName(QStringLiteral("FormScroller"));
+        scroller_->setAccessibleName(tr("Set-up and report"));
+        scroller_->setFocusPolicy(Qt::NoFocus); // the focus goes to the controls, which it follows
+        scroller_->setFrameShape(QFrame::NoFrame);
+        scroller_->setWidgetResizable(false);
+        scroller_->setWidget(client_); // the controls keep their design places inside it
+        scroller_->show();
+    }
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -90,6 +90,8 @@ NeedsWindow::NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* 
     layout->addWidget(stale_);
     layout->addWidget(split, 1);
     resize(1120, 940);
+    // Opened from the keyboard, the keys (arrows, Esc) go to the table at once.
+    table_->setFocus();
 }
 
 void NeedsWindow::Recalculate() {

@@ -43,7 +43,9 @@ TEST(KestaWarnings, EachTrapIsNamedAndTheReportIsUnchanged) {
         const ToolRun run = RunWarned(Example(row.more));
         EXPECT_EQ(run.status, row.status) << row.warnings;
         EXPECT_EQ(run.err.substr(0, row.warnings.size()), row.warnings);
-        if (row.status == 0) EXPECT_EQ(run.err, row.warnings);
+        if (row.status == 0) {
+            EXPECT_EQ(run.err, row.warnings);
+        }
     }
     // Six blades counted, as the warning says.
     const ToolRun six = RunTool(Example({"BH4=0", "BH5=0", "BH6=0", "BH7=0", "BH8=0", "BH9=0",
