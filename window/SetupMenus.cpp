@@ -65,8 +65,11 @@ void SetupMenus::FillRecentMenu() {
 
 void SetupMenus::FillExampleMenu() {
     for (const ExampleSetup& example : Examples()) {
-        QAction* action = exampleMenu_->addAction(QString::fromStdString(example.name), this,
-                                                  [this, &example] { session_.OpenExample(example); });
+        // The description in the item itself: a first-time user picks by what the set-up is.
+        QAction* action = exampleMenu_->addAction(
+            QStringLiteral("%1 \u2014 %2").arg(QString::fromStdString(example.name),
+                                              QString::fromStdString(example.description)),
+            this, [this, &example] { session_.OpenExample(example); });
         action->setToolTip(QString::fromStdString(example.description));
         action->setStatusTip(QString::fromStdString(example.description));
     }
