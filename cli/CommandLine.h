@@ -5,7 +5,7 @@
 //                [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --compare A B [--format text|csv|json] [--verbose] [--b KEY=VALUE ...]
 //   kesta-report --list-examples
-// Parsing only; no Qt, no files.
+// Parsing only, no files; the options themselves are declared in Options.h.
 #pragma once
 
 #include <optional>
@@ -16,15 +16,20 @@
 namespace kesta {
 
 struct CommandLine {
+    // What the run writes: the report, or what an option puts in its place.
+    enum class Mode {
+        Report,
+        Needs,        // what it would take for each animal
+        Compare,      // two set-ups side by side
+        ListExamples, // the shipped example set-ups
+    };
     enum class Store { Empty, User, File, Example };
     enum class Format { Text, Csv, Json };
+    Mode mode = Mode::Report;
     Store store = Store::Empty;
-    // --needs: what it would take for each animal, instead of the report.
-    bool needs = false;
     Format format = Format::Text; // of --needs and --compare
     std::string settingsFile;     // with Store::File
     std::string exampleName;      // with Store::Example
-    bool listExamples = false;
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool sideB = false; // --b: the KEY=VALUE pairs after it change set-up B of --compare
     // KEY=VALUE pairs after --b, in the order given.

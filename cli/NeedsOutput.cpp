@@ -1,5 +1,6 @@
 #include "cli/NeedsOutput.h"
 
+#include "cli/KeyValues.h"
 #include "cli/Output.h"
 #include "cli/WarningLines.h"
 #include "tools/Errors.h"
@@ -30,7 +31,7 @@ int WriteNeeds(const FormState& form, const CommandLine& line) {
     try {
         table = needs.Table();
     } catch (const RuntimeError& e) {
-        return Fail(std::string(e.what()) + " (" + needs.FailurePlace() + ")");
+        return Fail(std::string(e.what()) + " (" + PlaceWithKey(e.place()) + ")");
     }
     return WriteOut(text::ToCrLf(Formatted(table, line.format)), line.crlf);
 }

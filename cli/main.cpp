@@ -14,13 +14,24 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+int WriteCommandOutput(const kesta::CommandOutput& output) {
+    kesta::cli::Write(stderr, output.err);
+    const int written = kesta::cli::WriteOut(output.out, true);
+    return written != 0 ? written : output.status;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace kesta;
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string problem;
     const auto line = ParseCommandLine(args, problem);
     if (!line) {
-        cli::Write(stderr, "kesta-report: " + problem + "\n" + UsageText());
+        // One line says what is wrong; the whole usage would bury it.
+        cli::Write(stderr, "kesta-report: " + problem + "\nsee kesta-report --help\n");
         return 2;
     }
     if (line->help) {
@@ -32,11 +43,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     cli::FilterQtMessages(line->verbose);
-    if (line->listExamples || !line->compareA.empty()) {
-        const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line);
-        cli::Write(stderr, output.err);
-        const int written = cli::WriteOut(output.out, true);
-        return written != 0 ? written : output.status;
+    switch (line->mode) {
+    case CommandLine::Mode::ListExamples:
+        return WriteCommandOutput(ListExamples());
+    case CommandLine::Mode::Compare:
+        return WriteCommandOutput(RunCompare(*line));
+    case CommandLine::Mode::Report:
+    case CommandLine::Mode::Needs:
+        break;
     }
     FormState form;
     try {
@@ -44,5 +58,6 @@ int main(int argc, char** argv) {
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
-    return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
+    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line)
+                                                  : cli::WriteReport(form, *line);
 }

@@ -1,5 +1,6 @@
 #include "window/CompareWindow.h"
 
+#include "settings/FileError.h"
 #include "settings/SetupFile.h"
 #include "window/ScreenFit.h"
 
@@ -53,12 +54,11 @@ CompareWindow::CompareWindow(InputsSource inputs, FileAsker askFile, Notifier no
 void CompareWindow::InputsChanged() {
     if (isHidden()) return; // opening it again compares afresh
     for (const Side& side : sides_)
-        if (side.kind == Side::Kind::Inputs) refreshSoon_->start();
+        if (!side.form) refreshSoon_->start();
 }
 
 void CompareWindow::KeepAsB() {
     Side& side = sides_[1];
-    side.kind = Side::Kind::Kept;
     side.form = inputs_ ? inputs_() : FormState();
     side.name = tr("Kept at %1").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
     side.sourceData = kKept;
@@ -136,7 +136,6 @@ void CompareWindow::SourceActivated(int k, int index) {
         SetExample(k, *FindExample(data.mid(kExamplePrefix.size()).toStdString()));
     } else if (data == kKept && kept_) {
         Side& side = sides_[k];
-        side.kind = Side::Kind::Kept;
         side.form = kept_;
         side.name = keptName_;
         side.sourceData = kKept;
@@ -156,7 +155,6 @@ void CompareWindow::StartWith(const QString& fileB) {
 
 void CompareWindow::SetInputs(int k) {
     Side& side = sides_[k];
-    side.kind = Side::Kind::Inputs;
     side.form.reset();
     side.name = tr("Current inputs");
     side.sourceData = kInputs;
@@ -166,7 +164,6 @@ void CompareWindow::SetInputs(int k) {
 
 void CompareWindow::SetExample(int k, const ExampleSetup& example) {
     Side& side = sides_[k];
-    side.kind = Side::Kind::Example;
     side.form = ExampleForm(example);
     side.name = tr("%1 (example)").arg(QString::fromStdString(example.name));
     side.sourceData = kExamplePrefix + QString::fromStdString(example.name);
@@ -179,11 +176,13 @@ bool CompareWindow::SetFile(int k, const QString& path) {
     if (!read.contents) {
         if (notify_)
             notify_(QMessageBox::Critical,
-                    tr("The set-up could not be opened: %1.\nFile: %2").arg(read.problem, path));
+                    FileMessage(tr("The set-up could not be opened"), path, read.problem));
         return false;
     }
+    if (notify_ && !read.contents->formatWarning.isEmpty())
+        notify_(QMessageBox::Warning, FileMessage(tr("The set-up may not read as it was meant"),
+                                                  path, read.contents->formatWarning));
     Side& side = sides_[k];
-    side.kind = Side::Kind::File;
     side.form = FormState(); // a file alone, as kesta-report --compare loads it
     read.contents->LoadInto(*side.form);
     side.name = QFileInfo(path).fileName();

@@ -62,7 +62,6 @@ class CompareWindow : public QWidget {
 
   private:
     struct Side {
-        enum class Kind { Inputs, Example, File, Kept } kind = Kind::Inputs;
         std::optional<FormState> form; // an example's or a file's, as loaded
         QString name;
         QString sourceData; // the source list's entry for it

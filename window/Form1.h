@@ -57,6 +57,8 @@ class Form1 : public QWidget {
     // The scroll area that holds the form when the screen is smaller than its design size
     // (nullptr while the form fits).
     QScrollArea* FormScroller() const { return scroller_; }
+    // The inputs as the window shows them now; every copy of them starts here.
+    FormState CurrentInputs() const;
     QMenuBar& MenuBar() const { return *menuBar_; }
     // The window's menus, for the features that add their actions to them.
     QMenu& FileMenu() const { return *fileMenu_; }
@@ -98,7 +100,6 @@ class Form1 : public QWidget {
 
   private:
     void BuildControls();
-    void ConnectControls();
     void BuildMenus();
     QSize MenuBarSize() const;
     void Form_Load();

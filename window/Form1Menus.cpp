@@ -61,15 +61,9 @@ void Form1::BuildMenus() {
 void Form1::ShowNeedsWindow() {
     if (needsWindow_ == nullptr) {
         needsWindow_ = new NeedsWindow(
-            [this] {
-                FormState now;
-                CopyWidgetsToForm(*this, now);
-                return now;
-            },
+            [this] { return CurrentInputs(); },
             [this](const QString& error, const std::string& place) {
-                FormState now;
-                CopyWidgetsToForm(*this, now);
-                NotifyStopped(error, place, now);
+                NotifyStopped(error, place, CurrentInputs());
             },
             this);
         connect(this, &Form1::InputsChanged, needsWindow_, &NeedsWindow::InputsChanged);

@@ -115,10 +115,10 @@ bool NeedsWindow::Calculate(bool quietly) {
             stale_->setText(tr("These figures are for earlier inputs: the inputs now in the "
                                "calculator stop at %1 (%2).")
                                 .arg(QString::fromUtf8(e.what()),
-                                     QString::fromStdString(PlaceForUser(needs.FailurePlace()))));
+                                     QString::fromStdString(PlaceForUser(e.place()))));
             stale_->show();
         }
-        if (!quietly) notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+        if (!quietly) notifyStop_(QString::fromUtf8(e.what()), e.place());
         return false;
     }
     stale_->hide();
@@ -155,7 +155,7 @@ void NeedsWindow::ShowChart(int row) {
         chartView_->setChart(BuildNeedsChart(needs.Chart(item->data(kPositionRole).toULongLong())));
         delete old; // the view does not own a chart it is given
     } catch (const RuntimeError& e) {
-        notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+        notifyStop_(QString::fromUtf8(e.what()), e.place());
     }
 }
 
