@@ -189,16 +189,24 @@ class Reader {
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& problem) {
-    // "--b" ends the line for the parser: every argument after it is a KEY=VALUE for set-up B.
-    const auto b = std::find(args.begin(), args.end(), std::string("--b"));
+    // "--b" ends the line for the parser: every argument after it is a KEY=VALUE for set-up B
+    // ("--b=KEY=VALUE" gives the first one with it).
+    const auto b = std::find_if(args.begin(), args.end(), [](const std::string& arg) {
+        return arg == "--b" || arg.rfind("--b=", 0) == 0;
+    });
     if (b == args.end()) return Reader(args).Read(problem);
-    std::vector<std::string> before(args.begin(), b);
-    before.push_back("--b=given"); // so that it is checked as any option is (--compare only)
+    const std::vector<std::string> before(args.begin(), b);
     std::optional<CommandLine> line = Reader(before).Read(problem);
     if (!line) return std::nullopt;
+    if (line->mode != Mode::Compare) {
+        problem = "--b is for --compare: the KEY=VALUE pairs after it change set-up B";
+        return std::nullopt;
+    }
     line->sideB = true;
-    for (auto arg = std::next(b); arg != args.end(); ++arg) {
-        problem = ReadOverride(*arg, line->overridesB);
+    std::vector<std::string> forB(std::next(b), args.end());
+    if (*b != "--b") forB.insert(forB.begin(), b->substr(4));
+    for (const std::string& arg : forB) {
+        problem = ReadOverride(arg, line->overridesB);
         if (!problem.empty()) return std::nullopt;
     }
     if (line->overridesB.empty()) {

@@ -94,14 +94,6 @@ const std::vector<OptionSpec>& Options() {
                  line.compareB = v[1];
                  return std::string();
              }},
-        // Read before the others (CommandLine.cpp): the KEY=VALUE arguments after it are
-        // side B's.
-        {.name = "b",
-         .value = "KEY=VALUE...",
-         .onlyIn = {Mode::Compare},
-         .onlyInProblem = "--b is for --compare: the KEY=VALUE pairs after it change set-up B",
-         .help = "after --compare A B: change set-up B, e.g. --b mass=500",
-         .take = Nothing},
         {.name = "format",
          .value = "FORMAT",
          .needs = "text, csv or json",

@@ -17,7 +17,7 @@ int WriteReport(const FormState& form, const CommandLine& line) {
     try {
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
-        // The place is the one the window's dialog names: "input GPI", "report line 27, ...".
+        // The input by its key, as given on the command line: "input length", "report line 27, ...".
         error = e.what() + std::string(" (") + PlaceWithKey(e.place()) + ")";
     }
     // After a failure the box holds the lines written before it; after a Setup failure it

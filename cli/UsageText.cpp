@@ -56,6 +56,8 @@ std::string UsageText() {
         if (option.value != nullptr) shown += std::string(" ") + option.value;
         text += OptionLines(shown, option.help);
     }
+    // Not an option of the table: it ends the line, every argument after it is side B's.
+    text += OptionLines("--b KEY=VALUE...", "after --compare A B: change set-up B, e.g. --b mass=500");
     text +=
         OptionLines(kKeyValues, "override one stored setting, e.g. speed=300 speedf=True BH0=0.5");
     text +=
