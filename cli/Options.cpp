@@ -50,6 +50,14 @@ const std::vector<OptionSpec>& Options() {
                  line.verbose = true;
                  return std::string();
              }},
+        {.name = "quiet",
+         .shortName = "q",
+         .help = "no warnings about the inputs (a speed that is no number, ...)",
+         .take =
+             [](const Values&, CommandLine& line) {
+                 line.quiet = true;
+                 return std::string();
+             }},
         {.name = "needs",
          .mode = Mode::Needs,
          .help = "instead of the report, what it would take for each animal: the\n"

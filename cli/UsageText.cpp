@@ -41,10 +41,11 @@ std::string Echoed(const std::string& text) {
 std::string UsageText() {
     std::string text =
         "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]\n"
-        "                    [KEY=VALUE ...]\n"
+        "                    [--quiet] [KEY=VALUE ...]\n"
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
+        "                    [--b KEY=VALUE ...]\n"
         "       kesta-report --list-examples\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
@@ -55,6 +56,8 @@ std::string UsageText() {
         if (option.value != nullptr) shown += std::string(" ") + option.value;
         text += OptionLines(shown, option.help);
     }
+    // Not an option of the table: it ends the line, every argument after it is side B's.
+    text += OptionLines("--b KEY=VALUE...", "after --compare A B: change set-up B, e.g. --b mass=500");
     text +=
         OptionLines(kKeyValues, "override one stored setting, e.g. speed=300 speedf=True BH0=0.5");
     text +=

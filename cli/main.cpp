@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     std::string problem;
     const auto line = ParseCommandLine(args, problem);
     if (!line) {
-        cli::Write(stderr, "kesta-report: " + problem + "\n" + UsageText());
+        // One line says what is wrong; the whole usage would bury it.
+        cli::Write(stderr, "kesta-report: " + problem + "\nsee kesta-report --help\n");
         return 2;
     }
     if (line->help) {

@@ -7,6 +7,7 @@
 #include "window/FormBinding.h"
 #include "window/NeedsWindow.h"
 #include "window/ReportPrinter.h"
+#include "window/ScreenFit.h"
 
 #include <QAction>
 #include <QDir>
@@ -45,7 +46,8 @@ void Form1::BuildMenus() {
 
     QAction* needs =
         toolsMenu_->addAction(tr("What would it &take?"), this, &Form1::ShowNeedsWindow);
-    needs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    // Ctrl+W closes a window wherever people use it, so this one opens with Ctrl+T ("take").
+    needs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     QAction* help = helpMenu_->addAction(tr("&What the report means"), this, &Form1::ShowHelp);
     help->setShortcut(QKeySequence(Qt::Key_F1));
@@ -60,10 +62,14 @@ void Form1::ShowNeedsWindow() {
     if (needsWindow_ == nullptr) {
         needsWindow_ = new NeedsWindow(
             [this] { return CurrentInputs(); },
-            [this](const QString& error, const std::string& place) { NotifyStopped(error, place); },
+            [this](const QString& error, const std::string& place) {
+                NotifyStopped(error, place, CurrentInputs());
+            },
             this);
+        connect(this, &Form1::InputsChanged, needsWindow_, &NeedsWindow::InputsChanged);
     }
     needsWindow_->Recalculate();
+    if (needsWindow_->isHidden()) FitWindowOnScreen(*needsWindow_, *this);
     needsWindow_->show();
     needsWindow_->raise();
     needsWindow_->activateWindow();
@@ -99,7 +105,9 @@ void Form1::ShowHelp() {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
         helpWindow_->resize(720, 640);
+        AddCloseKeys(*helpWindow_);
     }
+    if (helpWindow_->isHidden()) FitWindowOnScreen(*helpWindow_, *this);
     helpWindow_->show();
     helpWindow_->raise();
     helpWindow_->activateWindow();
