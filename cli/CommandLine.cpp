@@ -2,6 +2,7 @@
 
 #include "cli/SetupOptions.h"
 
+#include "downrange/DownrangeInputs.h"
 #include "form/SettingsKeys.h"
 
 namespace kesta {
@@ -12,7 +13,7 @@ bool IsSettingsKey(const std::string& key) {
     // Keys are matched exactly: "dist12" or "Dist" is a typo, never silently ignored.
     for (const auto& row : SettingsKeys())
         if (row.key == key) return true;
-    return false;
+    return downrange::IsInputKey(key);
 }
 
 bool ReadFormat(const std::string& name, CommandLine& line, std::string& problem) {
@@ -78,6 +79,9 @@ std::string UsageText() {
         "                    [KEY=VALUE ...]\n"
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
+        "       kesta-report --downrange | --ranges [--format text|csv|json] [--user |\n"
+        "                    --settings FILE | --example NAME] [--crlf] [--verbose]\n"
+        "                    [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
         "       kesta-report --list-examples\n"
         "\n"
@@ -90,9 +94,14 @@ std::string UsageText() {
         "  --verbose        also show the Qt library's own warnings on standard error\n"
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
         "  --needs          instead of the report, what it would take for each animal: the\n"
-        "                   least arrow mass or speed that makes the set-up sufficient\n" +
+        "                   least arrow mass or speed that makes the set-up sufficient\n"
+        "  --downrange      instead of the report, the arrow's speed, energy, momentum, time\n"
+        "                   of flight and path at every distance, slowed by drag\n"
+        "  --ranges         instead of the report, each animal's ethical range: how far the\n"
+        "                   slowing arrow stays sufficient, limited by the group's accuracy\n" +
         SetupOptionsUsage() +
-        "  --format FORMAT  of --needs and --compare: text (the default), csv or json\n"
+        "  --format FORMAT  of --needs, --downrange, --ranges and --compare: text (the\n"
+        "                   default), csv or json\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
@@ -108,6 +117,16 @@ std::string UsageText() {
         }
         text += " " + row.key;
         column += 1 + row.key.size();
+    }
+    text += "\n\nKeys of --downrange and --ranges:";
+    column = 80;
+    for (const auto& key : downrange::InputKeys()) {
+        if (column + 1 + key.size() > 80) {
+            text += "\n     ";
+            column = 5;
+        }
+        text += " " + key;
+        column += 1 + key.size();
     }
     return text + "\n";
 }
@@ -142,6 +161,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.verbose = true;
         } else if (arg == "--needs") {
             line.needs = true;
+        } else if (arg == "--downrange" || arg == "--ranges") {
+            if (line.downrange != CommandLine::Downrange::None) {
+                problem = "--downrange and --ranges exclude each other and may be given once";
+                return std::nullopt;
+            }
+            line.downrange = arg == "--ranges" ? CommandLine::Downrange::Ranges
+                                               : CommandLine::Downrange::Table;
         } else if (IsOption(arg, "--format")) {
             if (!ReadFormat(OptionValue(args, i, "--format"), line, problem)) return std::nullopt;
             formatGiven = true;
@@ -161,8 +187,14 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             return std::nullopt;
         }
     }
-    if (formatGiven && !line.needs && line.compareA.empty()) {
-        problem = "--format is for --needs and --compare; the report is plain text";
+    if (formatGiven && !line.needs && line.compareA.empty() &&
+        line.downrange == CommandLine::Downrange::None) {
+        problem = "--format is for --needs, --downrange, --ranges and --compare; the report is "
+                  "plain text";
+        return std::nullopt;
+    }
+    if (line.downrange != CommandLine::Downrange::None && (line.needs || !line.compareA.empty())) {
+        problem = "--downrange and --ranges exclude --needs and --compare";
         return std::nullopt;
     }
     if (!CheckSetupOptions(line, problem)) return std::nullopt;

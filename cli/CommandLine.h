@@ -2,6 +2,8 @@
 //   kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
 //                [--crlf] [--verbose] [KEY=VALUE ...]
+//   kesta-report --downrange | --ranges [--format text|csv|json] [--user | --settings FILE |
+//                --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --compare A B [--format text|csv|json] [--verbose]
 //   kesta-report --list-examples
 // Parsing only; no Qt, no files.
@@ -20,6 +22,9 @@ struct CommandLine {
     Store store = Store::Empty;
     // --needs: what it would take for each animal, instead of the report.
     bool needs = false;
+    // --downrange: the distance table; --ranges: each animal's ethical range.
+    enum class Downrange { None, Table, Ranges };
+    Downrange downrange = Downrange::None;
     Format format = Format::Text; // of --needs and --compare
     std::string settingsFile;     // with Store::File
     std::string exampleName;      // with Store::Example

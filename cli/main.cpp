@@ -3,6 +3,7 @@
 // does, then writes the report, or with --needs what it would take for each animal, to
 // standard output.
 #include "cli/CommandLine.h"
+#include "cli/DownrangeOutput.h"
 #include "cli/NeedsOutput.h"
 #include "cli/Output.h"
 #include "cli/QtMessages.h"
@@ -44,5 +45,7 @@ int main(int argc, char** argv) {
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
+    if (line->downrange != CommandLine::Downrange::None)
+        return cli::WriteDownrange(form, {}, *line);
     return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
 }

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kesta {
 
@@ -25,10 +26,17 @@ const char* ErrorMessage(ErrorKind kind);
 class RuntimeError : public std::runtime_error {
   public:
     explicit RuntimeError(ErrorKind kind) : std::runtime_error(ErrorMessage(kind)), kind_(kind) {}
+    // A failure that says more than its kind, and where it arose for the user: e.g. the
+    // message "the shaft must be wider than 0 inches" at "input ShaftOD".
+    RuntimeError(ErrorKind kind, const std::string& message, std::string place)
+        : std::runtime_error(message), kind_(kind), place_(std::move(place)) {}
     ErrorKind kind() const { return kind_; }
+    // Empty when the raiser did not know it; the caller then names the place itself.
+    const std::string& place() const { return place_; }
 
   private:
     ErrorKind kind_;
+    std::string place_;
 };
 
 } // namespace kesta
