@@ -39,6 +39,16 @@ template <class T> Json JsonOptional(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);
 }
 
+// Rounded to a fixed count of decimals, trailing zeros kept, so that a column lines up.
+std::string Fixed(double x, int decimals) {
+    std::string text = Rounded(x, decimals);
+    if (decimals == 0 || text.find_first_of("E") != std::string::npos) return text;
+    const auto point = text.find('.');
+    if (point == std::string::npos) return text + "." + std::string(decimals, '0');
+    const std::size_t shown = text.size() - point - 1;
+    return text + std::string(static_cast<std::size_t>(decimals) - shown, '0');
+}
+
 std::string Yards(const std::optional<int>& yards) {
     return yards ? std::to_string(*yards) : std::string("-");
 }
@@ -77,13 +87,13 @@ std::string ModelText(const Inputs& in, const DragModel& model) {
     std::string text = "Flat fire, no wind. ";
     if (in.chronograph) {
         const Chronograph& c = *in.chronograph;
-        text += "Drag measured by chronograph: " + NumberText(c.nearFps) + " fps at " +
+        text += "Drag measured by chronograph:\n" + NumberText(c.nearFps) + " fps at " +
                 NumberText(c.nearYards) + " yards, " + NumberText(c.farFps) + " fps at " +
                 NumberText(c.farYards) + " yards";
     } else {
         text += std::string("Drag estimated: ") + FletchingName(in.fletching) + " and " +
-                HeadName(in.head) + " (Cd " + Rounded(model.cd, 3) + ") on a " +
-                NumberText(in.shaftOdInches) + " inch shaft,\nair " + Rounded(model.rho, 4) +
+                HeadName(in.head) + " (Cd " + Rounded(model.cd, 3) + ")\non a " +
+                NumberText(in.shaftOdInches) + " inch shaft in air of " + Fixed(model.rho, 4) +
                 " kg/m\xC2\xB3 (" + NumberText(in.altitudeM) + " m, " +
                 NumberText(in.temperatureC) + " \xC2\xB0" "C)";
     }
@@ -98,9 +108,9 @@ std::string DistanceText(const DistanceTable& t) {
     out += "       (fps) (ft-lb) (slug-ft/s)  (s)   (inch)\n";
     for (const DistanceRow& r : t.rows) {
         if (r.yards % 5 != 0 && r.yards != t.inputs.maxDistance) continue;
-        out += PadLeft(std::to_string(r.yards), 5) + PadLeft(Rounded(r.speedFps, 1), 7) +
-               PadLeft(Rounded(r.energyFtLb, 1), 8) + PadLeft(Rounded(r.momentumSlugFtS, 3), 10) +
-               PadLeft(Rounded(r.timeS, 3), 7) + PadLeft(Rounded(r.pathInches, 1), 8) + "\n";
+        out += PadLeft(std::to_string(r.yards), 5) + PadLeft(Fixed(r.speedFps, 1), 7) +
+               PadLeft(Fixed(r.energyFtLb, 1), 8) + PadLeft(Fixed(r.momentumSlugFtS, 3), 10) +
+               PadLeft(Fixed(r.timeS, 3), 7) + PadLeft(Fixed(r.pathInches, 1), 8) + "\n";
     }
     out += "Path: inches above (+) or below (-) the line of sight.\n\n";
     out += "Max distance in relation to reaction time (yards)\n";
