@@ -20,6 +20,7 @@ class QPlainTextEdit;
 namespace kesta {
 
 class NeedsWindow;
+class DownrangeWindow;
 class SettingsStore;
 class SetupMenus;
 
@@ -77,6 +78,9 @@ class Form1 : public QWidget {
     // Tools > What would it take? (Ctrl+W): opens the needs window, or brings it to the
     // front, worked out for the inputs in the form.
     void ShowNeedsWindow();
+    // Tools > Downrange...: opens the downrange window, or brings it to the front, worked out
+    // for the inputs in the form.
+    void ShowDownrangeWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +111,7 @@ class Form1 : public QWidget {
     QWidget* helpWindow_ = nullptr;
     SetupMenus* setups_ = nullptr;
     NeedsWindow* needsWindow_ = nullptr;
+    DownrangeWindow* downrangeWindow_ = nullptr;
     PathChooser choosePdfPath_;
     QPlainTextEdit* txtReport_ = nullptr;
     QString pdfFolder_;

@@ -5,6 +5,7 @@
 
 #include "tools/Errors.h"
 #include "window/FormBinding.h"
+#include "window/DownrangeWindow.h"
 #include "window/NeedsWindow.h"
 #include "window/ReportPrinter.h"
 
@@ -46,6 +47,7 @@ void Form1::BuildMenus() {
     QAction* needs =
         toolsMenu_->addAction(tr("What would it &take?"), this, &Form1::ShowNeedsWindow);
     needs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    toolsMenu_->addAction(tr("&Downrange..."), this, &Form1::ShowDownrangeWindow);
 
     QAction* help = helpMenu_->addAction(tr("&What the report means"), this, &Form1::ShowHelp);
     help->setShortcut(QKeySequence(Qt::Key_F1));
@@ -71,6 +73,27 @@ void Form1::ShowNeedsWindow() {
     needsWindow_->show();
     needsWindow_->raise();
     needsWindow_->activateWindow();
+}
+
+void Form1::ShowDownrangeWindow() {
+    if (downrangeWindow_ == nullptr) {
+        downrangeWindow_ = new DownrangeWindow(
+            [this] {
+                FormState now;
+                CopyWidgetsToForm(*this, now);
+                return now;
+            },
+            [this](const QString& error, const std::string& place) {
+                QString text = tr("The downrange figures stopped: %1.").arg(error);
+                if (!place.empty()) text += tr("\nWhere: %1").arg(QString::fromStdString(place));
+                Notify(QMessageBox::Critical, text);
+            },
+            this);
+    }
+    downrangeWindow_->Recalculate();
+    downrangeWindow_->show();
+    downrangeWindow_->raise();
+    downrangeWindow_->activateWindow();
 }
 
 void Form1::ExportPdf() {
