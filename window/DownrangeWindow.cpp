@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -145,7 +146,7 @@ DownrangeWindow::DownrangeWindow(FormReader readForm, StopNotifier notifyStop, Q
     auto* distancePage = new QSplitter(Qt::Horizontal, this);
     distancePage->addWidget(distances_);
     distancePage->addWidget(charts);
-    distancePage->setStretchFactor(0, 1);
+    distancePage->setStretchFactor(0, 0); // the table as wide as its columns
     distancePage->setStretchFactor(1, 1);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("DownrangeTabs"));
@@ -212,18 +213,18 @@ QWidget* DownrangeWindow::BuildInputs() {
     grid->addLayout(temperature, 1, 4);
     label(tr("Up to (yd)"), 1, 7);
     grid->addWidget(maxDistance_, 1, 8);
-    grid->addWidget(new QLabel(tr("Chronograph (optional): fps at yards, near"), box), 2, 0, 1, 3);
-    auto* near = new QHBoxLayout;
-    near->addWidget(chronoNear_);
-    near->addWidget(new QLabel(tr("at"), box));
-    near->addWidget(chronoNearYards_);
-    grid->addLayout(near, 2, 3, 1, 2);
-    label(tr("far"), 2, 5);
-    auto* far = new QHBoxLayout;
-    far->addWidget(chronoFar_);
-    far->addWidget(new QLabel(tr("at"), box));
-    far->addWidget(chronoFarYards_);
-    grid->addLayout(far, 2, 6, 1, 3);
+    auto* chrono = new QHBoxLayout;
+    const std::vector<std::pair<QString, QLineEdit*>> chronoParts = {
+        {tr("Chronograph (optional): near"), chronoNear_}, {tr("fps at"), chronoNearYards_},
+        {tr("yd, far"), chronoFar_},                       {tr("fps at"), chronoFarYards_}};
+    for (const auto& [text, edit] : chronoParts) {
+        chrono->addWidget(new QLabel(text, box));
+        chrono->addWidget(edit);
+    }
+    chrono->addWidget(new QLabel(tr("yd"), box));
+    chrono->addStretch(1);
+    grid->addLayout(chrono, 2, 0, 1, 10);
+    grid->setColumnStretch(9, 1); // the inputs keep their width; the room is left at the end
 
     for (QLineEdit* edit : {shaftOd_, altitude_, temperature_, zero_, maxDistance_, chronoNear_,
                             chronoNearYards_, chronoFar_, chronoFarYards_}) {
@@ -323,6 +324,10 @@ void DownrangeWindow::Recalculate() {
     model_->setText(QString::fromStdString(downrange::ModelText(inputs, table.model))
                         .replace(QLatin1Char('\n'), QLatin1Char(' ')));
     FillDistanceTable(*distances_, table);
+    // Every column in view: the charts take the rest of the width.
+    distances_->setMinimumWidth(distances_->horizontalHeader()->length() +
+                                2 * distances_->frameWidth() +
+                                distances_->verticalScrollBar()->sizeHint().width());
     FillReactionTable(*reaction_, table);
     FillAnimalTable(*animals_, ranges);
     Replace(*energyChart_, BuildEnergyChart(table));
