@@ -12,6 +12,7 @@
 #include "cli/SetupCommands.h"
 #include "tools/Errors.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,12 +41,15 @@ int main(int argc, char** argv) {
         return written != 0 ? written : output.status;
     }
     FormState form;
+    std::map<std::string, std::string> downrangeTexts;
     try {
         form = cli::FormOf(*line);
+        if (line->downrange != CommandLine::Downrange::None)
+            downrangeTexts = cli::DownrangeTextsOf(*line);
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
     if (line->downrange != CommandLine::Downrange::None)
-        return cli::WriteDownrange(form, {}, *line);
+        return cli::WriteDownrange(form, downrangeTexts, *line);
     return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
 }

@@ -103,6 +103,13 @@ SetupFileRead Parse(const QByteArray& bytes) {
     const QString values = QStringLiteral("values/");
     for (const QString& key : all.allKeys()) {
         // The settings store keeps its list of recent set-ups beside its values.
+        // The downrange inputs have a group of their own.
+        const QString downrange = QStringLiteral("downrange/");
+        if (key.startsWith(downrange)) {
+            contents.downrange[key.mid(downrange.size()).toStdString()] =
+                all.value(key).toString().toStdString();
+            continue;
+        }
         if (known.count(key.toStdString()) || key.startsWith(QStringLiteral("recent/"))) continue;
         // Keys of [values] by their own name, others with their group's.
         const QString shown = key.startsWith(values) ? key.mid(values.size()) : key;

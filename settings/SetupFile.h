@@ -21,6 +21,8 @@ inline constexpr qint64 kMaxSetupFileBytes = 1024 * 1024;
 
 struct SetupFileContents {
     std::map<std::string, std::string> values; // the settings keys the file holds, with texts
+    // The [downrange] group: the downrange inputs kept with the set-up, by key.
+    std::map<std::string, std::string> downrange;
     // Any other keys, ignored: by name within [values], as "group/key" outside it.
     std::vector<std::string> unknownKeys;
 

@@ -53,6 +53,8 @@ class Form1 : public QWidget {
     // The window's menus, for the features that add their actions to them.
     QMenu& FileMenu() const { return *fileMenu_; }
     QMenu& ToolsMenu() const { return *toolsMenu_; }
+    // The settings store the window loads from and saves to.
+    SettingsStore& Store() const { return store_; }
     QMenu& HelpMenu() const { return *helpMenu_; }
     // Opening, saving and comparing set-up files (SetupMenus.h).
     SetupMenus& Setups() const { return *setups_; }

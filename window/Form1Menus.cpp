@@ -3,6 +3,7 @@
 // their own actions to FileMenu() and ToolsMenu().
 #include "window/Form1.h"
 
+#include "settings/DownrangeSettings.h"
 #include "tools/Errors.h"
 #include "window/FormBinding.h"
 #include "window/DownrangeWindow.h"
@@ -89,6 +90,16 @@ void Form1::ShowDownrangeWindow() {
                 Notify(QMessageBox::Critical, text);
             },
             this);
+        downrangeWindow_->ShowInputs(LoadDownrangeInputs(store_));
+        // Remembered as soon as they have worked; an input that was refused never replaces
+        // a good one.
+        downrangeWindow_->SetInputsKeeper([this](const downrange::Inputs& inputs) {
+            try {
+                SaveDownrangeInputs(store_, inputs);
+            } catch (const RuntimeError&) {
+                // The store cannot be written: the inputs stay in the window for this run.
+            }
+        });
     }
     downrangeWindow_->Recalculate();
     downrangeWindow_->show();

@@ -1,7 +1,11 @@
 #include "window/SetupSession.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/DownrangeSettings.h"
+#include "settings/SettingsStore.h"
 #include "settings/SetupFile.h"
+#include "tools/Errors.h"
+#include "window/DownrangeWindow.h"
 #include "window/Form1.h"
 #include "window/FormBinding.h"
 #include "window/ReportTextFile.h"
@@ -72,6 +76,7 @@ bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
     FormState loaded = Inputs();
     read.contents->LoadInto(loaded);
     CopyFormToWidgets(loaded, window_);
+    if (!read.contents->downrange.empty()) AdoptDownrange(read.contents->downrange);
     if (!read.contents->unknownKeys.empty()) {
         QStringList keys;
         for (const std::string& key : read.contents->unknownKeys)
@@ -87,7 +92,13 @@ bool SetupSession::SaveAs(const QString& chosen) {
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".kesta");
     const FormState inputs = Inputs();
-    const QString problem = WriteSetupFile(path, inputs);
+    // The downrange inputs go with the set-up once the user has worked with them.
+    const auto downrange = window_.Store().ReadGroup(kDownrangeGroup);
+    const QString problem =
+        downrange.empty()
+            ? WriteSetupFile(path, inputs)
+            : WriteFileAtomically(path, SetupFileText(inputs) +
+                                            DownrangeGroupText(DownrangeInputsOf(downrange)));
     if (!problem.isEmpty()) {
         window_.Notify(QMessageBox::Critical,
                        tr("The set-up could not be saved: %1.\nFile: %2").arg(problem, path));
@@ -107,6 +118,19 @@ bool SetupSession::SaveReportText(const QString& path) {
     window_.Notify(QMessageBox::Critical,
                    tr("The report could not be saved: %1.\nFile: %2").arg(problem, path));
     return false;
+}
+
+void SetupSession::AdoptDownrange(const std::map<std::string, std::string>& texts) {
+    const downrange::Inputs inputs = DownrangeInputsOf(texts);
+    try {
+        SaveDownrangeInputs(window_.Store(), inputs);
+    } catch (const RuntimeError&) {
+        // The store cannot be written: the inputs still reach an open Downrange window.
+    }
+    if (auto* open = window_.findChild<DownrangeWindow*>(QStringLiteral("DownrangeWindow"))) {
+        open->ShowInputs(inputs);
+        open->Recalculate();
+    }
 }
 
 void SetupSession::Adopt(const QString& file, const QString& shownName) {

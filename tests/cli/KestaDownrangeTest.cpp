@@ -91,5 +91,35 @@ TEST(KestaDownrange, TheDownrangeKeysAndModesAreCheckedOnTheCommandLine) {
     EXPECT_EQ(report.out, RunTool(Example()).out);
 }
 
+TEST(KestaDownrange, ASettingsFileGivesItsDownrangeGroupAndTheCommandLineOverridesIt) {
+    const fs::path dir = fs::path(::testing::TempDir()) / "kesta-downrange-settings";
+    fs::create_directories(dir);
+    const fs::path file = dir / "elk.kesta";
+    {
+        std::ofstream out(file);
+        out << "[values]\nspeed=300\nmass=400\nlength=28\nshaftweight=9\nstaticspine=400\n"
+               "BHW=100\nDrawWeigth=60\nBH0=0.5\nBH1=1\nBH2=0.5\nBH3=1\ninEdge=25\n"
+               "inTip=60\nImperial=True\nDist12=20\nCirc12=6\n"
+               "[downrange]\nMaxDistance=30\nHead=field\n";
+    }
+    const ToolRun run = RunTool({"--downrange", "--format", "json", "--settings", file.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["distances"].size(), 31u);
+    EXPECT_DOUBLE_EQ(json["model"]["cd"].get<double>(), 2.05);
+    const ToolRun over =
+        RunTool({"--downrange", "--format", "csv", "--settings", file.string(), "MaxDistance=5"});
+    ASSERT_EQ(over.status, 0) << over.err;
+    EXPECT_EQ(Lines(over.out).size(), 7u);
+    // A bad stored value stops the tool naming it, as on the command line.
+    {
+        std::ofstream out(file, std::ios::app);
+        out << "Altitude=99999\n";
+    }
+    const ToolRun bad = RunTool({"--ranges", "--settings", file.string()});
+    EXPECT_EQ(bad.status, 3);
+    EXPECT_NE(bad.err.find("(input Altitude)"), std::string::npos) << bad.err;
+}
+
 } // namespace
 } // namespace kesta::test

@@ -217,6 +217,27 @@ class DownrangeWindowTest : public QObject {
         QCOMPARE(run_->messages[3].text,
                  QString("The downrange figures stopped: Overflow.\nWhere: input InArrowMass"));
     }
+
+    void itsInputsAreRememberedAndARefusedOneNeverReplacesAGoodOne() {
+        DownrangeWindow* w = Open();
+        Type(w, "DownrangeZero", "30");
+        Child<QComboBox>(w, "DownrangeFletching")->setCurrentIndex(1); // small vanes
+        Type(w, "DownrangeMaxDistance", "500");                      // refused
+        QCOMPARE(run_->messages.size(), std::size_t(1));
+        run_->Close();
+        QSettings saved(dir_.filePath("downrange.ini"), QSettings::IniFormat);
+        QCOMPARE(saved.value("downrange/Zero").toString(), QString("30"));
+        QCOMPARE(saved.value("downrange/Fletching").toString(), QString("small"));
+        QCOMPARE(saved.value("downrange/MaxDistance").toString(), QString("100"));
+        QVERIFY(!saved.contains("values/Zero"));
+        // The next run shows them again.
+        run_ = std::make_unique<test::Session>(dir_.filePath("downrange.ini"));
+        run_->window().show();
+        DownrangeWindow* next = Open();
+        QCOMPARE(Child<QLineEdit>(next, "DownrangeZero")->text(), QString("30"));
+        QCOMPARE(next->Inputs().fletching, downrange::Fletching::Small);
+        QCOMPARE(next->DistanceTable().rowCount(), 21);
+    }
 };
 
 QTEST_MAIN(DownrangeWindowTest)
