@@ -42,7 +42,8 @@ int RowOf(QTableWidget& table, const QString& animal) {
 class DownrangeWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    // A store of its own for each case: the window remembers its inputs there.
+    std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<test::Session> run_;
 
     DownrangeWindow* Open() {
@@ -68,12 +69,16 @@ class DownrangeWindowTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        run_ = std::make_unique<test::Session>(dir_.filePath("downrange.ini"));
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        run_ = std::make_unique<test::Session>(dir_->filePath("downrange.ini"));
         CopyFormToWidgets(test::ExampleForm(), run_->window());
         run_->window().show();
     }
-    void cleanup() { run_.reset(); }
+    void cleanup() {
+        run_.reset();
+        dir_.reset();
+    }
 
     void itOpensFromTheToolsMenuBesideTheCalculator() {
         DownrangeWindow* w = Open();
@@ -225,13 +230,13 @@ class DownrangeWindowTest : public QObject {
         Type(w, "DownrangeMaxDistance", "500");                      // refused
         QCOMPARE(run_->messages.size(), std::size_t(1));
         run_->Close();
-        QSettings saved(dir_.filePath("downrange.ini"), QSettings::IniFormat);
+        QSettings saved(dir_->filePath("downrange.ini"), QSettings::IniFormat);
         QCOMPARE(saved.value("downrange/Zero").toString(), QString("30"));
         QCOMPARE(saved.value("downrange/Fletching").toString(), QString("small"));
         QCOMPARE(saved.value("downrange/MaxDistance").toString(), QString("100"));
         QVERIFY(!saved.contains("values/Zero"));
         // The next run shows them again.
-        run_ = std::make_unique<test::Session>(dir_.filePath("downrange.ini"));
+        run_ = std::make_unique<test::Session>(dir_->filePath("downrange.ini"));
         run_->window().show();
         DownrangeWindow* next = Open();
         QCOMPARE(Child<QLineEdit>(next, "DownrangeZero")->text(), QString("30"));
