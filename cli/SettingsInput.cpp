@@ -1,8 +1,9 @@
 #include "cli/SettingsInput.h"
 
+#include "cli/Output.h"
 #include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
-#include "settings/DownrangeSettings.h"
+#include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 
@@ -39,7 +40,10 @@ StoredTexts ReadSettingsFile(const std::string& path) {
     // QSettings would quietly treat a mistyped path as an empty store, that is a first run.
     if (!info.exists()) throw RuntimeError(ErrorKind::FileNotFound);
     if (!info.isFile() || !info.isReadable()) throw RuntimeError(ErrorKind::PathFileAccess);
-    return ReadStore(SettingsStore(info.filePath()));
+    const SettingsStore file(info.filePath());
+    const QString warning = file.FormatWarning();
+    if (!warning.isEmpty()) Write(stderr, "warning: " + path + ": " + warning.toStdString() + "\n");
+    return ReadStore(file);
 }
 
 } // namespace
@@ -56,11 +60,7 @@ FormState FormOf(const CommandLine& line) {
         stored[key] = text;
 
     FormState form;
-    LoadSettings(form, [&stored](const std::string& key) -> std::optional<std::string> {
-        auto it = stored.find(key);
-        if (it == stored.end()) return std::nullopt;
-        return it->second;
-    });
+    LoadSettings(form, ReaderOf(stored));
     return form;
 }
 

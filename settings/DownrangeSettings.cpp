@@ -1,10 +1,8 @@
 #include "settings/DownrangeSettings.h"
 
-#include "settings/IniText.h"
+#include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
-
-#include <QString>
 
 namespace kesta {
 
@@ -42,14 +40,6 @@ downrange::Inputs LoadDownrangeInputs(const SettingsStore& store) {
 
 void SaveDownrangeInputs(SettingsStore& store, const downrange::Inputs& inputs) {
     store.SaveGroup(kDownrangeGroup, downrange::InputTexts(inputs));
-}
-
-QByteArray DownrangeGroupText(const downrange::Inputs& inputs) {
-    QByteArray text = QByteArray("[") + kDownrangeGroup + "]\n";
-    for (const auto& [key, value] : downrange::InputTexts(inputs))
-        text += QByteArray::fromStdString(key) + '=' + IniValueText(QString::fromStdString(value)) +
-                '\n';
-    return text;
 }
 
 } // namespace kesta

@@ -4,8 +4,6 @@
 
 #include "downrange/DownrangeInputs.h"
 
-#include <QByteArray>
-
 #include <map>
 #include <string>
 
@@ -13,17 +11,13 @@ namespace kesta {
 
 class SettingsStore;
 
-inline constexpr const char* kDownrangeGroup = "downrange";
-
 // The stored inputs. A stored text the model cannot use (a hand-edited file) takes its
 // default, as an unfit value of [values] does; the others are kept.
 downrange::Inputs DownrangeInputsOf(const std::map<std::string, std::string>& stored);
 downrange::Inputs LoadDownrangeInputs(const SettingsStore& store);
 
-// Replaces the store's [downrange] group with these inputs. Raises what SaveGroup raises.
+// Replaces the store's [downrange] group (IniGroups.h) with these inputs. Raises what
+// SaveGroup raises.
 void SaveDownrangeInputs(SettingsStore& store, const downrange::Inputs& inputs);
-
-// "[downrange]" and one key=value line per input, for the end of a set-up file.
-QByteArray DownrangeGroupText(const downrange::Inputs& inputs);
 
 } // namespace kesta

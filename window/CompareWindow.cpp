@@ -1,5 +1,6 @@
 #include "window/CompareWindow.h"
 
+#include "settings/FileError.h"
 #include "settings/SetupFile.h"
 
 #include <QComboBox>
@@ -130,9 +131,12 @@ bool CompareWindow::SetFile(int k, const QString& path) {
     if (!read.contents) {
         if (notify_)
             notify_(QMessageBox::Critical,
-                    tr("The set-up could not be opened: %1.\nFile: %2").arg(read.problem, path));
+                    FileMessage(tr("The set-up could not be opened"), path, read.problem));
         return false;
     }
+    if (notify_ && !read.contents->formatWarning.isEmpty())
+        notify_(QMessageBox::Warning, FileMessage(tr("The set-up may not read as it was meant"),
+                                                  path, read.contents->formatWarning));
     Side& side = sides_[k];
     side.kind = Side::Kind::File;
     side.form = FormState(); // a file alone, as kesta-report --compare loads it

@@ -1,10 +1,12 @@
 #include "window/Form1.h"
 
+#include "settings/FileError.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 #include "window/AccessibleNames.h"
 #include "window/Form1Layout.h"
 #include "window/FormBinding.h"
+#include "window/ReportFont.h"
 #include "window/ReportPrinter.h"
 #include "window/SetupMenus.h"
 
@@ -134,10 +136,7 @@ QWidget* Form1::CreateControl(const ControlSpec& c, QWidget* container) {
     }
     case ControlKind::ReportBox: {
         auto* box = new QPlainTextEdit(container);
-        QFont mono(QStringLiteral("Courier New"));
-        mono.setStyleHint(QFont::TypeWriter);
-        mono.setPointSizeF(8.25);
-        box->setFont(mono);
+        box->setFont(ReportFont());
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -230,14 +229,18 @@ void Form1::Form_Load() {
     }
 }
 
-void Form1::SaveInputs() {
+FormState Form1::CurrentInputs() const {
     FormState now;
     CopyWidgetsToForm(*this, now);
+    return now;
+}
+
+void Form1::SaveInputs() {
     try {
-        store_.Save(now);
-    } catch (const RuntimeError& e) {
-        Notify(QMessageBox::Critical, tr("The inputs could not be saved: %1.\nSettings file: %2")
-                                          .arg(QString::fromUtf8(e.what()), store_.FileName()));
+        store_.Save(CurrentInputs());
+    } catch (const FileError& e) {
+        Notify(QMessageBox::Critical, FileMessage(tr("The inputs could not be saved"), e,
+                                                  tr("Settings file")));
     }
 }
 

@@ -49,6 +49,8 @@ class Form1 : public QWidget {
 
     // The area below the menu bar that holds the form's controls at their design places.
     QWidget& ClientArea() const { return *client_; }
+    // The inputs as the window shows them now; every copy of them starts here.
+    FormState CurrentInputs() const;
     QMenuBar& MenuBar() const { return *menuBar_; }
     // The window's menus, for the features that add their actions to them.
     QMenu& FileMenu() const { return *fileMenu_; }

@@ -2,6 +2,8 @@
 
 #include "settings/AtomicFile.h"
 #include "settings/DownrangeSettings.h"
+#include "settings/FileError.h"
+#include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 #include "settings/SetupFile.h"
 #include "tools/Errors.h"
@@ -17,28 +19,15 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-// The example set-up files are compiled into the window's static library, whose resources
-// must be registered by hand, outside any namespace.
-static void LoadExampleResources() {
-    Q_INIT_RESOURCE(examples);
-}
-
 namespace kesta {
 
 SetupSession::SetupSession(Form1& window, const QString& storeFile)
     : QObject(&window), window_(window), caption_(window.windowTitle()), recent_(storeFile) {
-    LoadExampleResources();
     WatchInputs();
 }
 
-QString SetupSession::ExampleResource(const ExampleSetup& example) {
-    return QStringLiteral(":/kesta/examples/%1.kesta").arg(QString::fromStdString(example.name));
-}
-
 FormState SetupSession::Inputs() const {
-    FormState now;
-    CopyWidgetsToForm(window_, now);
-    return now;
+    return window_.CurrentInputs();
 }
 
 bool SetupSession::Modified() const {
@@ -59,7 +48,8 @@ bool SetupSession::Open(const QString& path) {
 }
 
 bool SetupSession::OpenExample(const ExampleSetup& example) {
-    if (!Load(ReadSetupFile(ExampleResource(example)), ExampleResource(example))) return false;
+    // The examples are compiled into the engine: every key is given, nothing can fail.
+    CopyFormToWidgets(ExampleForm(example), window_);
     Adopt(QString(), tr("%1 (example)").arg(QString::fromStdString(example.name)));
     window_.doReport_Click();
     return true;
@@ -68,7 +58,7 @@ bool SetupSession::OpenExample(const ExampleSetup& example) {
 bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
     if (!read.contents) {
         window_.Notify(QMessageBox::Critical,
-                       tr("The set-up could not be opened: %1.\nFile: %2").arg(read.problem, path));
+                       FileMessage(tr("The set-up could not be opened"), path, read.problem));
         return false;
     }
     // Exactly as the window's load event: keys the file lacks, or holds unfit values for,
@@ -77,6 +67,10 @@ bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
     read.contents->LoadInto(loaded);
     CopyFormToWidgets(loaded, window_);
     if (!read.contents->downrange.empty()) AdoptDownrange(read.contents->downrange);
+    if (!read.contents->formatWarning.isEmpty())
+        window_.Notify(QMessageBox::Warning,
+                       FileMessage(tr("The set-up may not read as it was meant"), path,
+                                   read.contents->formatWarning));
     if (!read.contents->unknownKeys.empty()) {
         QStringList keys;
         for (const std::string& key : read.contents->unknownKeys)
@@ -94,14 +88,12 @@ bool SetupSession::SaveAs(const QString& chosen) {
     const FormState inputs = Inputs();
     // The downrange inputs go with the set-up once the user has worked with them.
     const auto downrange = window_.Store().ReadGroup(kDownrangeGroup);
-    const QString problem =
-        downrange.empty()
-            ? WriteSetupFile(path, inputs)
-            : WriteFileAtomically(path, SetupFileText(inputs) +
-                                            DownrangeGroupText(DownrangeInputsOf(downrange)));
-    if (!problem.isEmpty()) {
-        window_.Notify(QMessageBox::Critical,
-                       tr("The set-up could not be saved: %1.\nFile: %2").arg(problem, path));
+    try {
+        WriteSetupFile(path, inputs,
+                       downrange.empty() ? std::nullopt
+                                         : std::optional(DownrangeInputsOf(downrange)));
+    } catch (const FileError& e) {
+        window_.Notify(QMessageBox::Critical, FileMessage(tr("The set-up could not be saved"), e));
         return false;
     }
     Adopt(path, QFileInfo(path).fileName());
@@ -112,12 +104,13 @@ bool SetupSession::SaveAs(const QString& chosen) {
 
 bool SetupSession::SaveReportText(const QString& path) {
     const auto* box = window_.findChild<QPlainTextEdit*>(QStringLiteral("txtReport"));
-    const QString problem =
+    try {
         WriteFileAtomically(path, ReportFileText(BoxTextToCrLf(box->toPlainText())));
-    if (problem.isEmpty()) return true;
-    window_.Notify(QMessageBox::Critical,
-                   tr("The report could not be saved: %1.\nFile: %2").arg(problem, path));
-    return false;
+    } catch (const FileError& e) {
+        window_.Notify(QMessageBox::Critical, FileMessage(tr("The report could not be saved"), e));
+        return false;
+    }
+    return true;
 }
 
 void SetupSession::AdoptDownrange(const std::map<std::string, std::string>& texts) {

@@ -167,5 +167,27 @@ TEST(KestaReportSetups, BadCommandLines) {
     EXPECT_NE(help.out.find("  --list-examples "), std::string::npos);
 }
 
+// A set-up of a newer format is read as far as its keys are known, with a warning naming the
+// version on standard error; format 1, given or not, warns of nothing.
+TEST(KestaReportSetups, ANewerFormatIsReadWithAWarning) {
+    const fs::path dir = fs::path(::testing::TempDir());
+    const std::string newer = (dir / "newer.kesta").string(), one = (dir / "one.kesta").string();
+    std::ofstream(newer) << "[kesta]\nformat=2\n" << Slurp(ExampleFile("light-deer"));
+    std::ofstream(one) << "[kesta]\nformat=1\n" << Slurp(ExampleFile("light-deer"));
+    const std::string warning = ": it is in set-up format 2, newer than this program's (1); what "
+                                "this program does not know of it is ignored\n";
+
+    const ToolRun settings = RunTool({"--settings", newer});
+    EXPECT_EQ(settings.status, 0);
+    EXPECT_EQ(settings.err, "warning: " + newer + warning);
+    EXPECT_EQ(settings.out, RunTool({"--example", "light-deer"}).out);
+
+    const ToolRun compare = RunTool({"--compare", one, newer});
+    EXPECT_EQ(compare.status, 0);
+    EXPECT_EQ(compare.err, "warning: " + newer + warning);
+    EXPECT_NE(compare.out.find("Every animal has the same verdict."), std::string::npos);
+    EXPECT_EQ(RunTool({"--settings", one}).err, "");
+}
+
 } // namespace
 } // namespace kesta::test

@@ -85,17 +85,18 @@ TEST(DownrangeSettings, ASetUpFileWithTheGroupIsReadWithoutUnknownKeys) {
     QTemporaryDir dir;
     const QString path = dir.filePath("elk.kesta");
     const FormState example = ExampleForm(Examples().front());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(SetupFileText(example) + DownrangeGroupText(Calibrated()));
-    file.close();
+    WriteSetupFile(path, example, Calibrated());
+    EXPECT_TRUE(Slurp(path).contains("[downrange]\n"));
     const SetupFileRead read = ReadSetupFile(path);
     ASSERT_TRUE(read.contents) << read.problem.toStdString();
     EXPECT_TRUE(read.contents->unknownKeys.empty());
     FormState loaded;
     read.contents->LoadInto(loaded);
     EXPECT_EQ(loaded, example);
-    EXPECT_EQ(LoadDownrangeInputs(SettingsStore(path)), Calibrated());
+    EXPECT_EQ(DownrangeInputsOf(read.contents->downrange), Calibrated());
+    // Without downrange inputs a set-up file has no such group.
+    WriteSetupFile(path, example);
+    EXPECT_FALSE(Slurp(path).contains("downrange"));
 }
 
 } // namespace
