@@ -6,7 +6,7 @@
 //                --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --compare A B [--format text|csv|json] [--verbose]
 //   kesta-report --list-examples
-// Parsing only; no Qt, no files.
+// Parsing only, no files; the options themselves are declared in Options.h.
 #pragma once
 
 #include <optional>
@@ -17,18 +17,22 @@
 namespace kesta {
 
 struct CommandLine {
+    // What the run writes: the report, or what an option puts in its place.
+    enum class Mode {
+        Report,
+        Needs,        // what it would take for each animal
+        Compare,      // two set-ups side by side
+        ListExamples, // the shipped example set-ups
+        Downrange,    // the arrow slowed by drag at every distance
+        Ranges,       // each animal's ethical range
+    };
     enum class Store { Empty, User, File, Example };
     enum class Format { Text, Csv, Json };
+    Mode mode = Mode::Report;
     Store store = Store::Empty;
-    // --needs: what it would take for each animal, instead of the report.
-    bool needs = false;
-    // --downrange: the distance table; --ranges: each animal's ethical range.
-    enum class Downrange { None, Table, Ranges };
-    Downrange downrange = Downrange::None;
-    Format format = Format::Text; // of --needs and --compare
+    Format format = Format::Text; // of --needs, --downrange, --ranges and --compare
     std::string settingsFile;     // with Store::File
     std::string exampleName;      // with Store::Example
-    bool listExamples = false;
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool crlf = false;
     bool verbose = false; // show the Qt library's own warnings too

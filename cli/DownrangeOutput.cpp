@@ -53,7 +53,7 @@ int WriteDownrange(const FormState& form, const std::map<std::string, std::strin
     std::string out;
     try {
         const downrange::Inputs inputs = DownrangeInputsOf(stored, line);
-        if (line.downrange == CommandLine::Downrange::Ranges)
+        if (line.mode == CommandLine::Mode::Ranges)
             out = RangesIn(downrange::RangesOf(form, inputs), line.format);
         else
             out = TableIn(downrange::DistanceTableOf(form, inputs), line.format);

@@ -16,6 +16,16 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+int WriteCommandOutput(const kesta::CommandOutput& output) {
+    kesta::cli::Write(stderr, output.err);
+    const int written = kesta::cli::WriteOut(output.out, true);
+    return written != 0 ? written : output.status;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace kesta;
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -34,22 +44,28 @@ int main(int argc, char** argv) {
         return 0;
     }
     cli::FilterQtMessages(line->verbose);
-    if (line->listExamples || !line->compareA.empty()) {
-        const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line);
-        cli::Write(stderr, output.err);
-        const int written = cli::WriteOut(output.out, true);
-        return written != 0 ? written : output.status;
+    switch (line->mode) {
+    case CommandLine::Mode::ListExamples:
+        return WriteCommandOutput(ListExamples());
+    case CommandLine::Mode::Compare:
+        return WriteCommandOutput(RunCompare(*line));
+    case CommandLine::Mode::Report:
+    case CommandLine::Mode::Needs:
+    case CommandLine::Mode::Downrange:
+    case CommandLine::Mode::Ranges:
+        break;
     }
+    const bool downrange =
+        line->mode == CommandLine::Mode::Downrange || line->mode == CommandLine::Mode::Ranges;
     FormState form;
     std::map<std::string, std::string> downrangeTexts;
     try {
         form = cli::FormOf(*line);
-        if (line->downrange != CommandLine::Downrange::None)
-            downrangeTexts = cli::DownrangeTextsOf(*line);
+        if (downrange) downrangeTexts = cli::DownrangeTextsOf(*line);
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
-    if (line->downrange != CommandLine::Downrange::None)
-        return cli::WriteDownrange(form, downrangeTexts, *line);
-    return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
+    if (downrange) return cli::WriteDownrange(form, downrangeTexts, *line);
+    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line)
+                                                  : cli::WriteReport(form, *line);
 }

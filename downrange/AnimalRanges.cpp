@@ -76,8 +76,9 @@ AnimalRange RangeOf(const RangeSetUp& setUp, const Flight& flight, int maxDistan
     AnimalShots shots(setUp, flight, figures);
     try {
         row.atBow = *shots.VerdictAt(0);
-    } catch (const RuntimeError& e) {
-        throw RuntimeError(e.kind(), e.what(), animal.name + ", Game Recommendations");
+    } catch (RuntimeError& e) {
+        e.SetPlace(animal.name + ", Game Recommendations");
+        throw;
     }
     row.sufficientTo = shots.ReachOf(maxDistance, Sufficient);
     row.marginalTo = shots.ReachOf(maxDistance, MarginalOrBetter);

@@ -16,9 +16,9 @@ namespace {
 template <class Step> auto Placed(const std::string& place, Step step) {
     try {
         return step();
-    } catch (const RuntimeError& e) {
-        if (!e.place().empty()) throw;
-        throw RuntimeError(e.kind(), e.what(), place);
+    } catch (RuntimeError& e) {
+        if (e.place().empty()) e.SetPlace(place);
+        throw;
     }
 }
 
@@ -41,8 +41,9 @@ SetUp ReadSetUp(const FormState& form) {
     std::string settingUp;
     try {
         kesta::Setup(form, record, settingUp);
-    } catch (const RuntimeError& e) {
-        throw RuntimeError(e.kind(), e.what(), "input " + settingUp);
+    } catch (RuntimeError& e) {
+        e.SetPlace("input " + settingUp);
+        throw;
     }
     SetUp s{record.massGrains, record.speedFps, 0, record.bladeAreaSum};
     s.ro = Placed("Ro, Broadhead", [&] { return BroadheadRo(form, record); });

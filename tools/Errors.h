@@ -1,5 +1,5 @@
-// The one way this system reports failure: a RuntimeError carrying one ErrorKind.
-// Every layer (number text, the string list, the report, the window) raises these and
+// The one way this system reports failure: a RuntimeError carrying one ErrorKind and the place
+// it arose. Every layer (number text, the string list, the report, the window) raises these and
 // nothing else, so the window can name the kind to the user in one place.
 #pragma once
 
@@ -31,8 +31,13 @@ class RuntimeError : public std::runtime_error {
     RuntimeError(ErrorKind kind, const std::string& message, std::string place)
         : std::runtime_error(message), kind_(kind), place_(std::move(place)) {}
     ErrorKind kind() const { return kind_; }
-    // Empty when the raiser did not know it; the caller then names the place itself.
+
+    // Where the failure arose, in the user's words: "input InArrowLength", "report line 17,
+    // Dynamic Spine", "Kudu male, Game Recommendations". The arithmetic that raises does not
+    // know it; the driver that knows catches the error, sets the place and rethrows it (a
+    // `throw;` rethrows this same object, so the place travels on). Empty until one is set.
     const std::string& place() const { return place_; }
+    void SetPlace(std::string place) { place_ = std::move(place); }
 
   private:
     ErrorKind kind_;

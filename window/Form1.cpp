@@ -256,16 +256,18 @@ void Form1::doReport_Click() {
     const std::string before = BoxTextToCrLf(txtReport_->toPlainText());
     calculator_.SetBoxText(before);
     QString failure;
+    std::string place;
     try {
         calculator_.WriteReport();
     } catch (const RuntimeError& e) {
         failure = QString::fromUtf8(e.what());
+        place = e.place();
     }
     // One update of the box per report: rewriting a Qt text widget line by line is slow, and
     // the user sees the same result (after a failure, the lines written before it).
     if (calculator_.BoxText() != before)
         txtReport_->setPlainText(CrLfToBoxText(calculator_.BoxText()));
-    if (!failure.isEmpty()) NotifyStopped(failure, calculator_.FailurePlace());
+    if (!failure.isEmpty()) NotifyStopped(failure, place);
 }
 
 void Form1::NotifyStopped(const QString& error, const std::string& place) {

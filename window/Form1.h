@@ -93,7 +93,6 @@ class Form1 : public QWidget {
 
   private:
     void BuildControls();
-    void ConnectControls();
     void BuildMenus();
     QSize MenuBarSize() const;
     void Form_Load();

@@ -74,7 +74,7 @@ void NeedsWindow::Recalculate() {
     try {
         table = needs.Table();
     } catch (const RuntimeError& e) {
-        notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+        notifyStop_(QString::fromUtf8(e.what()), e.place());
         return;
     }
     form_ = std::move(form);
@@ -109,7 +109,7 @@ void NeedsWindow::ShowChart(int row) {
         chartView_->setChart(BuildNeedsChart(needs.Chart(item->data(kPositionRole).toULongLong())));
         delete old; // the view does not own a chart it is given
     } catch (const RuntimeError& e) {
-        notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+        notifyStop_(QString::fromUtf8(e.what()), e.place());
     }
 }
 

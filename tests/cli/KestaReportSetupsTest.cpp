@@ -48,7 +48,12 @@ TEST(KestaReportSetups, ListAndRunTheExamples) {
         EXPECT_EQ(run.status, 0) << example.name << run.err;
         EXPECT_EQ(run.out, RunTool({"--settings", ExampleFile(example.name)}).out) << example.name;
     }
-    const Args worked = Lines(RunTool({"--example", "worked-example"}).out);
+    // "--example=NAME" is "--example NAME".
+    const ToolRun apart = RunTool({"--example", "worked-example"});
+    const ToolRun joined = RunTool({"--example=worked-example"});
+    EXPECT_EQ(joined.status, 0) << joined.err;
+    EXPECT_EQ(joined.out, apart.out);
+    const Args worked = Lines(apart.out);
     const Args& opening = WorkedExampleOpening();
     ASSERT_GT(worked.size(), opening.size());
     EXPECT_EQ(Args(worked.begin(), worked.begin() + opening.size()), opening);
@@ -162,6 +167,11 @@ TEST(KestaReportSetups, BadCommandLines) {
         EXPECT_EQ(run.err.rfind("kesta-report: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find("usage: kesta-report"), std::string::npos);
     }
+    // Scripts read the exclusion from standard error: both options named, exit 2.
+    const ToolRun both = RunTool({"--user", "--settings", "F"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err.rfind("kesta-report: --user and --settings exclude each other\n", 0), 0u)
+        << both.err;
     const ToolRun help = RunTool({"--help"});
     EXPECT_NE(help.out.find("  --compare A B "), std::string::npos);
     EXPECT_NE(help.out.find("  --list-examples "), std::string::npos);

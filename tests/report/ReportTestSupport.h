@@ -5,6 +5,7 @@
 #include "ballistics/GameTable.h"
 #include "form/FormState.h"
 #include "report/Calculator.h"
+#include "tests/common/ErrorKindOf.h"
 #include "tests/common/WorkedExampleForm.h"
 #include "tools/Errors.h"
 
@@ -89,12 +90,12 @@ inline std::map<std::string, game::Verdict> ListsOf(const TextLines& lines) {
     return placed;
 }
 
-// The kind of the error a call raises, if any.
-template <typename Call> std::optional<ErrorKind> KindOf(Call&& call) {
+// The error a call raises, place and all, if any.
+template <typename Call> std::optional<RuntimeError> ErrorOf(Call&& call) {
     try {
         call();
     } catch (const RuntimeError& e) {
-        return e.kind();
+        return e;
     }
     return std::nullopt;
 }
@@ -115,9 +116,11 @@ struct Outcome {
 
 inline Outcome Press(Calculator& calc) {
     Outcome out;
-    out.error = KindOf([&] { calc.WriteReport(); });
+    if (const auto error = ErrorOf([&] { calc.WriteReport(); })) {
+        out.error = error->kind();
+        out.place = error->place();
+    }
     out.lines = Lines(calc.BoxText());
-    out.place = calc.FailurePlace();
     return out;
 }
 
