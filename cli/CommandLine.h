@@ -3,6 +3,8 @@
 //                [KEY=VALUE ...]
 //   kesta-report --needs [--format text|csv|json] [--user | --settings FILE | --example NAME]
 //                [--crlf] [--verbose] [KEY=VALUE ...]
+//   kesta-report --downrange | --ranges [--format text|csv|json] [--user | --settings FILE |
+//                --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --compare A B [--format text|csv|json] [--verbose] [--b KEY=VALUE ...]
 //   kesta-report --list-examples
 // Parsing only, no files; the options themselves are declared in Options.h.
@@ -22,12 +24,14 @@ struct CommandLine {
         Needs,        // what it would take for each animal
         Compare,      // two set-ups side by side
         ListExamples, // the shipped example set-ups
+        Downrange,    // the arrow slowed by drag at every distance
+        Ranges,       // each animal's ethical range
     };
     enum class Store { Empty, User, File, Example };
     enum class Format { Text, Csv, Json };
     Mode mode = Mode::Report;
     Store store = Store::Empty;
-    Format format = Format::Text; // of --needs and --compare
+    Format format = Format::Text; // of --needs, --downrange, --ranges and --compare
     std::string settingsFile;     // with Store::File
     std::string exampleName;      // with Store::Example
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"

@@ -1,6 +1,7 @@
 #include "cli/KeyValues.h"
 
 #include "cli/CommandLine.h"
+#include "downrange/DownrangeInputs.h"
 #include "form/SettingsKeys.h"
 
 #include <algorithm>
@@ -53,13 +54,17 @@ std::string NearestKey(const std::string& key) {
     const std::string typed = Lower(key);
     std::string nearest;
     std::size_t best = 3; // more edits than this is a different word
-    for (const SettingsKey& row : SettingsKeys()) {
-        const std::size_t edits = Edits(typed, Lower(row.key));
+    auto consider = [&](const std::string& candidate) {
+        const std::size_t edits = Edits(typed, Lower(candidate));
         if (edits < best) {
             best = edits;
-            nearest = row.key;
+            nearest = candidate;
         }
-    }
+    };
+    for (const SettingsKey& row : SettingsKeys())
+        consider(row.key);
+    for (const std::string& downrangeKey : downrange::InputKeys())
+        consider(downrangeKey);
     return nearest;
 }
 
@@ -74,6 +79,8 @@ std::string PlaceWithKey(const std::string& place) {
 
 std::string KeyValueProblem(const std::string& key, const std::string& value) {
     const SettingsKey* row = FindKey(key);
+    // The downrange inputs are numbers and words the downrange engine checks when it reads them.
+    if (row == nullptr && downrange::IsInputKey(key)) return "";
     if (row == nullptr) {
         const std::string nearest = NearestKey(key);
         std::string problem = "unknown key '" + Echoed(key) + "'";

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Options.h"
 
+#include "downrange/DownrangeInputs.h"
 #include "form/SettingsKeys.h"
 
 namespace kesta {
@@ -44,6 +45,9 @@ std::string UsageText() {
         "                    [--quiet] [KEY=VALUE ...]\n"
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
+        "       kesta-report --downrange | --ranges [--format text|csv|json] [--user |\n"
+        "                    --settings FILE | --example NAME] [--crlf] [--verbose]\n"
+        "                    [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
         "                    [--b KEY=VALUE ...]\n"
         "       kesta-report --list-examples\n"
@@ -74,6 +78,16 @@ std::string UsageText() {
         }
         text += " " + row.key;
         column += 1 + row.key.size();
+    }
+    text += "\n\nKeys of --downrange and --ranges:";
+    column = 80;
+    for (const auto& key : downrange::InputKeys()) {
+        if (column + 1 + key.size() > 80) {
+            text += "\n     ";
+            column = 5;
+        }
+        text += " " + key;
+        column += 1 + key.size();
     }
     return text + "\n";
 }

@@ -3,6 +3,7 @@
 // does, then writes the report, or with --needs what it would take for each animal, to
 // standard output.
 #include "cli/CommandLine.h"
+#include "cli/DownrangeOutput.h"
 #include "cli/NeedsOutput.h"
 #include "cli/Output.h"
 #include "cli/QtMessages.h"
@@ -11,6 +12,7 @@
 #include "cli/SetupCommands.h"
 #include "tools/Errors.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,14 +52,21 @@ int main(int argc, char** argv) {
         return WriteCommandOutput(RunCompare(*line));
     case CommandLine::Mode::Report:
     case CommandLine::Mode::Needs:
+    case CommandLine::Mode::Downrange:
+    case CommandLine::Mode::Ranges:
         break;
     }
+    const bool downrange =
+        line->mode == CommandLine::Mode::Downrange || line->mode == CommandLine::Mode::Ranges;
     FormState form;
+    std::map<std::string, std::string> downrangeTexts;
     try {
         form = cli::FormOf(*line);
+        if (downrange) downrangeTexts = cli::DownrangeTextsOf(*line);
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
+    if (downrange) return cli::WriteDownrange(form, downrangeTexts, *line);
     return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line)
                                                   : cli::WriteReport(form, *line);
 }

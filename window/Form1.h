@@ -23,6 +23,7 @@ class QPlainTextEdit;
 namespace kesta {
 
 class NeedsWindow;
+class DownrangeWindow;
 class SettingsStore;
 class SetupMenus;
 
@@ -63,6 +64,8 @@ class Form1 : public QWidget {
     // The window's menus, for the features that add their actions to them.
     QMenu& FileMenu() const { return *fileMenu_; }
     QMenu& ToolsMenu() const { return *toolsMenu_; }
+    // The settings store the window loads from and saves to.
+    SettingsStore& Store() const { return store_; }
     QMenu& HelpMenu() const { return *helpMenu_; }
     // Opening, saving and comparing set-up files (SetupMenus.h).
     SetupMenus& Setups() const { return *setups_; }
@@ -92,6 +95,9 @@ class Form1 : public QWidget {
     // Tools > What would it take? (Ctrl+T): opens the needs window, or brings it to the
     // front, worked out for the inputs in the form.
     void ShowNeedsWindow();
+    // Tools > Downrange...: opens the downrange window, or brings it to the front, worked out
+    // for the inputs in the form.
+    void ShowDownrangeWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,6 +135,7 @@ class Form1 : public QWidget {
     QWidget* helpWindow_ = nullptr;
     SetupMenus* setups_ = nullptr;
     NeedsWindow* needsWindow_ = nullptr;
+    DownrangeWindow* downrangeWindow_ = nullptr;
     PathChooser choosePdfPath_;
     QPlainTextEdit* txtReport_ = nullptr;
     QString pdfFolder_;

@@ -126,9 +126,13 @@ TEST(CommandLine, ExclusionsNameBothOptions) {
         {{"--example=light-deer", "--compare", "a", "b"},
          "--compare and --example exclude each other"},
         {{"--compare", "a", "b", "speed=3"}, "--compare and KEY=VALUE exclude each other"},
-        {{"--format", "csv"}, "--format is for --needs and --compare; the report is plain text"},
+        {{"--format", "csv"},
+         "--format is for --needs, --downrange, --ranges and --compare; the report is plain "
+         "text"},
+        {{"--downrange", "--ranges"}, "--downrange and --ranges exclude each other"},
         {{"--list-examples", "--format=csv"},
-         "--format is for --needs and --compare; the report is plain text"},
+         "--format is for --needs, --downrange, --ranges and --compare; the report is plain "
+         "text"},
     };
     for (const auto& [args, problem] : rows) {
         const Parsed parsed = Parse(args);
