@@ -3,6 +3,7 @@
 #include "cli/Output.h"
 #include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
+#include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 #include "settings/SetupFile.h"
 #include "tools/Errors.h"
@@ -28,19 +29,21 @@ StoredTexts ReadStore(const SettingsStore& store) {
     return texts;
 }
 
-StoredTexts ReadUserStore(std::string& reason) {
+StoredTexts ReadUserStore(std::string& reason, StoredTexts& downrange) {
     const SettingsStore store;
     if (!store.Unreadable().isEmpty()) {
         reason = store.Unreadable().toStdString();
         throw RuntimeError(ErrorKind::PathFileAccess);
     }
+    downrange = store.ReadGroup(kDownrangeGroup);
     return ReadStore(store);
 }
 
 // A file given with --settings is read as Open reads a set-up file, with the same checks: a
 // mistyped path, a binary or empty file or one without a [values] group is refused with the
 // reason, never taken for a first run.
-StoredTexts ReadSettingsFile(const std::string& path, std::string& reason) {
+StoredTexts ReadSettingsFile(const std::string& path, std::string& reason,
+                             StoredTexts& downrange) {
     const SetupFileRead read = ReadSetupFile(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!read.contents) {
         if (read.problem == QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound)))
@@ -51,17 +54,19 @@ StoredTexts ReadSettingsFile(const std::string& path, std::string& reason) {
     if (!read.contents->formatWarning.isEmpty())
         Write(stderr, "warning: " + Echoed(path) + ": " +
                           read.contents->formatWarning.toStdString() + "\n");
+    downrange = read.contents->downrange;
     return read.contents->values;
 }
 
 } // namespace
 
-FormState FormOf(const CommandLine& line, std::string& reason) {
+FormState FormOf(const CommandLine& line, std::string& reason, StoredTexts& downrangeTexts) {
     StoredTexts stored; // empty: a first run
+    downrangeTexts.clear();
     if (line.store == CommandLine::Store::User)
-        stored = ReadUserStore(reason);
+        stored = ReadUserStore(reason, downrangeTexts);
     else if (line.store == CommandLine::Store::File)
-        stored = ReadSettingsFile(line.settingsFile, reason);
+        stored = ReadSettingsFile(line.settingsFile, reason, downrangeTexts);
     else if (line.store == CommandLine::Store::Example)
         stored = ExampleTexts(line.exampleName);
     for (const auto& [key, text] : line.overrides)

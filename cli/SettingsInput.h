@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "form/FormState.h"
 
+#include <map>
 #include <string>
 
 namespace kesta::cli {
@@ -13,8 +14,10 @@ namespace kesta::cli {
 // is no set-up file (as Open and --compare judge one), with `reason` saying why ("it is a
 // named pipe", "it is not UTF-8 text", ...). The per-user store is an error too when it cannot
 // be read (a folder, a named pipe, no permission), where the window starts with the defaults
-// and says so.
-FormState FormOf(const CommandLine& line, std::string& reason);
+// and says so. `downrangeTexts` gets the [downrange] group of the same read of the store or
+// settings file (none for an example or a first run).
+FormState FormOf(const CommandLine& line, std::string& reason,
+                 std::map<std::string, std::string>& downrangeTexts);
 
 // The settings file the command line reads, for messages: FILE (as echoed, at most 60
 // characters), or the per-user store.

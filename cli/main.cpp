@@ -3,6 +3,7 @@
 // does, then writes the report, or with --needs what it would take for each animal, to
 // standard output.
 #include "cli/CommandLine.h"
+#include "cli/DownrangeOutput.h"
 #include "cli/NeedsOutput.h"
 #include "cli/Output.h"
 #include "cli/QtMessages.h"
@@ -12,6 +13,7 @@
 #include "tools/Errors.h"
 
 #include <csignal>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,7 +36,8 @@ int main(int argc, char** argv) {
     std::string problem;
     const auto line = ParseCommandLine(args, problem);
     if (!line) {
-        cli::Write(stderr, "kesta-report: " + problem + "\n" + UsageText());
+        // One line says what is wrong; the whole usage would bury it.
+        cli::Write(stderr, "kesta-report: " + problem + "\nsee kesta-report --help\n");
         return 2;
     }
     // Both already end their lines with "\n" alone.
@@ -48,16 +51,22 @@ int main(int argc, char** argv) {
         return WriteCommandOutput(RunCompare(*line));
     case CommandLine::Mode::Report:
     case CommandLine::Mode::Needs:
+    case CommandLine::Mode::Downrange:
+    case CommandLine::Mode::Ranges:
         break;
     }
+    const bool downrange =
+        line->mode == CommandLine::Mode::Downrange || line->mode == CommandLine::Mode::Ranges;
     FormState form;
     std::string reason;
+    std::map<std::string, std::string> downrangeTexts;
     try {
-        form = cli::FormOf(*line, reason);
+        form = cli::FormOf(*line, reason, downrangeTexts);
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line) +
                          (reason.empty() ? std::string() : ": " + reason));
     }
+    if (downrange) return cli::WriteDownrange(form, downrangeTexts, *line);
     return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line)
                                                   : cli::WriteReport(form, *line);
 }

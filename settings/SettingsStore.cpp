@@ -106,6 +106,49 @@ void SettingsStore::Save(const FormState& form) {
     snapshot_ = std::make_unique<IniSnapshot>(written.bytes.value_or(QByteArray()));
 }
 
+std::map<std::string, std::string> SettingsStore::ReadGroup(const std::string& group) const {
+    std::map<std::string, std::string> texts;
+    if (!snapshot_ || !snapshot_->Valid()) return texts;
+    const QString prefix = GroupKey(group.c_str(), {});
+    for (const QString& key : snapshot_->Settings()->allKeys()) {
+        if (!key.startsWith(prefix)) continue;
+        if (auto text = TextOf(*snapshot_->Settings(), key))
+            texts[key.mid(prefix.size()).toStdString()] = std::move(*text);
+    }
+    return texts;
+}
+
+void SettingsStore::SaveGroup(const std::string& group,
+                              const std::vector<std::pair<std::string, std::string>>& texts) {
+    if (!snapshot_) Refuse(unreadable_);
+    // What is on disk now: another window may have saved its values since this one loaded, and
+    // they stay as the file has them.
+    const FileBytes now = ReadUserFile(file_);
+    if (!now.absent && !now.bytes) Refuse(now.problem);
+    const IniSnapshot disk(now.bytes.value_or(QByteArray()));
+    if (!disk.Valid()) Refuse(QStringLiteral("no temporary copy could be made to read it"));
+    const QString prefix = GroupKey(group.c_str(), {});
+    StoredValues kept, saved;
+    // The group's old keys go: a key the new texts leave out is no longer set.
+    for (const QString& key : disk.Settings()->allKeys())
+        if (!key.startsWith(prefix)) kept.emplace_back(key, disk.Settings()->value(key));
+    for (const auto& [key, text] : texts)
+        saved.emplace_back(prefix + QString::fromStdString(key), QString::fromStdString(text));
+    WriteIniFile(file_, kept, saved);
+    // Read() and ReadGroup() answer from the file as written; values set but not yet saved
+    // (SetValue) are set again on the fresh copy.
+    std::map<QString, QVariant> pending;
+    if (snapshot_->Valid())
+        for (const std::string& key : setKeys_) {
+            const QString name = StoredName(QString::fromStdString(key));
+            pending[name] = snapshot_->Settings()->value(name);
+        }
+    const FileBytes written = ReadUserFile(file_);
+    snapshot_ = std::make_unique<IniSnapshot>(written.bytes.value_or(QByteArray()));
+    if (snapshot_->Valid())
+        for (const auto& [name, value] : pending) snapshot_->Settings()->setValue(name, value);
+}
+
 void SettingsStore::SetValue(const QString& key, const QString& text) {
     if (!snapshot_) Refuse(unreadable_);
     if (snapshot_->Valid()) snapshot_->Settings()->setValue(StoredName(key), text);

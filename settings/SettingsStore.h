@@ -12,6 +12,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kesta {
 
@@ -41,6 +43,16 @@ class SettingsStore {
     // or written ("the file is read-only", ...); the old file is then left as it was and
     // nothing is claimed saved.
     void Save(const FormState& form);
+    // The texts of one group beside [values] (e.g. "downrange"), by key, as read when the store
+    // was opened or last saved; empty when the store holds none or cannot be read.
+    std::map<std::string, std::string> ReadGroup(const std::string& group) const;
+
+    // Replaces the keys of that group with these, keeping every other key as the file holds it
+    // now (another window's saved values included), and writes the file as Save does. Raises
+    // FileError as Save does.
+    void SaveGroup(const std::string& group,
+                   const std::vector<std::pair<std::string, std::string>>& texts);
+
     // Sets one stored value (used by tests): read at once, written with the next Save. An
     // unreadable store raises FileError.
     void SetValue(const QString& key, const QString& text);

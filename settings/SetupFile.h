@@ -3,6 +3,7 @@
 // window's Open and Save as, its examples and kesta-report --compare all go through here.
 #pragma once
 
+#include "downrange/DownrangeInputs.h"
 #include "form/FormState.h"
 #include "settings/FileReader.h"
 
@@ -20,6 +21,8 @@ inline constexpr qint64 kMaxSetupFileBytes = kMaxUserFileBytes;
 
 struct SetupFileContents {
     std::map<std::string, std::string> values; // the settings keys the file holds, with texts
+    // The [downrange] group: the downrange inputs kept with the set-up, by key.
+    std::map<std::string, std::string> downrange;
     // Any other keys, ignored: by name within [values], as "group/key" outside it.
     std::vector<std::string> unknownKeys;
     // Why the file may not read as it was meant, from its format version ([kesta] format): a
@@ -44,8 +47,10 @@ struct SetupFileRead {
 SetupFileRead ReadSetupFile(const QString& path);
 
 // Writes the form's set-up file through the settings store's writer: [kesta] with the format
-// version, [values] with the 46 keys. Raises FileError with the reason when it cannot be
-// written; a failed save leaves an old file at the path whole.
-void WriteSetupFile(const QString& path, const FormState& form);
+// version, [values] with the 46 keys, and [downrange] with the downrange inputs when there are
+// any. Raises FileError with the reason when it cannot be written; a failed save leaves an old
+// file at the path whole.
+void WriteSetupFile(const QString& path, const FormState& form,
+                    const std::optional<downrange::Inputs>& downrange = std::nullopt);
 
 } // namespace kesta

@@ -5,6 +5,7 @@
 #include "window/Form1.h"
 #include "window/SetupMenus.h"
 #include "window/SignalQuit.h"
+#include "window/StartChecks.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -13,6 +14,8 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // --help, --version and a bad option are answered before any signal handling or display.
+    if (const auto status = kesta::AnswerWithoutWindow(argc, argv)) return *status;
     // A signal that ends the session before the window can save waits until it can (the
     // threads Qt starts inherit the mask, so the signal is this thread's to take).
     kesta::SignalQuit::HoldEndingSignals();
@@ -22,7 +25,9 @@ int main(int argc, char* argv[]) {
 
     // QApplication takes the C locale from the environment; the report's number text does
     // not depend on it.
+    kesta::ExitIfDisplayFails();
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr); // the display is open: Qt's own handling from here on
     QApplication::setApplicationName(QStringLiteral("KESTA"));
     QApplication::setOrganizationName(QStringLiteral("KESTA"));
     // Ties the window to its desktop entry (icon, name) on the desktop.
