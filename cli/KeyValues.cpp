@@ -68,15 +68,6 @@ std::string NearestKey(const std::string& key) {
     return nearest;
 }
 
-std::string PlaceWithKey(const std::string& place) {
-    const std::string input = "input ";
-    if (place.rfind(input, 0) != 0) return place;
-    const std::string control = place.substr(input.size());
-    for (const SettingsKey& row : SettingsKeys())
-        if (row.control == control) return input + row.key;
-    return place;
-}
-
 std::string KeyValueProblem(const std::string& key, const std::string& value) {
     const SettingsKey* row = FindKey(key);
     // The downrange inputs are numbers and words the downrange engine checks when it reads them.

@@ -3,6 +3,8 @@
 // refused instead of quietly taking the key's default (as a hand-edited store would).
 #pragma once
 
+#include "form/SettingsKeys.h" // PlaceWithKey
+
 #include <string>
 
 namespace kesta {
@@ -14,8 +16,5 @@ std::string KeyValueProblem(const std::string& key, const std::string& value);
 // The settings key nearest to `key` (by edits, case ignored), or "" when none is near.
 std::string NearestKey(const std::string& key);
 
-// A failure's place as kesta-report names it: the input by its settings key, as it is given
-// on the command line ("input InArrowLength" becomes "input length"); others as they are.
-std::string PlaceWithKey(const std::string& place);
 
 } // namespace kesta

@@ -167,4 +167,13 @@ std::vector<std::pair<std::string, std::string>> SaveSettings(const FormState& f
     return pairs;
 }
 
+std::string PlaceWithKey(const std::string& place) {
+    const std::string input = "input ";
+    if (place.rfind(input, 0) != 0) return place;
+    const std::string control = place.substr(input.size());
+    for (const SettingsKey& row : SettingsKeys())
+        if (row.control == control) return input + row.key;
+    return place;
+}
+
 } // namespace kesta

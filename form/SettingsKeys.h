@@ -28,6 +28,10 @@ struct SettingsKey {
 // The 46 keys in table order.
 const std::vector<SettingsKey>& SettingsKeys();
 
+// A failure's place named by settings key, as kesta-report and the page's script interface
+// take inputs ("input InArrowLength" becomes "input length"); others as they are.
+std::string PlaceWithKey(const std::string& place);
+
 // Reads one stored value: the text, or nullopt when the key is absent.
 using SettingsReader = std::function<std::optional<std::string>(const std::string& key)>;
 

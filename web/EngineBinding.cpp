@@ -5,6 +5,7 @@
 
 #include "ballistics/GameTable.h"
 #include "form/Examples.h"
+#include "form/InputLabels.h"
 #include "form/SettingsKeys.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
@@ -24,12 +25,24 @@ namespace {
 
 using emscripten::val;
 
-// {text, error, place}: error and place null when nothing failed.
+// The place of a failure twice: by settings key as kesta-report names it ("input length"), for
+// scripts, and as the window names it to the user ("Arrow length"), for the page.
+void SetPlace(val& result, const std::string& place) {
+    result.set("place", PlaceWithKey(place));
+    result.set("where", PlaceForUser(place));
+}
+
+// {text, error, place, where}: error, place and where null when nothing failed.
 val Outcome(std::string text, const char* error, const std::string& place) {
     val result = val::object();
     result.set("text", std::move(text));
     result.set("error", error ? val(std::string(error)) : val::null());
-    result.set("place", error ? val(place) : val::null());
+    if (error) {
+        SetPlace(result, place);
+    } else {
+        result.set("place", val::null());
+        result.set("where", val::null());
+    }
     return result;
 }
 
@@ -77,10 +90,11 @@ val Needs(const val& pairs) {
         }
         result.set("error", val::null());
         result.set("place", val::null());
+        result.set("where", val::null());
     } catch (const RuntimeError& e) {
         rows = val::array();
         result.set("error", std::string(e.what()));
-        result.set("place", e.place());
+        SetPlace(result, e.place());
     }
     result.set("rows", rows);
     return result;

@@ -24,7 +24,14 @@ def random_pairs(count, seed):
 
 def native_report(kesta_report, pairs, home):
     """(text, error, place) of kesta-report on the pairs: its stdout and its error line."""
-    args = [kesta_report] + ["%s=%s" % kv for kv in pairs.items()]
+    # Through a settings file, as the window's store holds them: the command line refuses
+    # option values the store's loading rules still read ("yes", " FALSE ", "2.5").
+    settings = os.path.join(home, "pairs.kesta")
+    with open(settings, "w", encoding="utf-8") as ini:
+        ini.write("[values]\n")
+        for key, text in pairs.items():
+            ini.write('%s="%s"\n' % (key, text.replace("\\", "\\\\").replace('"', '\\"')))
+    args = [kesta_report, "--quiet", "--settings", settings]
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
     run = subprocess.run(args, capture_output=True, timeout=120, env=env)
     text = run.stdout.decode("utf-8")

@@ -50,7 +50,7 @@ function showReport() {
   const box = $("report-error");
   if (result.error !== null) {
     // As the window says it: the kind, then where the report stopped.
-    box.textContent = "The report stopped: " + result.error + ".\nWhere: " + result.place;
+    box.textContent = "The report stopped: " + result.error + ".\nWhere: " + result.where;
     box.hidden = false;
   } else {
     box.hidden = true;

@@ -32,7 +32,7 @@ export function showNeeds(result, section, errorBox) {
   }
   section.hidden = result.error !== null;
   if (result.error !== null) {
-    errorBox.textContent = "What would it take stopped: " + result.error + ".\nWhere: " + result.place;
+    errorBox.textContent = "What would it take stopped: " + result.error + ".\nWhere: " + result.where;
     errorBox.hidden = false;
   }
 }
