@@ -176,7 +176,9 @@ std::string CompareJson(const Comparison& c, const std::string& nameA, const std
                                  {"figures", figures},
                                  {"verdicts_compared", c.verdictsCompared},
                                  {"verdict_changes", changes}};
-    return json.dump(2) + "\n";
+    // An input box may hold bytes that are not UTF-8 (a set-up file refuses them, the form does
+    // not); they are written as U+FFFD rather than stopping the whole comparison.
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 } // namespace kesta

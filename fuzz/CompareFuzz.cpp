@@ -1,8 +1,8 @@
 // libFuzzer target for the comparison of two set-ups: the input decodes into two forms, as for
 // the report, which are compared. Checks: each side stopped exactly when it names a place; a
-// difference only where both reports printed the figure; verdicts compared only when neither
+// difference only where both reports printed the figure as a number; verdicts compared only when neither
 // report stopped, and every change a real one; the comparison the other way round negates each
-// difference and swaps each change; a side against itself differs nowhere; the text, CSV and
+// difference and swaps each differing input and change; a side against itself differs nowhere; the text, CSV and
 // JSON forms are written whole (the JSON parses, the CSV has a row per figure and change).
 #include "compare/CompareFormats.h"
 #include "compare/Comparison.h"
@@ -32,7 +32,10 @@ void CheckShape(const Comparison& c) {
     CheckSide(c.b);
     for (const FigureRow& row : c.figures) {
         Check(row.a || row.b);
-        Check(row.difference.has_value() == (row.a && row.b));
+        // A difference needs two printed numbers; a penetration that went through is none.
+        const bool numbers = row.a && row.b && !WentThrough(row.figure, row.a) &&
+                             !WentThrough(row.figure, row.b);
+        Check(row.difference.has_value() == numbers);
     }
     Check(!c.verdictsCompared || !c.EitherStopped());
     Check(c.verdictsCompared || c.verdictChanges.empty());
@@ -52,6 +55,11 @@ void CheckReversed(const Comparison& c, const Comparison& back) {
         Check(back.figures[k].figure == c.figures[k].figure);
         Check(Negated(back.figures[k].difference, c.figures[k].difference));
     }
+    Check(back.inputs.size() == c.inputs.size());
+    for (std::size_t k = 0; k < c.inputs.size(); ++k) {
+        Check(back.inputs[k].input == c.inputs[k].input);
+        Check(back.inputs[k].a == c.inputs[k].b && back.inputs[k].b == c.inputs[k].a);
+    }
     Check(back.verdictsCompared == c.verdictsCompared);
     Check(back.verdictChanges.size() == c.verdictChanges.size());
     for (std::size_t k = 0; k < c.verdictChanges.size(); ++k) {
@@ -64,6 +72,7 @@ void CheckReversed(const Comparison& c, const Comparison& back) {
 void CheckSame(const Comparison& same) {
     for (const FigureRow& row : same.figures)
         Check(!row.difference || *row.difference == 0 || std::isnan(*row.difference));
+    Check(same.inputs.empty());
     Check(same.verdictChanges.empty());
 }
 
@@ -71,7 +80,7 @@ void CheckFormats(const Comparison& c) {
     Check(!CompareText(c, "a.kesta", "b.kesta").empty());
     const std::string csv = CompareCsv(c);
     const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n'));
-    Check(lines == 1 + c.figures.size() + c.verdictChanges.size());
+    Check(lines == 1 + c.figures.size() + c.inputs.size() + c.verdictChanges.size());
     const nlohmann::json json =
         nlohmann::json::parse(CompareJson(c, "a.kesta", "b.kesta"), nullptr, false);
     Check(!json.is_discarded());
@@ -88,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Comparison c = Compare(a, b);
         CheckShape(c);
         CheckFormats(c);
-        const Comparison back = Compare(c.b, c.a);
+        const Comparison back = Compare(b, a);
         CheckShape(back);
         CheckReversed(c, back);
         CheckSame(Compare(c.a, c.a));
