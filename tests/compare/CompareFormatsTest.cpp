@@ -145,4 +145,15 @@ TEST(CompareFormats, JsonCarriesEveryRow) {
 }
 
 } // namespace
+// A box may hold bytes that are not UTF-8; the JSON still comes whole, with U+FFFD for them.
+TEST(CompareFormats, JsonTakesInputTextsThatAreNotUtf8) {
+    const Comparison c = Compare(WorkedExampleForm(), WorkedExampleWith("InArrowMass", "5\x9a" "0"));
+    const std::string text = CompareJson(c, "worked", "odd");
+    const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
+    ASSERT_FALSE(json.is_discarded()) << text;
+    ASSERT_FALSE(json["inputs"].empty());
+    EXPECT_NE(json["inputs"][0]["b"].get<std::string>().find("\xef\xbf\xbd"), std::string::npos)
+        << text;
+}
+
 } // namespace kesta::test
