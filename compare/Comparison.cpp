@@ -56,9 +56,10 @@ std::optional<double> Difference(const std::optional<ShownFigure>& a,
 }
 
 std::vector<VerdictChange> VerdictChanges(const std::vector<game::Verdict>& a,
-                                          const std::vector<game::Verdict>& b) {
+                                          const std::vector<game::Verdict>& b,
+                                          const game::GameTable& game) {
     std::vector<VerdictChange> changes;
-    const auto& animals = game::Animals();
+    const auto& animals = game.animals;
     for (std::size_t i = 0; i < animals.size() && i < a.size() && i < b.size(); ++i)
         if (a[i] != b[i]) changes.push_back({animals[i].name, a[i], b[i]});
     return changes;
@@ -66,9 +67,9 @@ std::vector<VerdictChange> VerdictChanges(const std::vector<game::Verdict>& a,
 
 } // namespace
 
-SideReport RunReport(const FormState& form) {
+SideReport RunReport(const FormState& form, const game::GameTable& game) {
     SideReport side;
-    Calculator calculator(form);
+    Calculator calculator(form, game);
     try {
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
@@ -80,11 +81,11 @@ SideReport RunReport(const FormState& form) {
     return side;
 }
 
-Comparison Compare(const FormState& a, const FormState& b) {
-    return Compare(RunReport(a), RunReport(b));
+Comparison Compare(const FormState& a, const FormState& b, const game::GameTable& game) {
+    return Compare(RunReport(a, game), RunReport(b, game), game);
 }
 
-Comparison Compare(SideReport a, SideReport b) {
+Comparison Compare(SideReport a, SideReport b, const game::GameTable& game) {
     Comparison c;
     c.a = std::move(a);
     c.b = std::move(b);
@@ -97,7 +98,7 @@ Comparison Compare(SideReport a, SideReport b) {
     const auto& verdictsA = c.a.figures.Verdicts();
     const auto& verdictsB = c.b.figures.Verdicts();
     c.verdictsCompared = verdictsA.has_value() && verdictsB.has_value();
-    if (c.verdictsCompared) c.verdictChanges = VerdictChanges(*verdictsA, *verdictsB);
+    if (c.verdictsCompared) c.verdictChanges = VerdictChanges(*verdictsA, *verdictsB, game);
     return c;
 }
 

@@ -3,7 +3,7 @@
 // it runs the same Calculator as the "Report" button, so each side is exactly its report.
 #pragma once
 
-#include "ballistics/GameTable.h"
+#include "ballistics/GameList.h"
 #include "form/FormState.h"
 #include "report/ReportFigures.h"
 
@@ -23,7 +23,8 @@ struct SideReport {
     bool Stopped() const { return !error.empty(); }
 };
 
-SideReport RunReport(const FormState& form);
+// Both sides of a comparison judge the game of one table, so their verdicts can be compared.
+SideReport RunReport(const FormState& form, const game::GameTable& game = game::DefaultTable());
 
 // One compared figure: as each report printed it, if it did.
 struct FigureRow {
@@ -49,8 +50,10 @@ struct Comparison {
     bool EitherStopped() const { return a.Stopped() || b.Stopped(); }
 };
 
-Comparison Compare(const FormState& a, const FormState& b);
-Comparison Compare(SideReport a, SideReport b);
+Comparison Compare(const FormState& a, const FormState& b,
+                   const game::GameTable& game = game::DefaultTable());
+// The two reports must have judged the animals of `game`.
+Comparison Compare(SideReport a, SideReport b, const game::GameTable& game = game::DefaultTable());
 
 // "Kinetic energy", "foot-pounds" and together "Kinetic energy (foot-pounds)".
 const char* FigureName(FigureId figure);

@@ -1,10 +1,11 @@
-// The one way this system reports failure: a RuntimeError carrying one ErrorKind.
-// Every layer (number text, the string list, the report, the window) raises these and
+// The one way this system reports failure: a RuntimeError carrying one ErrorKind and the place
+// it arose. Every layer (number text, the string list, the report, the window) raises these and
 // nothing else, so the window can name the kind to the user in one place.
 #pragma once
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kesta {
 
@@ -25,10 +26,22 @@ const char* ErrorMessage(ErrorKind kind);
 class RuntimeError : public std::runtime_error {
   public:
     explicit RuntimeError(ErrorKind kind) : std::runtime_error(ErrorMessage(kind)), kind_(kind) {}
+    // A failure in data the user supplied (a line of a game file), whose reason says more than
+    // the kind can: what() is `reason`, the place says where ("mygame.csv, line 4").
+    RuntimeError(ErrorKind kind, const std::string& reason, std::string place)
+        : std::runtime_error(reason), kind_(kind), place_(std::move(place)) {}
     ErrorKind kind() const { return kind_; }
+
+    // Where the failure arose, in the user's words: "input InArrowLength", "report line 17,
+    // Dynamic Spine", "Kudu male, Game Recommendations". The arithmetic that raises does not
+    // know it; the driver that knows catches the error, sets the place and rethrows it (a
+    // `throw;` rethrows this same object, so the place travels on). Empty until one is set.
+    const std::string& place() const { return place_; }
+    void SetPlace(std::string place) { place_ = std::move(place); }
 
   private:
     ErrorKind kind_;
+    std::string place_;
 };
 
 } // namespace kesta
