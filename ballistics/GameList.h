@@ -14,6 +14,9 @@ namespace kesta::game {
 constexpr std::size_t kMostAnimals = 1001;
 // The limit of the heaviest category: a heavier animal has no category.
 constexpr double kHeaviestKg = 5000;
+// Below 1 kg an animal's chest depth (8 x mass^0.2 - 8 inches) is negative, and the penetration
+// run of such a slab can fail and stop the report: no list holds so light an animal.
+constexpr double kLightestKg = 1;
 
 struct GameTable {
     std::string name;        // "africa", "north-america", ... or the hunter's own list's name

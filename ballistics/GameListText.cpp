@@ -13,6 +13,10 @@ namespace kesta::game {
 
 namespace {
 
+constexpr const char* kBelowLightest =
+    " is below 1 kg, where the chest depth of the verdict rule (8 x mass^0.2 - 8 inches) "
+    "falls below 0";
+
 // Where a line of the text stands, for the error.
 struct Where {
     const std::string& file;
@@ -156,6 +160,10 @@ double MassOf(const std::string& text, const Columns& columns, const Where& wher
     }
     if (!(mass > 0)) Fail(where, "the mass " + text + " " + unit + " is not above 0");
     const double kg = columns.pounds ? mass * kKgPerPound : mass;
+    if (kg < kLightestKg)
+        Fail(where, "the mass " + text + " " + unit +
+                        (columns.pounds ? " (" + Rounded(kg, 2) + " kg)" : std::string()) +
+                        kBelowLightest);
     if (kg > kHeaviestKg)
         Fail(where, "the mass " + text + " " + unit +
                         (columns.pounds ? " (" + Rounded(kg, 1) + " kg)" : std::string()) +
@@ -175,6 +183,7 @@ std::string NameProblem(std::string_view name) {
 
 std::string MassProblem(double massKg) {
     if (!(massKg > 0)) return "the mass " + NumberText(massKg) + " kg is not above 0";
+    if (massKg < kLightestKg) return "the mass " + NumberText(massKg) + " kg" + kBelowLightest;
     if (massKg > kHeaviestKg)
         return "the mass " + NumberText(massKg) +
                " kg is above 5000 kg, the limit of the heaviest category";

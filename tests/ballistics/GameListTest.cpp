@@ -166,6 +166,12 @@ TEST(GameListText, EveryBadFileIsRefusedWithItsLineAndReason) {
              {head + "Elk\n", "not CSV: 1 fields where the header has 2 (my.csv, line 2)"},
              {head + "Elk,0\n", "the mass 0 kg is not above 0 (my.csv, line 2)"},
              {head + "Elk,-3\n", "the mass -3 kg is not above 0 (my.csv, line 2)"},
+             {head + "Grouse,0.6\n", "the mass 0.6 kg is below 1 kg, where the chest depth of "
+                                     "the verdict rule (8 x mass^0.2 - 8 inches) falls below 0 "
+                                     "(my.csv, line 2)"},
+             {"animal,mass_lb\nGrouse,2\n",
+              "the mass 2 lb (0.91 kg) is below 1 kg, where the chest depth of the verdict rule (8 "
+              "x mass^0.2 - 8 inches) falls below 0 (my.csv, line 2)"},
              {head + "Whale,5000.01\n", "the mass 5000.01 kg is above 5000 kg, the limit of the "
                                         "heaviest category (my.csv, line 2)"},
              {head + "Whale,1e400\n", "the mass 1e400 kg is above 5000 kg, the limit of the "
@@ -209,7 +215,9 @@ TEST(GameListText, EditorQuestionsAgreeWithTheReader) {
     EXPECT_EQ(NameProblem("Red deer"), "");
     EXPECT_EQ(NameProblem("Rothirsch \xC3\xA4"), ""); // UTF-8 letters are names
     EXPECT_EQ(MassProblem(5000), "");
-    EXPECT_EQ(MassProblem(0.001), "");
+    EXPECT_EQ(MassProblem(1), "");
+    EXPECT_EQ(MassProblem(0.99), "the mass 0.99 kg is below 1 kg, where the chest depth of the "
+                                 "verdict rule (8 x mass^0.2 - 8 inches) falls below 0");
     EXPECT_EQ(MassProblem(0), "the mass 0 kg is not above 0");
     EXPECT_EQ(MassProblem(5001), "the mass 5001 kg is above 5000 kg, the limit of the heaviest category");
 }
