@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/GameOption.h"
 #include "cli/SetupOptions.h"
 
 #include "form/SettingsKeys.h"
@@ -80,6 +81,7 @@ std::string UsageText() {
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
         "       kesta-report --list-examples\n"
+        "       kesta-report --list-games\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
         "output. The settings start empty, as on a first run of the window.\n"
@@ -91,7 +93,7 @@ std::string UsageText() {
         "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
         "  --needs          instead of the report, what it would take for each animal: the\n"
         "                   least arrow mass or speed that makes the set-up sufficient\n" +
-        SetupOptionsUsage() +
+        SetupOptionsUsage() + GameOptionsUsage() +
         "  --format FORMAT  of --needs and --compare: text (the default), csv or json\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
@@ -128,7 +130,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const OptionParse setupOption = ParseSetupOption(args, i, line, problem);
+        OptionParse setupOption = ParseSetupOption(args, i, line, problem);
+        if (setupOption == OptionParse::NotMine) setupOption = ParseGameOption(args, i, line, problem);
         if (setupOption == OptionParse::Bad) return std::nullopt;
         if (setupOption == OptionParse::Taken) {
             continue;

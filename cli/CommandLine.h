@@ -4,6 +4,8 @@
 //                [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --compare A B [--format text|csv|json] [--verbose]
 //   kesta-report --list-examples
+//   kesta-report --list-games
+// The report, --needs and --compare also take --game NAME|FILE.
 // Parsing only; no Qt, no files.
 #pragma once
 
@@ -24,6 +26,8 @@ struct CommandLine {
     std::string settingsFile;     // with Store::File
     std::string exampleName;      // with Store::Example
     bool listExamples = false;
+    std::string game;       // --game: a built-in table's name or a game list file; empty: africa
+    bool listGames = false; // --list-games
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool crlf = false;
     bool verbose = false; // show the Qt library's own warnings too

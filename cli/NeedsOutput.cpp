@@ -22,8 +22,8 @@ std::string Formatted(const whatif::NeedsTable& table, CommandLine::Format forma
 
 } // namespace
 
-int WriteNeeds(const FormState& form, const CommandLine& line) {
-    whatif::NeedsCalculator needs(form);
+int WriteNeeds(const FormState& form, const CommandLine& line, const game::GameTable& game) {
+    whatif::NeedsCalculator needs(form, game);
     whatif::NeedsTable table;
     try {
         table = needs.Table();

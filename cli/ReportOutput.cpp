@@ -8,8 +8,8 @@
 
 namespace kesta::cli {
 
-int WriteReport(const FormState& form, const CommandLine& line) {
-    Calculator calculator(form);
+int WriteReport(const FormState& form, const CommandLine& line, const game::GameTable& game) {
+    Calculator calculator(form, game);
     std::string error;
     try {
         calculator.WriteReport();

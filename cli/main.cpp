@@ -3,6 +3,8 @@
 // does, then writes the report, or with --needs what it would take for each animal, to
 // standard output.
 #include "cli/CommandLine.h"
+#include "cli/GameChoice.h"
+#include "cli/GameOption.h"
 #include "cli/NeedsOutput.h"
 #include "cli/Output.h"
 #include "cli/QtMessages.h"
@@ -32,8 +34,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     cli::FilterQtMessages(line->verbose);
+    if (line->listGames) {
+        cli::Write(stdout, ListGamesText());
+        return 0;
+    }
+    int gameStatus = 0;
+    const auto game = cli::ChosenGame(*line, gameStatus);
+    if (!game) return gameStatus;
     if (line->listExamples || !line->compareA.empty()) {
-        const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line);
+        const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line, *game);
         cli::Write(stderr, output.err);
         const int written = cli::WriteOut(output.out, true);
         return written != 0 ? written : output.status;
@@ -44,5 +53,5 @@ int main(int argc, char** argv) {
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
-    return line->needs ? cli::WriteNeeds(form, *line) : cli::WriteReport(form, *line);
+    return line->needs ? cli::WriteNeeds(form, *line, *game) : cli::WriteReport(form, *line, *game);
 }
