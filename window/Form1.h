@@ -19,6 +19,7 @@ class QPlainTextEdit;
 
 namespace kesta {
 
+class GameMenu;
 class NeedsWindow;
 class SettingsStore;
 class SetupMenus;
@@ -55,6 +56,8 @@ class Form1 : public QWidget {
     QMenu& HelpMenu() const { return *helpMenu_; }
     // Opening, saving and comparing set-up files (SetupMenus.h).
     SetupMenus& Setups() const { return *setups_; }
+    // The game the report judges (GameMenu.h).
+    GameMenu& Game() const { return *game_; }
 
     // Where "Export report as PDF..." writes; by default a file dialog asks. Tests set a
     // function that returns the path (an empty path cancels).
@@ -87,6 +90,7 @@ class Form1 : public QWidget {
     void BuildControls();
     void ConnectControls();
     void BuildMenus();
+    void BuildGameMenu();
     QSize MenuBarSize() const;
     void Form_Load();
     void SaveInputs();
@@ -106,6 +110,7 @@ class Form1 : public QWidget {
     QWidget* client_ = nullptr;
     QWidget* helpWindow_ = nullptr;
     SetupMenus* setups_ = nullptr;
+    GameMenu* game_ = nullptr;
     NeedsWindow* needsWindow_ = nullptr;
     PathChooser choosePdfPath_;
     QPlainTextEdit* txtReport_ = nullptr;

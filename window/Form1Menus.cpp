@@ -5,6 +5,8 @@
 
 #include "tools/Errors.h"
 #include "window/FormBinding.h"
+#include "settings/SettingsStore.h"
+#include "window/GameMenu.h"
 #include "window/NeedsWindow.h"
 #include "window/ReportPrinter.h"
 
@@ -56,6 +58,17 @@ void Form1::BuildMenus() {
         action->setShortcutContext(Qt::WindowShortcut);
 }
 
+void Form1::BuildGameMenu() {
+    // An unreadable store is neither read nor written over, for the game as for the inputs.
+    game_ = new GameMenu(*menuBar_, helpMenu_->menuAction(),
+                         store_.Unreadable().isEmpty() ? store_.FileName() : QString(), this);
+    calculator_.SetGame(game_->Table());
+    connect(game_, &GameMenu::Changed, this, [this] {
+        calculator_.SetGame(game_->Table());
+        if (needsWindow_ != nullptr && needsWindow_->isVisible()) needsWindow_->Recalculate();
+    });
+}
+
 void Form1::ShowNeedsWindow() {
     if (needsWindow_ == nullptr) {
         needsWindow_ = new NeedsWindow(
@@ -66,6 +79,7 @@ void Form1::ShowNeedsWindow() {
             },
             [this](const QString& error, const std::string& place) { NotifyStopped(error, place); },
             this);
+        needsWindow_->SetGameReader([this] { return game_->Table(); });
     }
     needsWindow_->Recalculate();
     needsWindow_->show();

@@ -69,7 +69,8 @@ NeedsWindow::NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* 
 void NeedsWindow::Recalculate() {
     const std::optional<std::size_t> selected = SelectedPosition();
     FormState form = readForm_();
-    whatif::NeedsCalculator needs(form);
+    game::GameTable game = readGame_ ? readGame_() : game::DefaultTable();
+    whatif::NeedsCalculator needs(form, game);
     whatif::NeedsTable table;
     try {
         table = needs.Table();
@@ -77,10 +78,13 @@ void NeedsWindow::Recalculate() {
         notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
         return;
     }
+    // Another table's animal at the same position is another animal: start from the first.
+    const bool sameGame = game == game_;
     form_ = std::move(form);
+    game_ = std::move(game);
     setUp_->setText(NeedsExplanation(table.setUp));
     FillNeedsTable(*table_, table);
-    Select(selected.value_or(0));
+    Select(sameGame ? selected.value_or(0) : 0);
 }
 
 std::optional<std::size_t> NeedsWindow::SelectedPosition() const {
@@ -103,7 +107,7 @@ void NeedsWindow::Select(std::size_t position) {
 void NeedsWindow::ShowChart(int row) {
     const QTableWidgetItem* item = table_->item(row, kPositionColumn);
     if (item == nullptr) return;
-    whatif::NeedsCalculator needs(form_);
+    whatif::NeedsCalculator needs(form_, game_);
     try {
         QChart* old = chartView_->chart();
         chartView_->setChart(BuildNeedsChart(needs.Chart(item->data(kPositionRole).toULongLong())));
