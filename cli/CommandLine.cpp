@@ -1,13 +1,31 @@
+// The command line read with QCommandLineParser from the declarations in Options.cpp: it
+// splits "--opt VALUE" and "--opt=VALUE" alike and lists every option as often as it was
+// given; what the line may hold is checked here, with this tool's own messages.
 #include "cli/CommandLine.h"
-
-#include "cli/GameOption.h"
-#include "cli/SetupOptions.h"
+#include "cli/Options.h"
 
 #include "form/SettingsKeys.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <map>
 
 namespace kesta {
 
 namespace {
+
+using Mode = CommandLine::Mode;
+
+// Arguments pass through Qt as Latin-1, one character per byte, so that every value comes
+// back byte for byte, whatever its encoding.
+QString ToQt(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string FromQt(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
 bool IsSettingsKey(const std::string& key) {
     // Keys are matched exactly: "dist12" or "Dist" is a typo, never silently ignored.
@@ -16,160 +34,163 @@ bool IsSettingsKey(const std::string& key) {
     return false;
 }
 
-bool ReadFormat(const std::string& name, CommandLine& line, std::string& problem) {
-    if (name == "text") {
-        line.format = CommandLine::Format::Text;
-    } else if (name == "csv") {
-        line.format = CommandLine::Format::Csv;
-    } else if (name == "json") {
-        line.format = CommandLine::Format::Json;
-    } else {
-        problem = name.empty() ? "--format needs text, csv or json"
-                               : "unknown format '" + Echoed(name) + "' (text, csv or json)";
-        return false;
-    }
-    return true;
-}
-
-bool ReadOverride(const std::string& arg, CommandLine& line, std::string& problem) {
+std::string ReadOverride(const std::string& arg, CommandLine& line) {
     const std::size_t eq = arg.find('=');
     if (eq == std::string::npos) {
         const std::string shown = Echoed(arg); // "'" + a temporary: GCC 12 warns falsely
-        problem = "'" + shown + "' is not KEY=VALUE";
-        return false;
+        return "'" + shown + "' is not KEY=VALUE";
     }
     std::string key = arg.substr(0, eq);
-    if (!IsSettingsKey(key)) {
-        problem = "unknown key '" + Echoed(key) + "'";
+    if (!IsSettingsKey(key)) return "unknown key '" + Echoed(key) + "'";
+    line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+    return "";
+}
+
+// The argument as given for an option name the parser did not know ("-x", "--metric=1").
+std::string GivenAs(const std::vector<std::string>& args, const std::string& name) {
+    for (const std::string& arg : args) {
+        const std::size_t dashes = arg.rfind("--", 0) == 0 ? 2 : 1;
+        if (arg.size() > dashes && arg[0] == '-' &&
+            arg.substr(dashes, arg.find('=') - dashes) == name)
+            return arg;
+    }
+    return "-" + name;
+}
+
+std::string ExcludeEachOther(const std::string& a, const std::string& b) {
+    return a + " and " + b + " exclude each other";
+}
+
+class Reader {
+  public:
+    explicit Reader(const std::vector<std::string>& args) : args_(args) {
+        parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser_.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+        for (const OptionSpec& option : Options()) {
+            QStringList names{QString::fromLatin1(option.name)};
+            if (option.shortName != nullptr) names << QString::fromLatin1(option.shortName);
+            parser_.addOption(option.value != nullptr
+                                  ? QCommandLineOption(names, {}, QString::fromLatin1(option.value))
+                                  : QCommandLineOption(names));
+        }
+    }
+
+    std::optional<CommandLine> Read(std::string& problem) {
+        QStringList qtArgs{QStringLiteral("kesta-report")};
+        for (const std::string& arg : args_)
+            qtArgs << ToQt(arg);
+        const bool parsed = parser_.parse(qtArgs);
+        problem = Unknown();
+        if (problem.empty()) problem = GivenTwiceOrMissing();
+        if (problem.empty() && !parsed) problem = FromQt(parser_.errorText());
+        if (problem.empty()) problem = Take();
+        if (problem.empty()) problem = Excluded();
+        if (problem.empty()) problem = OutsideTheirModes();
+        if (!problem.empty()) return std::nullopt;
+        return line_;
+    }
+
+  private:
+    std::string Unknown() const {
+        const QStringList unknown = parser_.unknownOptionNames();
+        if (unknown.isEmpty()) return "";
+        return "unknown option '" + Echoed(GivenAs(args_, FromQt(unknown.front()))) + "'";
+    }
+
+    std::string GivenTwiceOrMissing() {
+        std::map<const OptionSpec*, int> times;
+        for (const QString& name : parser_.optionNames())
+            if (const OptionSpec* option = FindOption(FromQt(name))) ++times[option];
+        for (const OptionSpec& option : Options()) { // in the usage's order
+            if (!times.count(&option)) continue;
+            if (times[&option] > 1) return Shown(option) + " may be given once";
+            given_.push_back(&option);
+            if (option.value == nullptr) continue;
+            const QStringList values = parser_.values(QString::fromLatin1(option.name));
+            if (values.isEmpty() || values.front().isEmpty())
+                return Shown(option) + " needs " + option.needs;
+        }
+        return "";
+    }
+
+    // The options' values into the line, the followers of any option that takes them first
+    // among the positional arguments, and the rest as KEY=VALUE.
+    std::string Take() {
+        const QStringList positional = parser_.positionalArguments();
+        qsizetype next = 0;
+        for (const OptionSpec* option : given_) {
+            std::vector<std::string> values;
+            if (option->value != nullptr)
+                values.push_back(FromQt(parser_.value(QString::fromLatin1(option->name))));
+            for (int k = 0; k < option->followers; ++k, ++next) {
+                if (next == positional.size() || positional[next].isEmpty())
+                    return Shown(*option) + " needs " + option->needs;
+                values.push_back(FromQt(positional[next]));
+            }
+            if (std::string problem = option->take(values, line_); !problem.empty()) return problem;
+            if (option->mode != Mode::Report) line_.mode = option->mode;
+        }
+        for (; next < positional.size(); ++next) {
+            keyValues_ = true;
+            if (std::string problem = ReadOverride(FromQt(positional[next]), line_);
+                !problem.empty())
+                return problem;
+        }
+        return "";
+    }
+
+    bool Given(const std::string& name) const {
+        if (name == kKeyValues) return keyValues_;
+        for (const OptionSpec* option : given_)
+            if (name == option->name) return true;
         return false;
     }
-    line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
-    return true;
-}
 
-// The value of an option given as "--name VALUE" or "--name=VALUE"; empty when missing.
-std::string OptionValue(const std::vector<std::string>& args, std::size_t& i,
-                        const std::string& name) {
-    if (args[i] == name) return i + 1 < args.size() ? args[++i] : std::string();
-    return args[i].substr(name.size() + 1);
-}
+    std::string Excluded() const {
+        for (std::size_t i = 0; i < given_.size(); ++i) {
+            for (std::size_t j = i + 1; j < given_.size(); ++j) {
+                const OptionSpec& a = *given_[i];
+                const OptionSpec& b = *given_[j];
+                const bool modes = a.mode != Mode::Report && b.mode != Mode::Report;
+                const bool oneOf =
+                    a.oneOf != nullptr && b.oneOf != nullptr && std::string(a.oneOf) == b.oneOf;
+                if (modes || oneOf) return ExcludeEachOther(Shown(a), Shown(b));
+            }
+        }
+        for (const Exclusion& pair : Exclusions()) {
+            if (!Given(pair.a) || !Given(pair.b)) continue;
+            auto shown = [](const char* name) {
+                return name == std::string(kKeyValues) ? std::string(name)
+                                                       : "--" + std::string(name);
+            };
+            return ExcludeEachOther(shown(pair.a), shown(pair.b));
+        }
+        return "";
+    }
 
-bool IsOption(const std::string& arg, const std::string& name) {
-    return arg == name || arg.rfind(name + "=", 0) == 0;
-}
+    std::string OutsideTheirModes() const {
+        for (const OptionSpec* option : given_) {
+            if (option->onlyIn.empty()) continue;
+            bool inMode = false;
+            for (const Mode mode : option->onlyIn)
+                inMode = inMode || mode == line_.mode;
+            if (!inMode) return option->onlyInProblem;
+        }
+        return "";
+    }
+
+    const std::vector<std::string>& args_;
+    QCommandLineParser parser_;
+    CommandLine line_;
+    std::vector<const OptionSpec*> given_; // in the usage's order
+    bool keyValues_ = false;
+};
 
 } // namespace
 
-std::string Echoed(const std::string& text) {
-    // A mistyped argument can be as long as the shell allows; the message needs only enough
-    // of it to be recognised.
-    constexpr std::size_t kShown = 60;
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == kShown)
-            return text.substr(0, i) + "\xE2\x80\xA6"; // …
-    }
-    return text;
-}
-
-std::string UsageText() {
-    std::string text =
-        "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]\n"
-        "                    [KEY=VALUE ...]\n"
-        "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
-        "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
-        "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
-        "       kesta-report --list-examples\n"
-        "       kesta-report --list-games\n"
-        "\n"
-        "Runs the report button once without a window and writes the report to standard\n"
-        "output. The settings start empty, as on a first run of the window.\n"
-        "\n"
-        "  --user           read the window's own saved settings\n"
-        "  --settings FILE  read saved settings from FILE (the same INI format)\n"
-        "  --crlf           end lines with CR LF, exactly as the report box holds them\n"
-        "  --verbose        also show the Qt library's own warnings on standard error\n"
-        "  KEY=VALUE        override one stored setting, e.g. speed=300 speedf=True BH0=0.5\n"
-        "  --needs          instead of the report, what it would take for each animal: the\n"
-        "                   least arrow mass or speed that makes the set-up sufficient\n" +
-        SetupOptionsUsage() + GameOptionsUsage() +
-        "  --format FORMAT  of --needs and --compare: text (the default), csv or json\n"
-        "  --help           show this text\n"
-        "  --version        show the version\n"
-        "\n"
-        "Exit status: 0 report written, 2 bad command line, 3 the report stopped with an error\n"
-        "(the lines written before it are on standard output, the error on standard error).\n"
-        "\n"
-        "Keys:";
-    std::size_t column = 5;
-    for (const auto& row : SettingsKeys()) {
-        if (column + 1 + row.key.size() > 80) {
-            text += "\n     ";
-            column = 5;
-        }
-        text += " " + row.key;
-        column += 1 + row.key.size();
-    }
-    return text + "\n";
-}
-
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& problem) {
-    CommandLine line;
-    bool storeChosen = false;
-    bool formatGiven = false;
-    auto chooseStore = [&](CommandLine::Store store) {
-        if (storeChosen) {
-            problem = "--user and --settings exclude each other and may be given once";
-            return false;
-        }
-        storeChosen = true;
-        line.store = store;
-        return true;
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        OptionParse setupOption = ParseSetupOption(args, i, line, problem);
-        if (setupOption == OptionParse::NotMine) setupOption = ParseGameOption(args, i, line, problem);
-        if (setupOption == OptionParse::Bad) return std::nullopt;
-        if (setupOption == OptionParse::Taken) {
-            continue;
-        } else if (arg == "--help" || arg == "-h") {
-            line.help = true;
-        } else if (arg == "--version") {
-            line.version = true;
-        } else if (arg == "--crlf") {
-            line.crlf = true;
-        } else if (arg == "--verbose") {
-            line.verbose = true;
-        } else if (arg == "--needs") {
-            line.needs = true;
-        } else if (IsOption(arg, "--format")) {
-            if (!ReadFormat(OptionValue(args, i, "--format"), line, problem)) return std::nullopt;
-            formatGiven = true;
-        } else if (arg == "--user") {
-            if (!chooseStore(CommandLine::Store::User)) return std::nullopt;
-        } else if (IsOption(arg, "--settings")) {
-            if (!chooseStore(CommandLine::Store::File)) return std::nullopt;
-            line.settingsFile = OptionValue(args, i, "--settings");
-            if (line.settingsFile.empty()) {
-                problem = "--settings needs a FILE";
-                return std::nullopt;
-            }
-        } else if (arg.rfind("-", 0) == 0) {
-            problem = "unknown option '" + Echoed(arg) + "'";
-            return std::nullopt;
-        } else if (!ReadOverride(arg, line, problem)) {
-            return std::nullopt;
-        }
-    }
-    if (formatGiven && !line.needs && line.compareA.empty()) {
-        problem = "--format is for --needs and --compare; the report is plain text";
-        return std::nullopt;
-    }
-    if (!CheckSetupOptions(line, problem)) return std::nullopt;
-    return line;
+    return Reader(args).Read(problem);
 }
 
 } // namespace kesta

@@ -6,7 +6,7 @@
 //   kesta-report --list-examples
 //   kesta-report --list-games
 // The report, --needs and --compare also take --game NAME|FILE.
-// Parsing only; no Qt, no files.
+// Parsing only, no files; the options themselves are declared in Options.h.
 #pragma once
 
 #include <optional>
@@ -17,17 +17,22 @@
 namespace kesta {
 
 struct CommandLine {
+    // What the run writes: the report, or what an option puts in its place.
+    enum class Mode {
+        Report,
+        Needs,        // what it would take for each animal
+        Compare,      // two set-ups side by side
+        ListExamples, // the shipped example set-ups
+        ListGames,    // the built-in game tables
+    };
     enum class Store { Empty, User, File, Example };
     enum class Format { Text, Csv, Json };
+    Mode mode = Mode::Report;
     Store store = Store::Empty;
-    // --needs: what it would take for each animal, instead of the report.
-    bool needs = false;
     Format format = Format::Text; // of --needs and --compare
     std::string settingsFile;     // with Store::File
     std::string exampleName;      // with Store::Example
-    bool listExamples = false;
-    std::string game;       // --game: a built-in table's name or a game list file; empty: africa
-    bool listGames = false; // --list-games
+    std::string game; // --game: a built-in table's name or a game list file; empty: africa
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool crlf = false;
     bool verbose = false; // show the Qt library's own warnings too

@@ -28,7 +28,7 @@ int WriteNeeds(const FormState& form, const CommandLine& line, const game::GameT
     try {
         table = needs.Table();
     } catch (const RuntimeError& e) {
-        return Fail(std::string(e.what()) + " (" + needs.FailurePlace() + ")");
+        return Fail(std::string(e.what()) + " (" + e.place() + ")");
     }
     return WriteOut(text::ToCrLf(Formatted(table, line.format)), line.crlf);
 }

@@ -15,7 +15,7 @@ int WriteReport(const FormState& form, const CommandLine& line, const game::Game
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
         // The place is the one the window's dialog names: "input GPI", "report line 27, ...".
-        error = e.what() + std::string(" (") + calculator.FailurePlace() + ")";
+        error = e.what() + std::string(" (") + e.place() + ")";
     }
     // After a failure the box holds the lines written before it; after a Setup failure it
     // holds the previous report, which for this fresh calculator is nothing.

@@ -1,5 +1,6 @@
 #include "cli/SettingsInput.h"
 
+#include "cli/Output.h"
 #include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
 #include "settings/SettingsStore.h"
@@ -38,7 +39,10 @@ StoredTexts ReadSettingsFile(const std::string& path) {
     // QSettings would quietly treat a mistyped path as an empty store, that is a first run.
     if (!info.exists()) throw RuntimeError(ErrorKind::FileNotFound);
     if (!info.isFile() || !info.isReadable()) throw RuntimeError(ErrorKind::PathFileAccess);
-    return ReadStore(SettingsStore(info.filePath()));
+    const SettingsStore file(info.filePath());
+    const QString warning = file.FormatWarning();
+    if (!warning.isEmpty()) Write(stderr, "warning: " + path + ": " + warning.toStdString() + "\n");
+    return ReadStore(file);
 }
 
 } // namespace
@@ -55,11 +59,7 @@ FormState FormOf(const CommandLine& line) {
         stored[key] = text;
 
     FormState form;
-    LoadSettings(form, [&stored](const std::string& key) -> std::optional<std::string> {
-        auto it = stored.find(key);
-        if (it == stored.end()) return std::nullopt;
-        return it->second;
-    });
+    LoadSettings(form, ReaderOf(stored));
     return form;
 }
 

@@ -34,8 +34,10 @@ LoadedSide LoadSide(const std::string& source) {
     if (!read.contents) return {std::nullopt, read.problem.toStdString(), {}};
     LoadedSide side{FormState(), {}, {}};
     read.contents->LoadInto(*side.form);
+    if (!read.contents->formatWarning.isEmpty())
+        side.warning = "warning: " + source + ": " + read.contents->formatWarning.toStdString() + "\n";
     if (!read.contents->unknownKeys.empty()) {
-        side.warning = "warning: " + source + ": keys that are not settings keys, ignored:";
+        side.warning += "warning: " + source + ": keys that are not settings keys, ignored:";
         for (const std::string& key : read.contents->unknownKeys)
             side.warning += " " + key;
         side.warning += "\n";

@@ -16,6 +16,16 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+int WriteCommandOutput(const kesta::CommandOutput& output) {
+    kesta::cli::Write(stderr, output.err);
+    const int written = kesta::cli::WriteOut(output.out, true);
+    return written != 0 ? written : output.status;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace kesta;
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -34,18 +44,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     cli::FilterQtMessages(line->verbose);
-    if (line->listGames) {
-        cli::Write(stdout, ListGamesText());
-        return 0;
-    }
     int gameStatus = 0;
     const auto game = cli::ChosenGame(*line, gameStatus);
     if (!game) return gameStatus;
-    if (line->listExamples || !line->compareA.empty()) {
-        const CommandOutput output = line->listExamples ? ListExamples() : RunCompare(*line, *game);
-        cli::Write(stderr, output.err);
-        const int written = cli::WriteOut(output.out, true);
-        return written != 0 ? written : output.status;
+    switch (line->mode) {
+    case CommandLine::Mode::ListExamples:
+        return WriteCommandOutput(ListExamples());
+    case CommandLine::Mode::ListGames:
+        return WriteCommandOutput({ListGamesText(), "", 0});
+    case CommandLine::Mode::Compare:
+        return WriteCommandOutput(RunCompare(*line, *game));
+    case CommandLine::Mode::Report:
+    case CommandLine::Mode::Needs:
+        break;
     }
     FormState form;
     try {
@@ -53,5 +64,6 @@ int main(int argc, char** argv) {
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
-    return line->needs ? cli::WriteNeeds(form, *line, *game) : cli::WriteReport(form, *line, *game);
+    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line, *game)
+                                                  : cli::WriteReport(form, *line, *game);
 }

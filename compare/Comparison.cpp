@@ -74,7 +74,7 @@ SideReport RunReport(const FormState& form, const game::GameTable& game) {
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
         side.error = e.what();
-        side.place = calculator.FailurePlace();
+        side.place = e.place();
     }
     side.text = text::CrLfToLf(calculator.BoxText());
     side.figures = calculator.Figures();

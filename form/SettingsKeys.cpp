@@ -102,6 +102,14 @@ std::optional<int> ReadWhole(const std::string& text, int low, int high) {
     return static_cast<int>(whole);
 }
 
+SettingsReader ReaderOf(const std::map<std::string, std::string>& texts) {
+    return [&texts](const std::string& key) -> std::optional<std::string> {
+        const auto it = texts.find(key);
+        if (it == texts.end()) return std::nullopt;
+        return it->second;
+    };
+}
+
 void LoadSettings(FormState& form, const SettingsReader& read) {
     for (const SettingsKey& row : SettingsKeys()) {
         // A value that does not fit its kind takes the key's default and loading goes on;

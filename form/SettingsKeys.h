@@ -6,6 +6,7 @@
 #include "form/FormState.h"
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -34,6 +35,10 @@ using SettingsReader = std::function<std::optional<std::string>(const std::strin
 // absent keys take their default; a value that does not fit its kind takes the key's default
 // and loading goes on with the next key.
 void LoadSettings(FormState& form, const SettingsReader& read);
+
+// The reader of stored texts held in a map (a set-up file's, an example's, the command
+// line's); `texts` must outlive it.
+SettingsReader ReaderOf(const std::map<std::string, std::string>& texts);
 
 // The (key, text) pairs the window's unload event writes, in table order.
 std::vector<std::pair<std::string, std::string>> SaveSettings(const FormState& form);

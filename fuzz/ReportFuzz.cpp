@@ -134,14 +134,15 @@ FormState FormFrom(FuzzInput& in) {
 void ReportAndCheck(Calculator& calculator) {
     const std::string before = calculator.BoxText();
     bool failed = false;
+    std::string place;
     try {
         calculator.WriteReport();
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
         failed = true;
+        place = e.place();
     } catch (...) {
         std::terminate(); // nothing else may escape
     }
-    const std::string& place = calculator.FailurePlace();
     Check(failed == !place.empty());
     const std::string& box = calculator.BoxText();
     if (failed && place.rfind("input ", 0) == 0) {

@@ -30,11 +30,10 @@ void WriteFullReport(ReportWriter& w, double& ro) {
 } // namespace
 
 void Calculator::WriteReport() {
-    failurePlace_.clear();
     try {
         Setup();
-    } catch (const RuntimeError&) {
-        failurePlace_ = "input " + settingUp_;
+    } catch (RuntimeError& e) {
+        e.SetPlace("input " + settingUp_);
         throw;
     }
     box_.clear();
@@ -49,9 +48,9 @@ void Calculator::WriteReport() {
         } else {
             WriteMetricSummary(writer, roLbs_);
         }
-    } catch (const RuntimeError&) {
-        failurePlace_ =
-            "report line " + std::to_string(text::CountCrLf(box_) + 1) + ", " + writer.Section();
+    } catch (RuntimeError& e) {
+        e.SetPlace("report line " + std::to_string(text::CountCrLf(box_) + 1) + ", " +
+                   writer.Section());
         throw;
     }
 }

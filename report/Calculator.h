@@ -50,10 +50,6 @@ class Calculator {
     const ReportFigures& Figures() const { return figures_; }
     double RoLbs() const { return roLbs_; }
 
-    // Where the last failure arose, for the user: e.g. "input InArrowLength" or
-    // "report line 14, Dynamic Spine". Empty when the last report succeeded.
-    const std::string& FailurePlace() const { return failurePlace_; }
-
   private:
     const FormState* form_;
     game::GameTable game_;
@@ -62,8 +58,7 @@ class Calculator {
     Arrow::PenetrationCache penetrations_; // the penetration runs of the report being written
     std::string box_;
     ReportFigures figures_;
-    std::string settingUp_; // the input being converted by Setup, for FailurePlace
-    std::string failurePlace_;
+    std::string settingUp_; // the input being converted by Setup, for the error's place
 };
 
 } // namespace kesta

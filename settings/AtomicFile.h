@@ -1,6 +1,7 @@
-// Writes a whole file or nothing: the bytes go to a temporary file beside the target, which
-// replaces the target only once everything is written and flushed (QSaveFile). A failed
-// write leaves any old file at the path as it was.
+// Writes a whole file or nothing, the one way every settings file, set-up file and saved report
+// reaches the disk: the bytes go to a temporary file beside the target, are flushed with
+// fdatasync and read back, and only then replace the target in one rename. A failed write
+// leaves any old file at the path as it was.
 #pragma once
 
 #include <QByteArray>
@@ -8,7 +9,9 @@
 
 namespace kesta {
 
-// Empty when written; otherwise the reason it could not be, for the user.
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Raises FileError with the reason when anything fails. A link at the path is followed, so
+// that the link stays; the file keeps the permissions of the one it replaces. A folder, pipe
+// or device at the path is never replaced.
+void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace kesta

@@ -1,5 +1,6 @@
 #include "settings/RecentSetups.h"
 
+#include "settings/IniGroups.h"
 #include "settings/StoreFile.h"
 
 #include <QFileInfo>
@@ -10,7 +11,7 @@ namespace kesta {
 namespace {
 
 QString Key(int k) {
-    return QStringLiteral("recent/file%1").arg(k + 1);
+    return GroupKey(kRecentGroup, QStringLiteral("file%1").arg(k + 1));
 }
 
 // The store's file as QSettings may open it: never a named pipe, a device or a folder, where

@@ -2,8 +2,10 @@
 
 #include "form/SettingsKeys.h"
 #include "settings/StoreFile.h"
-#include "settings/StoreWriter.h"
-#include "tools/Errors.h"
+#include "settings/FileError.h"
+#include "settings/IniGroups.h"
+#include "settings/IniWriter.h"
+#include "settings/SetupFormat.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -15,7 +17,7 @@ namespace kesta {
 namespace {
 
 QString StoredName(const QString& key) {
-    return QStringLiteral("values/") + key;
+    return GroupKey(kValuesGroup, key);
 }
 
 } // namespace
@@ -51,25 +53,29 @@ std::optional<std::string> SettingsStore::Read(const std::string& key) const {
     return value.toString().toStdString();
 }
 
+QString SettingsStore::FormatWarning() const {
+    return settings_ ? kesta::FormatWarning(*settings_) : QString();
+}
+
 void SettingsStore::Load(FormState& form) const {
     LoadSettings(form, [this](const std::string& key) { return Read(key); });
 }
 
 void SettingsStore::Save(const FormState& form) {
-    if (!settings_) throw RuntimeError(ErrorKind::PathFileAccess);
+    if (!settings_) throw FileError(file_, unreadable_);
     StoredValues kept, saved;
     for (const QString& key : settings_->allKeys())
         kept.emplace_back(key, settings_->value(key));
     for (const auto& [key, text] : SaveSettings(form))
         saved.emplace_back(StoredName(QString::fromStdString(key)), QString::fromStdString(text));
-    WriteStoreFile(file_, kept, saved);
+    WriteIniFile(file_, kept, saved);
     // The file now holds everything this QSettings had; a fresh one drops the changes it would
     // otherwise write again when destroyed.
     settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
 }
 
 void SettingsStore::SetValue(const QString& key, const QString& text) {
-    if (!settings_) throw RuntimeError(ErrorKind::PathFileAccess);
+    if (!settings_) throw FileError(file_, unreadable_);
     settings_->setValue(StoredName(key), text);
 }
 

@@ -21,7 +21,7 @@ class SettingsStore {
     explicit SettingsStore(const QString& iniFile); // a file in the same format
     ~SettingsStore();
 
-    // Why the store could not be read when it was opened ("it is a named pipe", "Permission
+    // Why the store could not be read when it was opened ("it is a named pipe", "permission
     // denied", ...); empty when it was read or does not exist yet. Such a store is never
     // handed to QSettings, which would block on a pipe: it loads as a first run, takes no
     // values and is never written over, since what it holds may still be wanted.
@@ -30,17 +30,20 @@ class SettingsStore {
     // Loads every key into the form (absent or unfit values take the key's default).
     void Load(FormState& form) const;
     // Writes every key, keeping the other keys the file held, and replaces the file with the
-    // result in one rename. Raises RuntimeError(PathFileAccess) when the store cannot be
-    // written; the old file is then left as it was and nothing is claimed saved.
+    // result in one rename. Raises FileError (a RuntimeError(PathFileAccess)) with the reason
+    // when the store cannot be written; the old file is then left as it was and nothing is claimed saved.
     void Save(const FormState& form);
     // Sets one stored value (used by tests); written with the next Save or when the store
-    // is destroyed. An unreadable store raises RuntimeError(PathFileAccess).
+    // is destroyed. An unreadable store raises FileError.
     void SetValue(const QString& key, const QString& text);
     // The stored text of one key, nullopt when absent. A hand-edited unquoted "a,b" reads back
     // as a list in QSettings' INI format; it is joined again with "," so the text survives.
     // A value that is no text at all (an "@Rect(...)" and the like) counts as absent.
     std::optional<std::string> Read(const std::string& key) const;
     QString FileName() const { return file_; }
+    // What the file's format version warns of, when it is a set-up file read as a settings
+    // file (SetupFormat.h); empty for the per-user store, which carries no version.
+    QString FormatWarning() const;
     // The per-user store's file, named without reading it.
     static QString UserFile();
 

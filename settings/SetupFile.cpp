@@ -1,9 +1,12 @@
 #include "settings/SetupFile.h"
 
 #include "form/SettingsKeys.h"
-#include "settings/AtomicFile.h"
-#include "settings/IniText.h"
+#include "settings/FileError.h"
+#include "settings/IniGroups.h"
+#include "settings/IniWriter.h"
 #include "settings/SettingsStore.h"
+#include "settings/SetupFormat.h"
+#include "settings/StoreFile.h"
 #include "tools/Errors.h"
 
 #include <QFile>
@@ -13,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 
 namespace kesta {
@@ -27,32 +31,42 @@ QString TooLarge(qint64 size) {
     return QStringLiteral("it is larger than 1 MB (%1 bytes), too large for a set-up").arg(size);
 }
 
-// The bytes of a regular file of acceptable size, or the reason there are none. The type and
-// size are judged before the file is opened: opening a FIFO would wait for a writer.
+// Why nothing can be read at `path`, judged without opening it: opening a FIFO would wait for
+// a writer. Empty when it is a regular file this process may open.
+QString TypeProblem(const QString& path) {
+    if (path.startsWith(QLatin1Char(':'))) { // a Qt resource, never a pipe
+        return QFileInfo(path).isFile() ? QString()
+                                        : QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound));
+    }
+    const StoreFile found = CheckStoreFile(path);
+    if (found.state == StoreFile::State::Absent)
+        return QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound));
+    return found.why;
+}
+
+// The bytes of a regular file of acceptable size, or the reason there are none.
 std::optional<QByteArray> ReadBytes(const QString& path, QString& problem) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        problem = QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound));
-    } else if (info.isDir()) {
-        problem = QStringLiteral("it is a folder");
-    } else if (!info.isFile()) {
-        problem = QStringLiteral("it is not a regular file");
-    } else if (info.size() > kMaxSetupFileBytes) {
-        problem = TooLarge(info.size());
+    problem = TypeProblem(path);
+    if (!problem.isEmpty()) return std::nullopt;
+    const qint64 size = QFileInfo(path).size();
+    if (size > kMaxSetupFileBytes) {
+        problem = TooLarge(size);
+        return std::nullopt;
+    }
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = errno != 0 ? ReasonOf(errno) : file.errorString();
+        return std::nullopt;
+    }
+    errno = 0;
+    QByteArray bytes = file.read(kMaxSetupFileBytes + 1); // it may have grown since
+    if (file.error() != QFileDevice::NoError) {
+        problem = errno != 0 ? ReasonOf(errno) : file.errorString();
+    } else if (bytes.size() > kMaxSetupFileBytes) {
+        problem = TooLarge(bytes.size());
     } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            problem = file.errorString();
-            return std::nullopt;
-        }
-        QByteArray bytes = file.read(kMaxSetupFileBytes + 1); // it may have grown since
-        if (file.error() != QFileDevice::NoError) {
-            problem = file.errorString();
-        } else if (bytes.size() > kMaxSetupFileBytes) {
-            problem = TooLarge(bytes.size());
-        } else {
-            return bytes;
-        }
+        return bytes;
     }
     return std::nullopt;
 }
@@ -65,7 +79,7 @@ bool IsUtf8(const QByteArray& bytes) {
 
 bool HasValuesGroup(const QByteArray& bytes) {
     for (const QByteArray& line : bytes.split('\n'))
-        if (line.trimmed() == "[values]") return true;
+        if (line.trimmed() == '[' + QByteArray(kValuesGroup) + ']') return true;
     return false;
 }
 
@@ -93,20 +107,25 @@ SetupFileRead Parse(const QByteArray& bytes) {
     {
         const SettingsStore store(copy);
         for (const SettingsKey& row : SettingsKeys()) {
-            known.insert("values/" + row.key);
+            known.insert(GroupKey(kValuesGroup, QString::fromStdString(row.key)).toStdString());
             if (auto text = store.Read(row.key)) contents.values[row.key] = *text;
         }
     }
     QSettings all(copy, QSettings::IniFormat);
     if (all.status() == QSettings::FormatError)
         return Problem(QStringLiteral("it is not in the saved-settings (INI) format"));
-    const QString values = QStringLiteral("values/");
+    contents.formatWarning = FormatWarning(all);
+    const QString values = GroupKey(kValuesGroup, {});
     for (const QString& key : all.allKeys()) {
-        // The settings store keeps its list of recent set-ups beside its values.
-        if (known.count(key.toStdString()) || key.startsWith(QStringLiteral("recent/"))) continue;
-        // Keys of [values] by their own name, others with their group's.
-        const QString shown = key.startsWith(values) ? key.mid(values.size()) : key;
-        contents.unknownKeys.push_back(shown.toStdString());
+        if (known.count(key.toStdString())) continue;
+        // Keys of [values] by their own name; other groups are read by their own readers (the
+        // format version, the store's list of recent set-ups) or are no set-up's at all.
+        if (key.startsWith(values)) {
+            contents.unknownKeys.push_back(key.mid(values.size()).toStdString());
+        } else if (!key.contains(QLatin1Char('/')) ||
+                   !KnownGroups().contains(key.section(QLatin1Char('/'), 0, 0))) {
+            contents.unknownKeys.push_back(key.toStdString());
+        }
     }
     std::sort(contents.unknownKeys.begin(), contents.unknownKeys.end());
     return {std::move(contents), {}};
@@ -115,11 +134,7 @@ SetupFileRead Parse(const QByteArray& bytes) {
 } // namespace
 
 void SetupFileContents::LoadInto(FormState& form) const {
-    LoadSettings(form, [this](const std::string& key) -> std::optional<std::string> {
-        const auto it = values.find(key);
-        if (it == values.end()) return std::nullopt;
-        return it->second;
-    });
+    LoadSettings(form, ReaderOf(values));
 }
 
 SetupFileRead ReadSetupFile(const QString& path) {
@@ -131,16 +146,12 @@ SetupFileRead ReadSetupFile(const QString& path) {
     return Parse(*bytes);
 }
 
-QByteArray SetupFileText(const FormState& form) {
-    QByteArray text = "[values]\n";
+void WriteSetupFile(const QString& path, const FormState& form) {
+    StoredValues saved = FormatValues();
     for (const auto& [key, value] : SaveSettings(form))
-        text += QByteArray::fromStdString(key) + '=' +
-                IniValueText(QString::fromStdString(value)) + '\n';
-    return text;
-}
-
-QString WriteSetupFile(const QString& path, const FormState& form) {
-    return WriteFileAtomically(path, SetupFileText(form));
+        saved.emplace_back(GroupKey(kValuesGroup, QString::fromStdString(key)),
+                           QString::fromStdString(value));
+    WriteIniFile(path, {}, saved);
 }
 
 } // namespace kesta

@@ -5,7 +5,6 @@
 
 #include "form/FormState.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <map>
@@ -23,6 +22,9 @@ struct SetupFileContents {
     std::map<std::string, std::string> values; // the settings keys the file holds, with texts
     // Any other keys, ignored: by name within [values], as "group/key" outside it.
     std::vector<std::string> unknownKeys;
+    // Why the file may not read as it was meant, from its format version ([kesta] format): a
+    // newer version, or none this program knows. Empty for format 1 or no version group.
+    QString formatWarning;
 
     // Loads the values into the form exactly as loading the settings store does: absent or
     // unfit values take their defaults.
@@ -37,14 +39,13 @@ struct SetupFileRead {
 // Reads a set-up file. A missing or unreadable file, anything but a regular file (a folder, a
 // FIFO, a device: never opened, so never blocked on), one larger than kMaxSetupFileBytes, one
 // holding NUL bytes or text that is not UTF-8, or one without a [values] group gives a problem
-// and no contents. Qt resource paths (":/...") are read like files.
+// and no contents; the problem is the reason alone ("it is a named pipe", "permission
+// denied"), for FileMessage. Qt resource paths (":/...") are read like files.
 SetupFileRead ReadSetupFile(const QString& path);
 
-// The whole file for a form: "[values]" and one key=value line per key, in table order.
-QByteArray SetupFileText(const FormState& form);
-
-// Writes the form's set-up file atomically. Empty when written, otherwise the reason; a failed
-// save leaves an old file at the path whole.
-QString WriteSetupFile(const QString& path, const FormState& form);
+// Writes the form's set-up file through the settings store's writer: [kesta] with the format
+// version, [values] with the 46 keys. Raises FileError with the reason when it cannot be
+// written; a failed save leaves an old file at the path whole.
+void WriteSetupFile(const QString& path, const FormState& form);
 
 } // namespace kesta

@@ -1,9 +1,10 @@
 #include "settings/StoreFile.h"
 
+#include "settings/FileError.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,7 +18,7 @@ StoreFile Unreadable(const QString& why) {
 }
 
 StoreFile FromErrno(int error) {
-    return Unreadable(QString::fromLocal8Bit(std::strerror(error)));
+    return Unreadable(ReasonOf(error));
 }
 
 // Why a file of this type is no settings store.

@@ -10,7 +10,7 @@ namespace kesta {
 struct StoreFile {
     enum class State { Absent, Readable, Unreadable };
     State state = State::Absent;
-    QString why; // with Unreadable: "it is a named pipe", "Permission denied", ...
+    QString why; // with Unreadable: "it is a named pipe", "permission denied", ...
 };
 
 // Absent when nothing is there (nor any folder on the way): a first run. Readable only for a

@@ -62,20 +62,19 @@ double SameEnergyFps(const SetUp& setUp, double grains) {
 }
 
 SetUp NeedsCalculator::ReadSetUp() {
-    failurePlace_.clear();
     InputRecord record;
     std::string settingUp;
     try {
         kesta::Setup(*form_, record, settingUp);
-    } catch (const RuntimeError&) {
-        failurePlace_ = "input " + settingUp;
+    } catch (RuntimeError& e) {
+        e.SetPlace("input " + settingUp);
         throw;
     }
     SetUp s{record.massGrains, record.speedFps, 0, record.bladeAreaSum};
     try {
         s.ro = BroadheadRo(*form_, record);
-    } catch (const RuntimeError&) {
-        failurePlace_ = "Ro, Broadhead";
+    } catch (RuntimeError& e) {
+        e.SetPlace("Ro, Broadhead");
         throw;
     }
     return s;
@@ -111,9 +110,9 @@ NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game
     AnimalTrial trial(s.ro, s.bladeAreaSum, figures);
     try {
         row.verdict = trial.VerdictOf(s.grains, s.fps);
-    } catch (const RuntimeError&) {
+    } catch (RuntimeError& e) {
         // The report's game lists would stop here too.
-        failurePlace_ = animal.name + ", Game Recommendations";
+        e.SetPlace(animal.name + ", Game Recommendations");
         throw;
     }
     FindLeast(trial, s, row);

@@ -77,9 +77,9 @@ struct NeedsChart {
 };
 
 // Reads the form as the report does (Setup, then Ro as the broadhead section computes it) and
-// answers for it. A failure raises RuntimeError with the kind the report would raise;
-// FailurePlace() then says where, in the words of the report's places ("report line 11,
-// Broadhead"): "input InArrowLength" as the report says it, "Ro, Broadhead", or the animal
+// answers for it. A failure raises RuntimeError with the kind the report would raise, its
+// place set in the words of the report's places ("report line 11, Broadhead"):
+// "input InArrowLength" as the report says it, "Ro, Broadhead", or the animal
 // whose penetration run for the set-up's own arrow failed, which would stop the report's game
 // lists too, e.g. "Elephant, Game Recommendations".
 class NeedsCalculator {
@@ -93,15 +93,12 @@ class NeedsCalculator {
     // `position` in the game table; beyond it raises Subscript out of range.
     NeedsChart Chart(std::size_t position);
 
-    const std::string& FailurePlace() const { return failurePlace_; }
-
   private:
     SetUp ReadSetUp();
     NeedsRow RowOf(const SetUp& s, std::size_t position, const game::Animal& animal);
 
     const FormState* form_;
     game::GameTable game_;
-    std::string failurePlace_;
 };
 
 } // namespace kesta::whatif

@@ -1,5 +1,6 @@
 #include "window/CompareWindow.h"
 
+#include "settings/FileError.h"
 #include "settings/SetupFile.h"
 
 #include <QComboBox>
@@ -107,7 +108,6 @@ void CompareWindow::StartWith(const QString& fileB) {
 
 void CompareWindow::SetInputs(int k) {
     Side& side = sides_[k];
-    side.kind = Side::Kind::Inputs;
     side.form.reset();
     side.name = tr("Current inputs");
     side.sourceData = kInputs;
@@ -117,7 +117,6 @@ void CompareWindow::SetInputs(int k) {
 
 void CompareWindow::SetExample(int k, const ExampleSetup& example) {
     Side& side = sides_[k];
-    side.kind = Side::Kind::Example;
     side.form = ExampleForm(example);
     side.name = tr("%1 (example)").arg(QString::fromStdString(example.name));
     side.sourceData = kExamplePrefix + QString::fromStdString(example.name);
@@ -130,11 +129,13 @@ bool CompareWindow::SetFile(int k, const QString& path) {
     if (!read.contents) {
         if (notify_)
             notify_(QMessageBox::Critical,
-                    tr("The set-up could not be opened: %1.\nFile: %2").arg(read.problem, path));
+                    FileMessage(tr("The set-up could not be opened"), path, read.problem));
         return false;
     }
+    if (notify_ && !read.contents->formatWarning.isEmpty())
+        notify_(QMessageBox::Warning, FileMessage(tr("The set-up may not read as it was meant"),
+                                                  path, read.contents->formatWarning));
     Side& side = sides_[k];
-    side.kind = Side::Kind::File;
     side.form = FormState(); // a file alone, as kesta-report --compare loads it
     read.contents->LoadInto(*side.form);
     side.name = QFileInfo(path).fileName();

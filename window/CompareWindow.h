@@ -55,7 +55,6 @@ class CompareWindow : public QWidget {
 
   private:
     struct Side {
-        enum class Kind { Inputs, Example, File } kind = Kind::Inputs;
         std::optional<FormState> form; // an example's or a file's, as loaded
         QString name;
         QString sourceData; // the source list's entry for it

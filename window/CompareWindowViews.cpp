@@ -4,6 +4,7 @@
 
 #include "compare/CompareFormats.h"
 #include "compare/SideBySide.h"
+#include "window/ReportFont.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -28,13 +29,6 @@ QTableWidgetItem* Cell(const QString& text, bool number) {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
-}
-
-QFont ReportFont() {
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::TypeWriter);
-    mono.setPointSizeF(8);
-    return mono;
 }
 
 } // namespace

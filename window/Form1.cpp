@@ -1,11 +1,13 @@
 #include "window/Form1.h"
 
+#include "settings/FileError.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 #include "window/AccessibleNames.h"
 #include "window/Form1Layout.h"
 #include "window/FormBinding.h"
 #include "window/GameMenu.h"
+#include "window/ReportFont.h"
 #include "window/ReportPrinter.h"
 #include "window/SetupMenus.h"
 
@@ -136,10 +138,7 @@ QWidget* Form1::CreateControl(const ControlSpec& c, QWidget* container) {
     }
     case ControlKind::ReportBox: {
         auto* box = new QPlainTextEdit(container);
-        QFont mono(QStringLiteral("Courier New"));
-        mono.setStyleHint(QFont::TypeWriter);
-        mono.setPointSizeF(8.25);
-        box->setFont(mono);
+        box->setFont(ReportFont());
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -232,14 +231,18 @@ void Form1::Form_Load() {
     }
 }
 
-void Form1::SaveInputs() {
+FormState Form1::CurrentInputs() const {
     FormState now;
     CopyWidgetsToForm(*this, now);
+    return now;
+}
+
+void Form1::SaveInputs() {
     try {
-        store_.Save(now);
-    } catch (const RuntimeError& e) {
-        Notify(QMessageBox::Critical, tr("The inputs could not be saved: %1.\nSettings file: %2")
-                                          .arg(QString::fromUtf8(e.what()), store_.FileName()));
+        store_.Save(CurrentInputs());
+    } catch (const FileError& e) {
+        Notify(QMessageBox::Critical, FileMessage(tr("The inputs could not be saved"), e,
+                                                  tr("Settings file")));
     }
 }
 
@@ -258,16 +261,18 @@ void Form1::doReport_Click() {
     const std::string before = BoxTextToCrLf(txtReport_->toPlainText());
     calculator_.SetBoxText(before);
     QString failure;
+    std::string place;
     try {
         calculator_.WriteReport();
     } catch (const RuntimeError& e) {
         failure = QString::fromUtf8(e.what());
+        place = e.place();
     }
     // One update of the box per report: rewriting a Qt text widget line by line is slow, and
     // the user sees the same result (after a failure, the lines written before it).
     if (calculator_.BoxText() != before)
         txtReport_->setPlainText(CrLfToBoxText(calculator_.BoxText()));
-    if (!failure.isEmpty()) NotifyStopped(failure, calculator_.FailurePlace());
+    if (!failure.isEmpty()) NotifyStopped(failure, place);
 }
 
 void Form1::NotifyStopped(const QString& error, const std::string& place) {

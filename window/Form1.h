@@ -49,6 +49,8 @@ class Form1 : public QWidget {
 
     // The area below the menu bar that holds the form's controls at their design places.
     QWidget& ClientArea() const { return *client_; }
+    // The inputs as the window shows them now; every copy of them starts here.
+    FormState CurrentInputs() const;
     QMenuBar& MenuBar() const { return *menuBar_; }
     // The window's menus, for the features that add their actions to them.
     QMenu& FileMenu() const { return *fileMenu_; }
@@ -88,7 +90,6 @@ class Form1 : public QWidget {
 
   private:
     void BuildControls();
-    void ConnectControls();
     void BuildMenus();
     void BuildGameMenu();
     QSize MenuBarSize() const;

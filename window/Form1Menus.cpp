@@ -72,11 +72,7 @@ void Form1::BuildGameMenu() {
 void Form1::ShowNeedsWindow() {
     if (needsWindow_ == nullptr) {
         needsWindow_ = new NeedsWindow(
-            [this] {
-                FormState now;
-                CopyWidgetsToForm(*this, now);
-                return now;
-            },
+            [this] { return CurrentInputs(); },
             [this](const QString& error, const std::string& place) { NotifyStopped(error, place); },
             this);
         needsWindow_->SetGameReader([this] { return game_->Table(); });

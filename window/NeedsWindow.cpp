@@ -75,7 +75,7 @@ void NeedsWindow::Recalculate() {
     try {
         table = needs.Table();
     } catch (const RuntimeError& e) {
-        notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+        notifyStop_(QString::fromUtf8(e.what()), e.place());
         return;
     }
     // Another table's animal at the same position is another animal: start from the first.
@@ -113,7 +113,7 @@ void NeedsWindow::ShowChart(int row) {
         chartView_->setChart(BuildNeedsChart(needs.Chart(item->data(kPositionRole).toULongLong())));
         delete old; // the view does not own a chart it is given
     } catch (const RuntimeError& e) {
-        notifyStop_(QString::fromUtf8(e.what()), needs.FailurePlace());
+        notifyStop_(QString::fromUtf8(e.what()), e.place());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "window/ReportPrinter.h"
 
 #include "tools/Errors.h"
+#include "window/ReportFont.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,7 +22,6 @@ namespace {
 constexpr double kLeftTwips = 1500;
 constexpr double kTopTwips = 500;
 constexpr double kTwipsPerInch = 1440;
-constexpr double kPointSize = 10;
 constexpr double kSmallestPointSize = 6;
 
 } // namespace
@@ -51,18 +51,16 @@ void PaintReport(QPrinter& printer, const std::string& boxText) {
     const double bottom = printer.fullPage() ? area.height() - top : area.height();
 
     const std::vector<QString> lines = PrintedLines(boxText);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(kPointSize);
-    // A line that runs off the paper loses its end (the disclaimer is 92 characters wide, more
-    // than A4 holds at 10 pt): the type shrinks until the widest line fits, but not below a
-    // size that stays readable.
+    QFont font = ReportFont();
+    const double pointSize = font.pointSizeF();
+    // A line that runs off the paper loses its end (the disclaimer is 92 characters wide): the
+    // type shrinks until the widest line fits, but not below a size that stays readable.
     double widest = 0;
     const QFontMetricsF full(font, &printer);
     for (const QString& line : lines)
         widest = std::max(widest, full.horizontalAdvance(line));
     if (widest > right - left)
-        font.setPointSizeF(std::max(kSmallestPointSize, kPointSize * (right - left) / widest));
+        font.setPointSizeF(std::max(kSmallestPointSize, pointSize * (right - left) / widest));
     painter.setFont(font);
     const QFontMetricsF metrics(painter.font(), &printer);
     const double lineHeight = metrics.lineSpacing();

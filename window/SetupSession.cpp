@@ -1,6 +1,7 @@
 #include "window/SetupSession.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/FileError.h"
 #include "settings/SetupFile.h"
 #include "window/Form1.h"
 #include "window/FormBinding.h"
@@ -13,28 +14,15 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-// The example set-up files are compiled into the window's static library, whose resources
-// must be registered by hand, outside any namespace.
-static void LoadExampleResources() {
-    Q_INIT_RESOURCE(examples);
-}
-
 namespace kesta {
 
 SetupSession::SetupSession(Form1& window, const QString& storeFile)
     : QObject(&window), window_(window), caption_(window.windowTitle()), recent_(storeFile) {
-    LoadExampleResources();
     WatchInputs();
 }
 
-QString SetupSession::ExampleResource(const ExampleSetup& example) {
-    return QStringLiteral(":/kesta/examples/%1.kesta").arg(QString::fromStdString(example.name));
-}
-
 FormState SetupSession::Inputs() const {
-    FormState now;
-    CopyWidgetsToForm(window_, now);
-    return now;
+    return window_.CurrentInputs();
 }
 
 bool SetupSession::Modified() const {
@@ -55,7 +43,8 @@ bool SetupSession::Open(const QString& path) {
 }
 
 bool SetupSession::OpenExample(const ExampleSetup& example) {
-    if (!Load(ReadSetupFile(ExampleResource(example)), ExampleResource(example))) return false;
+    // The examples are compiled into the engine: every key is given, nothing can fail.
+    CopyFormToWidgets(ExampleForm(example), window_);
     Adopt(QString(), tr("%1 (example)").arg(QString::fromStdString(example.name)));
     window_.doReport_Click();
     return true;
@@ -64,7 +53,7 @@ bool SetupSession::OpenExample(const ExampleSetup& example) {
 bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
     if (!read.contents) {
         window_.Notify(QMessageBox::Critical,
-                       tr("The set-up could not be opened: %1.\nFile: %2").arg(read.problem, path));
+                       FileMessage(tr("The set-up could not be opened"), path, read.problem));
         return false;
     }
     // Exactly as the window's load event: keys the file lacks, or holds unfit values for,
@@ -72,6 +61,10 @@ bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
     FormState loaded = Inputs();
     read.contents->LoadInto(loaded);
     CopyFormToWidgets(loaded, window_);
+    if (!read.contents->formatWarning.isEmpty())
+        window_.Notify(QMessageBox::Warning,
+                       FileMessage(tr("The set-up may not read as it was meant"), path,
+                                   read.contents->formatWarning));
     if (!read.contents->unknownKeys.empty()) {
         QStringList keys;
         for (const std::string& key : read.contents->unknownKeys)
@@ -87,10 +80,10 @@ bool SetupSession::SaveAs(const QString& chosen) {
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".kesta");
     const FormState inputs = Inputs();
-    const QString problem = WriteSetupFile(path, inputs);
-    if (!problem.isEmpty()) {
-        window_.Notify(QMessageBox::Critical,
-                       tr("The set-up could not be saved: %1.\nFile: %2").arg(problem, path));
+    try {
+        WriteSetupFile(path, inputs);
+    } catch (const FileError& e) {
+        window_.Notify(QMessageBox::Critical, FileMessage(tr("The set-up could not be saved"), e));
         return false;
     }
     Adopt(path, QFileInfo(path).fileName());
@@ -101,12 +94,13 @@ bool SetupSession::SaveAs(const QString& chosen) {
 
 bool SetupSession::SaveReportText(const QString& path) {
     const auto* box = window_.findChild<QPlainTextEdit*>(QStringLiteral("txtReport"));
-    const QString problem =
+    try {
         WriteFileAtomically(path, ReportFileText(BoxTextToCrLf(box->toPlainText())));
-    if (problem.isEmpty()) return true;
-    window_.Notify(QMessageBox::Critical,
-                   tr("The report could not be saved: %1.\nFile: %2").arg(problem, path));
-    return false;
+    } catch (const FileError& e) {
+        window_.Notify(QMessageBox::Critical, FileMessage(tr("The report could not be saved"), e));
+        return false;
+    }
+    return true;
 }
 
 void SetupSession::Adopt(const QString& file, const QString& shownName) {

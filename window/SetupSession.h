@@ -39,9 +39,6 @@ class SetupSession : public QObject {
     FormState Inputs() const;
     RecentSetups& Recent() { return recent_; }
 
-    // The Qt resource an example is read from.
-    static QString ExampleResource(const ExampleSetup& example);
-
   signals:
     void RecentChanged();
 

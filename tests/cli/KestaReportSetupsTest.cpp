@@ -48,7 +48,12 @@ TEST(KestaReportSetups, ListAndRunTheExamples) {
         EXPECT_EQ(run.status, 0) << example.name << run.err;
         EXPECT_EQ(run.out, RunTool({"--settings", ExampleFile(example.name)}).out) << example.name;
     }
-    const Args worked = Lines(RunTool({"--example", "worked-example"}).out);
+    // "--example=NAME" is "--example NAME".
+    const ToolRun apart = RunTool({"--example", "worked-example"});
+    const ToolRun joined = RunTool({"--example=worked-example"});
+    EXPECT_EQ(joined.status, 0) << joined.err;
+    EXPECT_EQ(joined.out, apart.out);
+    const Args worked = Lines(apart.out);
     const Args& opening = WorkedExampleOpening();
     ASSERT_GT(worked.size(), opening.size());
     EXPECT_EQ(Args(worked.begin(), worked.begin() + opening.size()), opening);
@@ -162,9 +167,36 @@ TEST(KestaReportSetups, BadCommandLines) {
         EXPECT_EQ(run.err.rfind("kesta-report: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find("usage: kesta-report"), std::string::npos);
     }
+    // Scripts read the exclusion from standard error: both options named, exit 2.
+    const ToolRun both = RunTool({"--user", "--settings", "F"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err.rfind("kesta-report: --user and --settings exclude each other\n", 0), 0u)
+        << both.err;
     const ToolRun help = RunTool({"--help"});
     EXPECT_NE(help.out.find("  --compare A B "), std::string::npos);
     EXPECT_NE(help.out.find("  --list-examples "), std::string::npos);
+}
+
+// A set-up of a newer format is read as far as its keys are known, with a warning naming the
+// version on standard error; format 1, given or not, warns of nothing.
+TEST(KestaReportSetups, ANewerFormatIsReadWithAWarning) {
+    const fs::path dir = fs::path(::testing::TempDir());
+    const std::string newer = (dir / "newer.kesta").string(), one = (dir / "one.kesta").string();
+    std::ofstream(newer) << "[kesta]\nformat=2\n" << Slurp(ExampleFile("light-deer"));
+    std::ofstream(one) << "[kesta]\nformat=1\n" << Slurp(ExampleFile("light-deer"));
+    const std::string warning = ": it is in set-up format 2, newer than this program's (1); what "
+                                "this program does not know of it is ignored\n";
+
+    const ToolRun settings = RunTool({"--settings", newer});
+    EXPECT_EQ(settings.status, 0);
+    EXPECT_EQ(settings.err, "warning: " + newer + warning);
+    EXPECT_EQ(settings.out, RunTool({"--example", "light-deer"}).out);
+
+    const ToolRun compare = RunTool({"--compare", one, newer});
+    EXPECT_EQ(compare.status, 0);
+    EXPECT_EQ(compare.err, "warning: " + newer + warning);
+    EXPECT_NE(compare.out.find("Every animal has the same verdict."), std::string::npos);
+    EXPECT_EQ(RunTool({"--settings", one}).err, "");
 }
 
 } // namespace

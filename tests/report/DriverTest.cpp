@@ -20,13 +20,13 @@ TEST(Driver, WorkedExampleOpeningOnEveryPress) {
     calc.WriteReport();
     const std::string first = calc.BoxText();
     EXPECT_EQ(first.substr(0, opening.size()), opening);
-    EXPECT_EQ(calc.FailurePlace(), "");
     calc.WriteReport();
     EXPECT_EQ(calc.BoxText(), first);
 }
 
 // A section failure replaces an older box with the lines written so far and raises the
-// failure unchanged; a good report afterwards clears the place.
+// failure's kind and message unchanged, the place added; the same calculator reports again
+// once the input is mended.
 TEST(Driver, SectionFailureKeepsTheLinesWrittenAndSaysWhere) {
     FormState form = ExampleForm("BroadheadWeight=0");
     Calculator calc(form);
@@ -37,15 +37,27 @@ TEST(Driver, SectionFailureKeepsTheLinesWrittenAndSaysWhere) {
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
         EXPECT_STREQ(e.what(), ErrorMessage(ErrorKind::DivisionByZero));
+        EXPECT_EQ(e.place(), "report line 17, Dynamic Spine");
     }
     const TextLines lines = Lines(calc.BoxText());
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines.front(), "Arrow");
     EXPECT_EQ(lines.back(), "   Fc% : 73%"); // Fc 43.896 without the broadhead
-    EXPECT_EQ(calc.FailurePlace(), "report line 17, Dynamic Spine");
     form.SetText("BroadheadWeight", "100");
-    calc.WriteReport();
-    EXPECT_EQ(calc.FailurePlace(), "");
+    EXPECT_FALSE(ErrorOf([&] { calc.WriteReport(); }));
+    EXPECT_EQ(Lines(calc.BoxText()).front(), "Arrow");
+}
+
+// A Setup failure names the input in the error and leaves the box as the user left it.
+TEST(Driver, SetupFailureNamesTheInputAndKeepsTheBox) {
+    const FormState form = ExampleForm("InArrowLength=");
+    Calculator calc(form);
+    calc.SetBoxText("an older report\r\n");
+    const auto error = ErrorOf([&] { calc.WriteReport(); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), ErrorKind::TypeMismatch);
+    EXPECT_EQ(error->place(), "input InArrowLength");
+    EXPECT_EQ(calc.BoxText(), "an older report\r\n");
 }
 
 // Metric reads its units its own way: 91.44 m/s and 26 g are the example's 300 fps, 400 gr.

@@ -99,6 +99,16 @@ template <typename Call> std::optional<ErrorKind> KindOf(Call&& call) {
     return std::nullopt;
 }
 
+// The error a call raises, place and all, if any.
+template <typename Call> std::optional<RuntimeError> ErrorOf(Call&& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
+
 // What one report press left: the box's lines, the error that stopped it and where.
 struct Outcome {
     TextLines lines;
@@ -115,9 +125,11 @@ struct Outcome {
 
 inline Outcome Press(Calculator& calc) {
     Outcome out;
-    out.error = KindOf([&] { calc.WriteReport(); });
+    if (const auto error = ErrorOf([&] { calc.WriteReport(); })) {
+        out.error = error->kind();
+        out.place = error->place();
+    }
     out.lines = Lines(calc.BoxText());
-    out.place = calc.FailurePlace();
     return out;
 }
 

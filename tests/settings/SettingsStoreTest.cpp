@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
+#include "settings/FileError.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
@@ -107,16 +108,21 @@ TEST_F(SettingsStoreTest, SetValueOverridesAndIsSaved) {
 TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenRaisesPathFileAccess) {
     FormState form;
     // A folder where the file should be, and a file where its folder should be: neither can
-    // be written, even by the superuser.
+    // be written, even by the superuser. Each says why, and names the file.
     ASSERT_TRUE(QDir(dir_.path()).mkdir("taken.ini"));
     WriteFile("plain", "x");
-    for (const QString& name : {QStringLiteral("taken.ini"), QStringLiteral("plain/s.ini")}) {
+    const std::pair<QString, QString> rows[] = {{"taken.ini", "it is a folder"},
+                                                {"plain/s.ini", "a part of the path is not a folder"}};
+    for (const auto& [name, reason] : rows) {
         SettingsStore store(Path(name));
         try {
             store.Save(form);
             ADD_FAILURE() << name.toStdString() << " saved";
-        } catch (const RuntimeError& e) {
+        } catch (const FileError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::PathFileAccess) << name.toStdString();
+            EXPECT_EQ(FileMessage("The inputs could not be saved", e, "Settings file"),
+                      "The inputs could not be saved: " + reason + ".\nSettings file: " +
+                          Path(name));
         }
     }
     if (geteuid() != 0) { // permissions bind only ordinary users

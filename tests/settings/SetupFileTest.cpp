@@ -1,10 +1,11 @@
-// Set-up files: the INI text QSettings reads back unchanged, the files that are no set-up,
-// unknown keys, saves that fail without harming the old file, and the shipped example files.
+// Set-up files: any text reads back unchanged, files saved before still read the same, the
+// files that are no set-up, unknown keys, the format version, and saves that fail with their
+// reason without harming the old file.
 #include "settings/SetupFile.h"
 
-#include "form/Examples.h"
 #include "form/SettingsKeys.h"
-#include "settings/IniText.h"
+#include "settings/FileError.h"
+#include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 
 #include "tests/common/QtPrinters.h"
@@ -71,37 +72,52 @@ class SetupFileTest : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
-// Each odd text is written exactly as QSettings writes it, line for line.
-TEST_F(SetupFileTest, ValuesAreWrittenAsQSettingsWritesThem) {
-    {
-        QSettings settings(Path("qt.ini"), QSettings::IniFormat);
-        for (std::size_t i = 0; i < OddTexts().size(); ++i)
-            settings.setValue(QStringLiteral("v/k%1").arg(i), QString::fromStdString(OddTexts()[i]));
-    }
-    const QList<QByteArray> lines = Bytes("qt.ini").split('\n');
-    for (std::size_t i = 0; i < OddTexts().size(); ++i) {
-        const QByteArray prefix = "k" + QByteArray::number(qulonglong(i)) + "=";
-        QByteArray written = "<missing>";
-        for (const QByteArray& line : lines)
-            if (line.startsWith(prefix)) written = line.mid(prefix.size());
-        EXPECT_EQ(IniValueText(QString::fromStdString(OddTexts()[i])).toStdString(),
-                  written.toStdString())
-            << "text " << i;
-    }
+// A file as saves wrote it before they went through the settings store's writer: every odd
+// text, quoted and escaped by hand the way QSettings does, reads back as it was typed.
+TEST_F(SetupFileTest, FilesSavedBeforeReadBackTheSame) {
+    WriteFile("before.kesta",
+              "[values]\nspeed=\" lead and trail \"\nmass=\"a=b\"\nlength=\"x;y\"\n"
+              "staticspine=\"a, b\"\nshaftweight=\\\"quoted\nBHW=say \\\"hi\\\"\n"
+              "BH0=back\\\\slash\nBH1=#hash\nBH2=[values]\nBH3=@@Variant(x)\nBH4=tab\\there\n"
+              "BH5=line\\nbreak\nBH6=\\x1\\x37\\x66\nBH7=K\xC3\xB6rper \xC2\xB5m\n"
+              "BH8=@String(nul\\0\\x31\\x61)\nBH9=\nBH10=\" \"\nBH11=\"trailing \"\n");
+    const std::map<std::string, std::string> typed = {
+        {"speed", " lead and trail "}, {"mass", "a=b"},          {"length", "x;y"},
+        {"staticspine", "a, b"},       {"shaftweight", "\"quoted"}, {"BHW", "say \"hi\""},
+        {"BH0", "back\\slash"},        {"BH1", "#hash"},        {"BH2", "[values]"},
+        {"BH3", "@Variant(x)"},        {"BH4", "tab\there"},    {"BH5", "line\nbreak"},
+        {"BH6", "\x01" "7f"},          {"BH7", "K\xC3\xB6rper \xC2\xB5m"},
+        {"BH8", std::string("nul\0" "1a", 6)}, {"BH9", ""},    {"BH10", " "},
+        {"BH11", "trailing "}};
+    const SetupFileRead read = ReadSetupFile(Path("before.kesta"));
+    ASSERT_TRUE(read.contents.has_value()) << read.problem.toStdString();
+    EXPECT_EQ(read.contents->values, typed);
+    EXPECT_TRUE(read.contents->formatWarning.isEmpty()) << "no [kesta] group: format 1";
+
+    // Saved again, each text keeps its bytes' meaning.
+    FormState form;
+    read.contents->LoadInto(form);
+    WriteSetupFile(Path("again.kesta"), form);
+    const SetupFileRead again = ReadSetupFile(Path("again.kesta"));
+    ASSERT_TRUE(again.contents.has_value());
+    for (const auto& [key, text] : typed)
+        EXPECT_EQ(again.contents->values.at(key), text) << key;
 }
 
 TEST_F(SetupFileTest, EveryKeyRoundTripsWithOddTexts) {
     // Shifted twice so that every odd text lands in boxes of different kinds.
     for (std::size_t shift : {0u, 7u, 19u}) {
         const FormState form = OddForm(shift);
-        ASSERT_EQ(WriteSetupFile(Path("odd.kesta"), form), QString());
+        WriteSetupFile(Path("odd.kesta"), form);
         const QByteArray text = Bytes("odd.kesta");
-        EXPECT_TRUE(text.startsWith("[values]\nspeed="));
-        EXPECT_EQ(text.count('\n'), 47); // the group line and the 46 keys
+        EXPECT_TRUE(text.startsWith("[kesta]\nformat=1\n\n[values]\n")) << text.toStdString();
+        // The two group lines, the version, a blank line between the groups, the 46 keys.
+        EXPECT_EQ(text.count('\n'), 2 + 1 + 1 + 46);
 
         const SetupFileRead read = ReadSetupFile(Path("odd.kesta"));
         ASSERT_TRUE(read.contents.has_value()) << read.problem.toStdString();
         EXPECT_TRUE(read.contents->unknownKeys.empty());
+        EXPECT_TRUE(read.contents->formatWarning.isEmpty());
         EXPECT_EQ(read.contents->values.size(), SettingsKeys().size());
         for (const auto& [key, stored] : SaveSettings(form))
             EXPECT_EQ(read.contents->values.at(key), stored) << key << " shift " << shift;
@@ -121,7 +137,7 @@ TEST_F(SetupFileTest, FilesThatAreNoSetUp) {
     EXPECT_EQ(ProblemOf("folder.kesta"), "it is a folder");
     // A FIFO with no writer would block whoever opens it; it is refused unopened.
     ASSERT_EQ(mkfifo(Path("fifo.kesta").toLocal8Bit().constData(), 0600), 0);
-    EXPECT_EQ(ProblemOf("fifo.kesta"), "it is not a regular file");
+    EXPECT_EQ(ProblemOf("fifo.kesta"), "it is a named pipe");
     WriteFile("nul.kesta", QByteArray("[values]\nspeed=300\n\0\n", 21));
     EXPECT_EQ(ProblemOf("nul.kesta"), "it holds binary data (NUL bytes), not text");
     WriteFile("latin1.kesta", "[values]\nspeed=300\nBH0=K\xf6rper\n");
@@ -161,15 +177,51 @@ TEST_F(SetupFileTest, UnknownKeysAreListedAndIgnored) {
     EXPECT_EQ(form.Text("GPI"), "0");
 }
 
+// The format version: absent or 1 reads as it is; a newer one, or one that is no version,
+// still opens, with a warning naming it; other keys of [kesta] are no set-up keys to list.
+TEST_F(SetupFileTest, TheFormatGroupIsReadAndANewerVersionWarns) {
+    const std::pair<QByteArray, QString> rows[] = {
+        {"", ""},
+        {"[kesta]\nformat=1\n", ""},
+        {"[kesta]\nformat=2\nwind=yes\n",
+         "it is in set-up format 2, newer than this program's (1); what this program does not "
+         "know of it is ignored"},
+        {"[kesta]\nformat=one\n",
+         "its set-up format \"one\" is not one this program knows (1); it is read as format 1"}};
+    for (const auto& [group, warning] : rows) {
+        WriteFile("versioned.kesta", group + "[values]\nspeed=250\n");
+        const SetupFileRead read = ReadSetupFile(Path("versioned.kesta"));
+        ASSERT_TRUE(read.contents.has_value()) << group.toStdString();
+        EXPECT_EQ(read.contents->formatWarning, warning) << group.toStdString();
+        EXPECT_TRUE(read.contents->unknownKeys.empty()) << group.toStdString();
+        EXPECT_EQ(read.contents->values.at("speed"), "250");
+        // kesta-report --settings reads the file as a settings store, and warns the same.
+        EXPECT_EQ(SettingsStore(Path("versioned.kesta")).FormatWarning(), warning);
+    }
+    // The user's store never carries a version.
+    SettingsStore store(Path("store.ini"));
+    store.Save(FormState());
+    EXPECT_FALSE(Bytes("store.ini").contains(QByteArray("[") + kFormatGroup + "]"));
+}
+
 // Saves that cannot succeed, even for the superuser: a folder where the file should go, a
 // plain file where its folder should be, and a disk that fills up half way (a file size
-// limit, which binds root too). None of them touches the old file.
+// limit, which binds root too). Each says why; none of them touches the old file.
 TEST_F(SetupFileTest, FailedSavesLeaveTheOldFileWhole) {
     const FormState form = OddForm(0);
+    const auto reasonOf = [&form](const QString& path) {
+        try {
+            WriteSetupFile(path, form);
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.path(), path);
+            return e.reason();
+        }
+        return QStringLiteral("<saved>");
+    };
     ASSERT_TRUE(QDir(dir_.path()).mkdir("taken.kesta"));
-    EXPECT_EQ(WriteSetupFile(Path("taken.kesta"), form), "a folder has that name");
+    EXPECT_EQ(reasonOf(Path("taken.kesta")), "it is a folder");
     WriteFile("plain", "not a folder");
-    EXPECT_FALSE(WriteSetupFile(Path("plain/s.kesta"), form).isEmpty());
+    EXPECT_EQ(reasonOf(Path("plain/s.kesta")), "a part of the path is not a folder");
     EXPECT_EQ(Bytes("plain"), "not a folder");
 
     const QByteArray old = "[values]\nspeed=123\n";
@@ -180,37 +232,22 @@ TEST_F(SetupFileTest, FailedSavesLeaveTheOldFileWhole) {
     rlimit small = saved;
     small.rlim_cur = 100; // the set-up needs several hundred bytes
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString reason = WriteSetupFile(Path("old.kesta"), form);
+    const QString reason = reasonOf(Path("old.kesta"));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(reason.toStdString(), "only 100 of " + std::to_string(SetupFileText(form).size()) +
-                                        " bytes could be written (is the disk full?)");
+    EXPECT_EQ(reason, "the file would grow past the size allowed");
     EXPECT_EQ(Bytes("old.kesta"), old);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"old.kesta", "plain"}))
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"old.kesta", "plain"}))
         << "no temporary file is left behind";
 
     // And with room again the same save replaces the file.
-    EXPECT_EQ(WriteSetupFile(Path("old.kesta"), form), QString());
-    EXPECT_EQ(Bytes("old.kesta"), SetupFileText(form));
-}
-
-// The example files shipped in data/examples are exactly the program's own examples.
-TEST(ExampleFiles, EachLoadsToItsExampleForm) {
-    for (const ExampleSetup& example : Examples()) {
-        const QString path =
-            QStringLiteral(KESTA_EXAMPLES_DIR "/%1.kesta").arg(QString::fromStdString(example.name));
-        const SetupFileRead read = ReadSetupFile(path);
-        ASSERT_TRUE(read.contents.has_value()) << example.name << read.problem.toStdString();
-        EXPECT_TRUE(read.contents->unknownKeys.empty()) << example.name;
-        FormState loaded;
-        read.contents->LoadInto(loaded);
-        EXPECT_TRUE(loaded == ExampleForm(example)) << example.name;
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), SetupFileText(ExampleForm(example))) << example.name;
-    }
-    EXPECT_EQ(QDir(KESTA_EXAMPLES_DIR).entryList({"*.kesta"}, QDir::Files).size(),
-              static_cast<int>(Examples().size()));
+    EXPECT_EQ(reasonOf(Path("old.kesta")), "<saved>");
+    const SetupFileRead read = ReadSetupFile(Path("old.kesta"));
+    ASSERT_TRUE(read.contents.has_value());
+    FormState loaded;
+    read.contents->LoadInto(loaded);
+    EXPECT_TRUE(loaded == form);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
+#include "settings/FileError.h"
 #include "settings/RecentSetups.h"
 #include "tools/Errors.h"
 
@@ -132,8 +133,10 @@ TEST_F(StoreDamageTest, WhatIsNotAFileIsToldLoadsAsAFirstRunAndIsLeftAlone) {
         try {
             store.Save(Edited());
             ADD_FAILURE() << name << " written over";
-        } catch (const RuntimeError& e) {
+        } catch (const FileError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::PathFileAccess) << name;
+            EXPECT_EQ(e.reason(), store.Unreadable()) << name; // the save says why
+            EXPECT_EQ(e.path(), ini) << name;
         }
         EXPECT_THROW(store.SetValue("speed", "1"), RuntimeError) << name;
         RecentSetups recent(ini); // kept in the same file: neither read nor written
@@ -185,13 +188,13 @@ TEST_F(StoreDamageTest, AFileWithoutReadPermissionIsToldAndLeftAlone) {
         } catch (const RuntimeError&) {
             refused = true;
         }
-        return store.Unreadable() == "Permission denied" && form == FirstRun() && refused;
+        return store.Unreadable() == "permission denied" && form == FirstRun() && refused;
     });
     EXPECT_EQ(Bytes(ini), "[values]\nspeed=300\n");
 }
 
 // Saves `form` to `ini` in a child process whose files may not grow past `limit` bytes: 0 when
-// the save raised PathFileAccess, 1 when it succeeded, 2 otherwise.
+// the save raised PathFileAccess saying why, 1 when it succeeded, 2 otherwise.
 int SaveWithFileSizeLimit(const QString& ini, const FormState& form, qint64 limit) {
     const pid_t child = fork();
     if (child == 0) {
@@ -200,8 +203,9 @@ int SaveWithFileSizeLimit(const QString& ini, const FormState& form, qint64 limi
         setrlimit(RLIMIT_FSIZE, &bytes);
         try {
             SettingsStore(ini).Save(form);
-        } catch (const RuntimeError& e) {
-            _exit(e.kind() == ErrorKind::PathFileAccess ? 0 : 2);
+        } catch (const FileError& e) {
+            _exit(e.reason() == "the file would grow past the size allowed" && e.path() == ini ? 0
+                                                                                             : 2);
         }
         _exit(1);
     }
@@ -257,10 +261,16 @@ TEST_F(StoreDamageTest, AFailedWriteLeavesTheOldFileByteForByte) {
     } else if (!SetImmutable(folder, true)) {
         GTEST_SKIP() << "no way to make a folder read-only for the superuser here";
     }
-    EXPECT_THROW(SettingsStore(ini).Save(Edited()), RuntimeError);
+    QString reason;
+    try {
+        SettingsStore(ini).Save(Edited());
+    } catch (const FileError& e) {
+        reason = e.reason();
+    }
     const QByteArray after = Bytes(ini);
     SetImmutable(folder, false);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(reason, "permission denied");
     EXPECT_EQ(after, old);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"KESTA.ini"});
 }

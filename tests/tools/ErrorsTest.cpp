@@ -25,5 +25,25 @@ TEST(Errors, EveryKindCarriesItsMessage) {
     }
 }
 
+// The code that raises does not know the place; a driver further out catches the error, sets
+// the place and rethrows, and the place reaches whoever catches it last; kind and message
+// travel unchanged.
+TEST(Errors, APlaceSetOnTheWayOutReachesTheLastCatch) {
+    try {
+        try {
+            throw RuntimeError(ErrorKind::Overflow);
+        } catch (RuntimeError& e) {
+            EXPECT_EQ(e.place(), ""); // none until a driver sets one
+            e.SetPlace("report line 17, Dynamic Spine");
+            throw;
+        }
+    } catch (const std::exception& e) {
+        const auto& error = dynamic_cast<const RuntimeError&>(e);
+        EXPECT_EQ(error.kind(), ErrorKind::Overflow);
+        EXPECT_STREQ(error.what(), "Overflow");
+        EXPECT_EQ(error.place(), "report line 17, Dynamic Spine");
+    }
+}
+
 } // namespace
 } // namespace kesta

@@ -43,7 +43,12 @@ class CompareWindowTest : public QObject {
 
     QString Write(const QString& name, const FormState& form) {
         const QString path = dir_.filePath(name);
-        return WriteSetupFile(path, form).isEmpty() ? path : QString();
+        try {
+            WriteSetupFile(path, form);
+        } catch (const RuntimeError&) {
+            return QString();
+        }
+        return path;
     }
 
   private slots:
