@@ -11,7 +11,8 @@ const std::vector<GameTable>& BuiltInTables() {
     static const std::vector<GameTable> tables = [] {
         std::vector<GameTable> all;
         for (const BuiltInGameText& text : BuiltInGameTexts()) {
-            GameTable table = ReadGameList(text.csv, std::string("data/game/") + text.name + ".csv");
+            GameTable table =
+                ReadGameList(text.csv, std::string("data/game/") + text.name + ".csv");
             table.name = text.name;
             table.description = text.description;
             all.push_back(std::move(table));

@@ -19,8 +19,8 @@ constexpr double kHeaviestKg = 5000;
 constexpr double kLightestKg = 1;
 
 struct GameTable {
-    std::string name;        // "africa", "north-america", ... or the hunter's own list's name
-    std::string description; // one line; empty for a hunter's own list
+    std::string name;            // "africa", "north-america", ... or the hunter's own list's name
+    std::string description;     // one line; empty for a hunter's own list
     std::vector<Animal> animals; // in the table's own order; the report sorts its lists itself
 
     bool operator==(const GameTable&) const = default;

@@ -88,7 +88,8 @@ std::vector<std::string> Fields(std::string_view line, const Where& where) {
         if (i < line.size() && line[i] == '"') {
             ++i;
             while (true) {
-                if (i >= line.size()) Fail(where, "not CSV: a quoted field is not closed on its line");
+                if (i >= line.size())
+                    Fail(where, "not CSV: a quoted field is not closed on its line");
                 if (line[i] == '"') {
                     if (i + 1 < line.size() && line[i + 1] == '"') {
                         field += '"';
@@ -149,8 +150,9 @@ double MassOf(const std::string& text, const Columns& columns, const Where& wher
     const std::string shown = "'" + text + "'"; // a temporary operand: GCC 12 warns falsely
     if (text.empty()) Fail(where, "the mass is missing", ErrorKind::TypeMismatch);
     if (!HoldsNumber(text))
-        Fail(where, "the mass " + shown + " is not a number (a mass in " + unit +
-                        ", a point before any decimals)",
+        Fail(where,
+             "the mass " + shown + " is not a number (a mass in " + unit +
+                 ", a point before any decimals)",
              ErrorKind::TypeMismatch);
     double mass = 0;
     try {
@@ -192,8 +194,8 @@ std::string MassProblem(double massKg) {
 
 GameTable ReadGameList(std::string_view text, const std::string& file) {
     if (text.size() > kMostGameListBytes)
-        throw RuntimeError(ErrorKind::PathFileAccess, "the file is over 1 MB: no game list is that long",
-                           file);
+        throw RuntimeError(ErrorKind::PathFileAccess,
+                           "the file is over 1 MB: no game list is that long", file);
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     GameTable table{file, {}, {}};
     std::optional<Columns> columns;
@@ -218,12 +220,14 @@ GameTable ReadGameList(std::string_view text, const std::string& file) {
             continue;
         }
         if (fields.size() != columns->count)
-            Fail(where, "not CSV: " + std::to_string(fields.size()) + " fields where the header has " +
-                            std::to_string(columns->count) +
-                            (fields.size() > columns->count ? " (a decimal comma? write 72.5)" : ""));
+            Fail(where,
+                 "not CSV: " + std::to_string(fields.size()) + " fields where the header has " +
+                     std::to_string(columns->count) +
+                     (fields.size() > columns->count ? " (a decimal comma? write 72.5)" : ""));
         if (table.animals.size() == kMostAnimals)
             Fail(where, "more than 1001 animals: the report has room for 1001");
-        if (const std::string problem = NameProblem(fields[0]); !problem.empty()) Fail(where, problem);
+        if (const std::string problem = NameProblem(fields[0]); !problem.empty())
+            Fail(where, problem);
         Animal animal{fields[0], MassOf(fields[1], *columns, where)};
         if (columns->range) animal.rangeKg = fields[*columns->range];
         if (columns->source) animal.source = fields[*columns->source];
@@ -231,7 +235,8 @@ GameTable ReadGameList(std::string_view text, const std::string& file) {
     }
     if (!columns)
         Fail({file, std::max<std::size_t>(lineNumber, 1)},
-             "no header: the file is empty (the first line must be animal,mass_kg or animal,mass_lb)");
+             "no header: the file is empty (the first line must be animal,mass_kg or "
+             "animal,mass_lb)");
     if (table.animals.empty()) Fail({file, lineNumber + 1}, "no animals after the header");
     return table;
 }
@@ -245,9 +250,9 @@ std::string GameListCsv(const GameTable& table) {
         quoted += '"';
         return quoted;
     };
-    const bool extras = std::any_of(table.animals.begin(), table.animals.end(), [](const Animal& a) {
-        return !a.rangeKg.empty() || !a.source.empty();
-    });
+    const bool extras =
+        std::any_of(table.animals.begin(), table.animals.end(),
+                    [](const Animal& a) { return !a.rangeKg.empty() || !a.source.empty(); });
     std::string csv = extras ? "animal,mass_kg,range_kg,source\n" : "animal,mass_kg\n";
     for (const Animal& animal : table.animals) {
         csv += field(animal.name) + "," + ShortestText(animal.massKg);

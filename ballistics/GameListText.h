@@ -24,8 +24,9 @@ constexpr double kKgPerPound = 0.45359237; // exact, by definition of the pound
 // The table the text holds, named `file`. A bad text raises RuntimeError and gives no table:
 // what() is the reason, place() is "<file>, line <n>", or "<file>" for the text as a whole
 // (over 1 MB). A mass must lie
-// from 1 kg (kLightestKg) to 5000 kg (kHeaviestKg). Kinds: Type mismatch for a mass that is not a number, Path/File access error for
-// a text too long to be a game list, Invalid procedure call or argument for everything else.
+// from 1 kg (kLightestKg) to 5000 kg (kHeaviestKg). Kinds: Type mismatch for a mass that is not a
+// number, Path/File access error for a text too long to be a game list, Invalid procedure call or
+// argument for everything else.
 GameTable ReadGameList(std::string_view text, const std::string& file);
 
 // Why a name or a mass in kg cannot stand in a game list, or the empty text when it can. The

@@ -53,8 +53,10 @@ std::string ReadGameFileBytes(const std::string& path) {
     }
     struct stat status {};
     if (::fstat(file.fd, &status) != 0) Fail(ErrorKind::PathFileAccess, ReasonOf(errno), path);
-    if (S_ISDIR(status.st_mode)) Fail(ErrorKind::PathFileAccess, "it is a folder, not a game list", path);
-    if (S_ISFIFO(status.st_mode)) Fail(ErrorKind::PathFileAccess, "it is a named pipe, not a game list", path);
+    if (S_ISDIR(status.st_mode))
+        Fail(ErrorKind::PathFileAccess, "it is a folder, not a game list", path);
+    if (S_ISFIFO(status.st_mode))
+        Fail(ErrorKind::PathFileAccess, "it is a named pipe, not a game list", path);
     if (!S_ISREG(status.st_mode))
         Fail(ErrorKind::PathFileAccess, "it is not a regular file, not a game list", path);
     if (status.st_size > static_cast<off_t>(game::kMostGameListBytes))
@@ -69,7 +71,8 @@ std::string ReadGameFileBytes(const std::string& path) {
         bytes.append(buffer, static_cast<std::size_t>(got));
         // A file that grew after fstat is still held to the limit.
         if (bytes.size() > game::kMostGameListBytes)
-            Fail(ErrorKind::PathFileAccess, "the file is over 1 MB: no game list is that long", path);
+            Fail(ErrorKind::PathFileAccess, "the file is over 1 MB: no game list is that long",
+                 path);
     }
     return bytes;
 }

@@ -1,6 +1,7 @@
 #include "settings/GameStore.h"
 
 #include "ballistics/GameListText.h"
+#include "settings/IniGroups.h"
 #include "tools/Errors.h"
 
 #include <QSettings>
@@ -10,7 +11,7 @@ namespace kesta {
 namespace {
 
 QString Key(const char* name) {
-    return QString::fromLatin1(kGameGroup) + QLatin1Char('/') + QLatin1String(name);
+    return GroupKey(kGameGroup, QLatin1String(name));
 }
 
 } // namespace
@@ -22,8 +23,13 @@ const game::GameTable& StoredGame::Chosen() const {
 }
 
 StoredGame ReadStoredGame(const QString& iniFile, QString* problem) {
-    StoredGame stored;
+    return ReadGameGroup(iniFile, problem).value_or(StoredGame());
+}
+
+std::optional<StoredGame> ReadGameGroup(const QString& iniFile, QString* problem) {
     const QSettings settings(iniFile, QSettings::IniFormat);
+    if (!settings.contains(Key("table")) && !settings.contains(Key("my_game"))) return std::nullopt;
+    StoredGame stored;
     const QString list = settings.value(Key("my_game")).toString();
     if (!list.isEmpty()) {
         try {
@@ -36,20 +42,29 @@ StoredGame ReadStoredGame(const QString& iniFile, QString* problem) {
         }
     }
     const std::string table = settings.value(Key("table")).toString().toStdString();
-    if (table == kMyGame ? !stored.myGame.animals.empty() : game::FindBuiltInTable(table) != nullptr)
+    if (table == kMyGame ? !stored.myGame.animals.empty()
+                         : game::FindBuiltInTable(table) != nullptr)
         stored.table = table;
     return stored;
 }
 
+StoredValues GameValues(const StoredGame& stored) {
+    StoredValues values{{Key("table"), QString::fromStdString(stored.table)}};
+    if (!stored.myGame.animals.empty())
+        values.emplace_back(Key("my_game"),
+                            QString::fromStdString(game::GameListCsv(stored.myGame)));
+    return values;
+}
+
 void WriteStoredGame(const QString& iniFile, const StoredGame& stored) {
-    QSettings settings(iniFile, QSettings::IniFormat);
-    settings.setValue(Key("table"), QString::fromStdString(stored.table));
-    if (stored.myGame.animals.empty())
-        settings.remove(Key("my_game"));
-    else
-        settings.setValue(Key("my_game"), QString::fromStdString(game::GameListCsv(stored.myGame)));
-    settings.sync();
-    if (settings.status() != QSettings::NoError) throw RuntimeError(ErrorKind::PathFileAccess);
+    StoredValues kept;
+    {
+        const QSettings settings(iniFile, QSettings::IniFormat);
+        for (const QString& key : settings.allKeys())
+            if (!key.startsWith(GroupKey(kGameGroup, QString())))
+                kept.emplace_back(key, settings.value(key));
+    }
+    WriteIniFile(iniFile, kept, GameValues(stored));
 }
 
 } // namespace kesta

@@ -146,11 +146,12 @@ SetupFileRead ReadSetupFile(const QString& path) {
     return Parse(*bytes);
 }
 
-void WriteSetupFile(const QString& path, const FormState& form) {
+void WriteSetupFile(const QString& path, const FormState& form, const StoredValues& more) {
     StoredValues saved = FormatValues();
     for (const auto& [key, value] : SaveSettings(form))
         saved.emplace_back(GroupKey(kValuesGroup, QString::fromStdString(key)),
                            QString::fromStdString(value));
+    saved.insert(saved.end(), more.begin(), more.end());
     WriteIniFile(path, {}, saved);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "form/FormState.h"
+#include "settings/IniWriter.h"
 
 #include <QString>
 
@@ -46,6 +47,7 @@ SetupFileRead ReadSetupFile(const QString& path);
 // Writes the form's set-up file through the settings store's writer: [kesta] with the format
 // version, [values] with the 46 keys. Raises FileError with the reason when it cannot be
 // written; a failed save leaves an old file at the path whole.
-void WriteSetupFile(const QString& path, const FormState& form);
+// `more` are further groups' keys written after [values] (the chosen game, GameStore.h).
+void WriteSetupFile(const QString& path, const FormState& form, const StoredValues& more = {});
 
 } // namespace kesta

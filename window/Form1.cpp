@@ -251,8 +251,9 @@ void Form1::Form_Unload() {
     unloaded_ = true;
     SaveInputs();
     if (!game_->Save())
-        Notify(QMessageBox::Critical, tr("The chosen game could not be saved: %1.\nSettings file: %2")
-                                          .arg(ErrorMessage(ErrorKind::PathFileAccess), store_.FileName()));
+        Notify(QMessageBox::Critical,
+               tr("The chosen game could not be saved: %1.\nSettings file: %2")
+                   .arg(ErrorMessage(ErrorKind::PathFileAccess), store_.FileName()));
 }
 
 void Form1::doReport_Click() {

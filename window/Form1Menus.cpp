@@ -3,9 +3,9 @@
 // their own actions to FileMenu() and ToolsMenu().
 #include "window/Form1.h"
 
+#include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 #include "window/FormBinding.h"
-#include "settings/SettingsStore.h"
 #include "window/GameMenu.h"
 #include "window/NeedsWindow.h"
 #include "window/ReportPrinter.h"

@@ -1,6 +1,6 @@
 #include "window/GameMenu.h"
 
-#include "tools/Errors.h"
+#include "settings/FileError.h"
 #include "window/MyGameDialog.h"
 
 #include <QAction>
@@ -59,9 +59,10 @@ GameMenu::GameMenu(QMenuBar& bar, QAction* before, const QString& storeFile, QWi
     shown_->setObjectName(QStringLiteral("GameInUse"));
     shown_->setContentsMargins(0, 0, 8, 0);
     // Room for the longest heading, so the bar need not lay itself out again on a change.
-    shown_->setMinimumWidth(shown_->fontMetrics().horizontalAdvance(
-                                tr("Game: %1").arg(tr("Australia and New Zealand (1001 animals)"))) +
-                            12);
+    shown_->setMinimumWidth(
+        shown_->fontMetrics().horizontalAdvance(
+            tr("Game: %1").arg(tr("Australia and New Zealand (1001 animals)"))) +
+        12);
     shown_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar.setCornerWidget(shown_, Qt::TopRightCorner);
     Show();
@@ -98,7 +99,7 @@ bool GameMenu::Save() const {
     if (storeFile_.isEmpty()) return true;
     try {
         WriteStoredGame(storeFile_, stored_);
-    } catch (const RuntimeError&) {
+    } catch (const FileError&) {
         return false;
     }
     return true;

@@ -2,9 +2,11 @@
 
 #include "settings/AtomicFile.h"
 #include "settings/FileError.h"
+#include "settings/GameStore.h"
 #include "settings/SetupFile.h"
 #include "window/Form1.h"
 #include "window/FormBinding.h"
+#include "window/GameMenu.h"
 #include "window/ReportTextFile.h"
 
 #include <QCheckBox>
@@ -35,6 +37,8 @@ bool SetupSession::Open(const QString& path) {
         emit RecentChanged();
         return false;
     }
+    // A set-up saved with a game table brings it back; one saved without keeps the choice.
+    if (const std::optional<StoredGame> game = ReadGameGroup(path)) window_.Game().Adopt(*game);
     Adopt(path, QFileInfo(path).fileName());
     recent_.Add(path);
     emit RecentChanged();
@@ -81,7 +85,7 @@ bool SetupSession::SaveAs(const QString& chosen) {
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".kesta");
     const FormState inputs = Inputs();
     try {
-        WriteSetupFile(path, inputs);
+        WriteSetupFile(path, inputs, GameValues(window_.Game().Stored()));
     } catch (const FileError& e) {
         window_.Notify(QMessageBox::Critical, FileMessage(tr("The set-up could not be saved"), e));
         return false;

@@ -120,7 +120,8 @@ TEST(GameListText, OwnListWithDecimalsPoundsQuotesAndLineEnds) {
 }
 
 TEST(GameListText, WrittenListsReadBackTheSame) {
-    GameTable own{"own", "", {{"Red stag", 160}, {"Roe \"kid\"", 12.35}, {"Boar", 700 * kKgPerPound}}};
+    GameTable own{
+        "own", "", {{"Red stag", 160}, {"Roe \"kid\"", 12.35}, {"Boar", 700 * kKgPerPound}}};
     EXPECT_EQ(GameListCsv(own), "animal,mass_kg\nRed stag,160\n\"Roe \"\"kid\"\"\",12.35\n"
                                 "Boar,317.514659\n");
     EXPECT_EQ(ReadGameList(GameListCsv(own), "own"), own);
@@ -152,10 +153,13 @@ TEST(GameListText, EveryBadFileIsRefusedWithItsLineAndReason) {
              {head + "Elk,320\n,100\n", "the animal's name is empty (my.csv, line 3)"},
              {head + "\"Kudu, male\",300\n", "the animal's name holds ',' (my.csv, line 2)"},
              {head + "Kudu:male,300\n", "the animal's name holds ':' (my.csv, line 2)"},
-             {head + "Ku\tdu,300\n", "the animal's name holds a control character (my.csv, line 2)"},
-             {head + "Ku\x01" "du,300\n",
+             {head + "Ku\tdu,300\n",
               "the animal's name holds a control character (my.csv, line 2)"},
-             {head + "Ku\xC2\x85" "du,300\n",
+             {head + "Ku\x01"
+                     "du,300\n",
+              "the animal's name holds a control character (my.csv, line 2)"},
+             {head + "Ku\xC2\x85"
+                     "du,300\n",
               "the animal's name holds a control character (my.csv, line 2)"},
              {head + "Elk,heavy\n", "the mass 'heavy' is not a number (a mass in kg, a point "
                                     "before any decimals) (my.csv, line 2)"},
@@ -219,7 +223,8 @@ TEST(GameListText, EditorQuestionsAgreeWithTheReader) {
     EXPECT_EQ(MassProblem(0.99), "the mass 0.99 kg is below 1 kg, where the chest depth of the "
                                  "verdict rule (8 x mass^0.2 - 8 inches) falls below 0");
     EXPECT_EQ(MassProblem(0), "the mass 0 kg is not above 0");
-    EXPECT_EQ(MassProblem(5001), "the mass 5001 kg is above 5000 kg, the limit of the heaviest category");
+    EXPECT_EQ(MassProblem(5001),
+              "the mass 5001 kg is above 5000 kg, the limit of the heaviest category");
 }
 
 } // namespace

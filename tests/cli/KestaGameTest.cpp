@@ -71,12 +71,12 @@ TEST(KestaGame, ReportNeedsAndCompareJudgeTheChosenTable) {
         for (std::size_t i = 0; i < rows.size(); ++i)
             EXPECT_EQ(rows[i]["animal"], table.animals[i].name);
 
-        const ToolRun compare = RunTool({"--compare", "example:worked-example",
-                                         "example:heavy-buffalo", "--game", name, "--format", "json"});
+        const ToolRun compare =
+            RunTool({"--compare", "example:worked-example", "example:heavy-buffalo", "--game", name,
+                     "--format", "json"});
         ASSERT_EQ(compare.status, 0) << compare.err;
-        const Comparison expected =
-            Compare(ExampleForm(*FindExample("worked-example")),
-                    ExampleForm(*FindExample("heavy-buffalo")), table);
+        const Comparison expected = Compare(ExampleForm(*FindExample("worked-example")),
+                                            ExampleForm(*FindExample("heavy-buffalo")), table);
         const auto changes = nlohmann::json::parse(compare.out)["verdict_changes"];
         ASSERT_EQ(changes.size(), expected.verdictChanges.size()) << name;
         for (std::size_t i = 0; i < changes.size(); ++i)
@@ -86,7 +86,8 @@ TEST(KestaGame, ReportNeedsAndCompareJudgeTheChosenTable) {
 
 TEST(KestaGame, OwnGameFilesInKilogramsAndPounds) {
     const std::string kg = TempFile("own-kg.csv", "animal,mass_kg\nWhitetail,72.5\nElk,320\n");
-    const std::string lb = TempFile("own-lb.csv", "animal,mass_lb\r\nWhitetail,159.8\r\nElk,705\r\n");
+    const std::string lb =
+        TempFile("own-lb.csv", "animal,mass_lb\r\nWhitetail,159.8\r\nElk,705\r\n");
     for (const std::string& file : {kg, lb}) {
         const ToolRun run = RunTool({"--game", file, "--example", "worked-example"});
         EXPECT_EQ(run.status, 0) << run.err;
@@ -101,7 +102,8 @@ TEST(KestaGame, BadGameFilesStopWithTheirReasonFileAndLine) {
     ::unlink(fifo.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string bad = TempFile("bad.csv", "animal,mass_kg\nElk,320\nGrouse,x\n");
-    const std::string big = TempFile("big.csv", "animal,mass_kg\nElk,320\n" + std::string(1 << 20, '\n'));
+    const std::string big =
+        TempFile("big.csv", "animal,mass_kg\nElk,320\n" + std::string(1 << 20, '\n'));
     const std::string noHeader = TempFile("nohead.csv", "Elk,320\n");
     struct Case {
         std::string game;
@@ -109,19 +111,22 @@ TEST(KestaGame, BadGameFilesStopWithTheirReasonFileAndLine) {
         std::string err;
     };
     for (const Case& c : std::vector<Case>{
-             {bad, 3, "error: the mass 'x' is not a number (a mass in kg, a point before any "
-                      "decimals) (" + bad + ", line 3)\n"},
-             {noHeader, 3, "error: no header: the first line must be animal,mass_kg or "
-                           "animal,mass_lb (then range_kg and source if wanted) (" + noHeader +
-                           ", line 1)\n"},
+             {bad, 3,
+              "error: the mass 'x' is not a number (a mass in kg, a point before any "
+              "decimals) (" +
+                  bad + ", line 3)\n"},
+             {noHeader, 3,
+              "error: no header: the first line must be animal,mass_kg or "
+              "animal,mass_lb (then range_kg and source if wanted) (" +
+                  noHeader + ", line 1)\n"},
              {fifo, 3, "error: it is a named pipe, not a game list (" + fifo + ")\n"},
              {dir, 3, "error: it is a folder, not a game list (" + dir + ")\n"},
              {big, 3, "error: the file is over 1 MB: no game list is that long (" + big + ")\n"},
          }) {
         for (const Args& args : {Args{"--game", c.game, "--example", "worked-example"},
                                  Args{"--needs", "--game", c.game},
-                                 Args{"--compare", "example:worked-example",
-                                      "example:light-deer", "--game", c.game}}) {
+                                 Args{"--compare", "example:worked-example", "example:light-deer",
+                                      "--game", c.game}}) {
             const ToolRun run = RunTool(args);
             EXPECT_EQ(run.status, c.status) << c.game;
             EXPECT_EQ(run.err, c.err);
@@ -132,8 +137,9 @@ TEST(KestaGame, BadGameFilesStopWithTheirReasonFileAndLine) {
 }
 
 TEST(KestaGame, BadGameOptionsAreBadCommandLines) {
-    for (const Args& args : {Args{"--game"}, Args{"--game="}, Args{"--game", "europe", "--game", "africa"},
-                             Args{"--game", "antarctica"}}) {
+    for (const Args& args :
+         {Args{"--game"}, Args{"--game="}, Args{"--game", "europe", "--game", "africa"},
+          Args{"--game", "antarctica"}}) {
         const ToolRun run = RunTool(args);
         EXPECT_EQ(run.status, 2) << args.back();
         EXPECT_EQ(run.out, "");

@@ -18,9 +18,13 @@ namespace {
 using game::Verdict;
 
 // The set-ups of the verdict test: together they reach all three lists for every table.
-const std::vector<const char*> kSetUps = {"", "InArrowMass=250", "InArrowMass=330",
-                                          "InArrowMass=520", "InArrowMass=850; InArrowSpeed=240",
-                                          "InArrowMass=1100", "InArrowMass=1000; InArrowSpeed=150",
+const std::vector<const char*> kSetUps = {"",
+                                          "InArrowMass=250",
+                                          "InArrowMass=330",
+                                          "InArrowMass=520",
+                                          "InArrowMass=850; InArrowSpeed=240",
+                                          "InArrowMass=1100",
+                                          "InArrowMass=1000; InArrowSpeed=150",
                                           "InArrowSpeed=90"};
 
 struct ListLines {
@@ -32,11 +36,16 @@ ListLines ListLinesOf(const TextLines& lines) {
     ListLines lists;
     TextLines* current = nullptr;
     for (const std::string& line : lines) {
-        if (line == "Sufficient for:") current = &lists.sufficient;
-        else if (line == "Marginal for:") current = &lists.marginal;
-        else if (line == "NOT Recomended for:") current = &lists.notRecommended;
-        else if (line.empty() || line[0] == '-') current = nullptr;
-        else if (current != nullptr) current->push_back(line);
+        if (line == "Sufficient for:")
+            current = &lists.sufficient;
+        else if (line == "Marginal for:")
+            current = &lists.marginal;
+        else if (line == "NOT Recomended for:")
+            current = &lists.notRecommended;
+        else if (line.empty() || line[0] == '-')
+            current = nullptr;
+        else if (current != nullptr)
+            current->push_back(line);
     }
     return lists;
 }

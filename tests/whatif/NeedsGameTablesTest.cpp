@@ -29,7 +29,8 @@ void ExpectNeedsOfTable(const FormState& form, const game::GameTable& game) {
         ASSERT_TRUE(lists.count(row.animal)) << row.animal;
         EXPECT_EQ(row.verdict, lists.at(row.animal)) << row.animal;
         if (row.leastGrains) {
-            EXPECT_TRUE(Sufficient(table.setUp, f, *row.leastGrains, table.setUp.fps)) << row.animal;
+            EXPECT_TRUE(Sufficient(table.setUp, f, *row.leastGrains, table.setUp.fps))
+                << row.animal;
             EXPECT_FALSE(Sufficient(table.setUp, f, *row.leastGrains - 1, table.setUp.fps))
                 << row.animal;
         }

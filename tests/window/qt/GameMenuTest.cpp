@@ -11,6 +11,8 @@
 #include "window/GameMenu.h"
 #include "window/MyGameDialog.h"
 #include "window/NeedsWindow.h"
+#include "window/SetupMenus.h"
+#include "window/SetupSession.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -129,12 +131,29 @@ class GameMenuTest : public QObject {
         again.Close();
     }
 
+    void aSetUpFileKeepsItsGameBesideItsValues() {
+        test::Session run(Store());
+        CopyFormToWidgets(test::ExampleForm(), run.window());
+        Trigger(run, "Game_europe");
+        const QString file = dir_.filePath("roe.kesta");
+        QVERIFY(run.window().Setups().Session().SaveAs(file));
+        const QSettings saved(file, QSettings::IniFormat);
+        QCOMPARE(saved.value("game/table").toString(), QString("europe"));
+        QCOMPARE(saved.value("values/mass").toString(), QString("400"));
+        Trigger(run, "Game_africa");
+        QVERIFY(run.window().Setups().Session().Open(file));
+        QCOMPARE(run.window().Game().Table().name, std::string("europe"));
+        QVERIFY(Box(run).contains("Roe doe"));
+        QVERIFY(run.messages.empty()); // the [game] keys are no unknown keys
+        run.Close();
+    }
+
     void theEditorTakesOnlyAListAFileCouldHold() {
         MyGameDialog dialog(game::GameTable{"My game", "", {{"Roe doe", 22}}});
         QCOMPARE(dialog.Rows().rowCount(), 1);
         QCOMPARE(dialog.Rows().item(0, 1)->text(), QString("22"));
         FillRow(dialog, 1, "Red stag", "352.5");
-        FillRow(dialog, 2, "", ""); // an empty row is no animal
+        FillRow(dialog, 2, "", "");       // an empty row is no animal
         dialog.Unit().setCurrentIndex(1); // lb
         const std::optional<game::GameTable> pounds = dialog.List();
         QVERIFY(pounds.has_value());
@@ -147,8 +166,9 @@ class GameMenuTest : public QObject {
         for (const Bad& bad : {Bad{"Kudu:male", "300", "Row 4: the animal's name holds ':'"},
                                Bad{"Kudu, male", "300", "Row 4: the animal's name holds ','"},
                                Bad{"", "300", "Row 4: the animal's name is empty"},
-                               Bad{"Kudu", "heavy", "Row 4: the mass 'heavy' is not a number (a "
-                                                    "mass in lb, a point before any decimals)"},
+                               Bad{"Kudu", "heavy",
+                                   "Row 4: the mass 'heavy' is not a number (a "
+                                   "mass in lb, a point before any decimals)"},
                                Bad{"Kudu", "0", "Row 4: the mass 0 lb is not above 0"}}) {
             FillRow(dialog, 3, bad.name, bad.mass);
             QVERIFY(!dialog.List().has_value());

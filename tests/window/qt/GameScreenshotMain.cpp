@@ -25,8 +25,10 @@ int main(int argc, char* argv[]) {
     kesta::MyGameDialog* shown = nullptr;
     window.Game().SetEditor([&](const kesta::game::GameTable& list) {
         auto* dialog = new kesta::MyGameDialog(list, &window);
-        const char* rows[][2] = {{"White-tailed deer buck", "220"}, {"Mule deer doe", "150"},
-                                 {"Black bear boar", "243"},        {"Elk bull", "705"},
+        const char* rows[][2] = {{"White-tailed deer buck", "220"},
+                                 {"Mule deer doe", "150"},
+                                 {"Black bear boar", "243"},
+                                 {"Elk bull", "705"},
                                  {"Wild turkey gobbler", "22"}};
         for (int k = 0; k < 5; ++k) {
             if (k > 0) dialog->AddRow();
