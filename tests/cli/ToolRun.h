@@ -35,9 +35,60 @@ struct RunAs {
     bool ordinaryUser = false; // as user nobody when the test runs as the superuser
 };
 
+// Whether every user may pass through each folder from the root down to `folder`.
+inline bool EveryoneCanEnter(const fs::path& folder) {
+    for (fs::path p = fs::absolute(folder);; p = p.parent_path()) {
+        std::error_code error;
+        if ((fs::status(p, error).permissions() & fs::perms::others_exec) == fs::perms::none)
+            return false;
+        if (p == p.parent_path()) return true;
+    }
+}
+
+// The tool where user nobody can run it. The build folder may lie where only its owner can
+// enter (a clone in root's home, or in a folder made by mktemp -d), so the tool is copied into
+// a folder of its own that every user can enter; the copy goes when the tests end. Empty when
+// no such folder can be arranged. The tool links the project's libraries statically.
+inline std::string ToolForEveryone() {
+    struct Copy {
+        fs::path folder;
+        std::string tool;
+        Copy() {
+            std::error_code error;
+            const fs::path base = fs::temp_directory_path(error);
+            if (error || !EveryoneCanEnter(base)) return;
+            folder = base / ("kesta-report-public-" + std::to_string(getpid()));
+            fs::remove_all(folder, error);
+            const fs::path copy = folder / "kesta-report";
+            if (!fs::create_directory(folder, error) ||
+                (fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read |
+                                             fs::perms::group_exec | fs::perms::others_read |
+                                             fs::perms::others_exec,
+                                 error),
+                 error) ||
+                !fs::copy_file(KESTA_REPORT_PATH, copy, error))
+                return;
+            fs::permissions(copy, fs::perms::owner_all | fs::perms::group_read |
+                                      fs::perms::group_exec | fs::perms::others_read |
+                                      fs::perms::others_exec,
+                            error);
+            if (!error) tool = copy.string();
+        }
+        ~Copy() {
+            std::error_code error;
+            if (!folder.empty()) fs::remove_all(folder, error);
+        }
+    };
+    static const Copy copy;
+    return copy.tool;
+}
+
 // Runs the tool with these arguments, no shell in between, stdout and stderr kept apart. A run
-// that has not ended after 20 seconds is killed and reported with status -1.
+// that has not ended after 20 seconds is killed and reported with status -1. A run as user
+// nobody runs the copy every user can reach (status 127 when there is none).
 inline ToolRun RunTool(const Args& args, const RunAs& as = {}) {
+    const bool asNobody = as.ordinaryUser && geteuid() == 0;
+    const std::string tool = asNobody ? ToolForEveryone() : std::string(KESTA_REPORT_PATH);
     const fs::path dir =
         fs::path(::testing::TempDir()) / ("kesta-report-" + std::to_string(getpid()));
     fs::create_directories(dir);
@@ -47,13 +98,12 @@ inline ToolRun RunTool(const Args& args, const RunAs& as = {}) {
         dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
         if (!as.configHome.empty()) setenv("XDG_CONFIG_HOME", as.configHome.c_str(), 1);
-        if (as.ordinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(126);
-        std::vector<char*> argv{const_cast<char*>(KESTA_REPORT_PATH)};
+        if (asNobody && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
+        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
         for (const auto& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
-        execv(KESTA_REPORT_PATH, argv.data());
+        execv(tool.c_str(), argv.data());
         _exit(127);
     }
     int wstatus = 0;

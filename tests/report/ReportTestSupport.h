@@ -5,6 +5,7 @@
 #include "ballistics/GameTable.h"
 #include "form/FormState.h"
 #include "report/Calculator.h"
+#include "tests/common/ErrorKindOf.h"
 #include "tests/common/WorkedExampleForm.h"
 #include "tools/Errors.h"
 
@@ -87,16 +88,6 @@ inline std::map<std::string, game::Verdict> ListsOf(const TextLines& lines) {
         }
     }
     return placed;
-}
-
-// The kind of the error a call raises, if any.
-template <typename Call> std::optional<ErrorKind> KindOf(Call&& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.kind();
-    }
-    return std::nullopt;
 }
 
 // The error a call raises, place and all, if any.

@@ -3,12 +3,12 @@
 #include "settings/AtomicFile.h"
 
 #include "settings/FileError.h"
+#include "tests/common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
@@ -17,12 +17,8 @@ namespace {
 
 class AtomicFileTest : public ::testing::Test {
   protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
-    QByteArray Bytes(const QString& name) const {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
+    QString Path(const QString& name) const { return dir_.Path(name); }
+    QByteArray Bytes(const QString& name) const { return test::Bytes(Path(name)); }
 
     // The reason the write gives, "<written>" when it succeeds.
     QString ReasonOf(const QString& name, const QByteArray& bytes) const {
@@ -40,7 +36,7 @@ class AtomicFileTest : public ::testing::Test {
         return ::stat(qPrintable(path), &info) == 0 ? info.st_mode & 07777 : 0;
     }
 
-    QTemporaryDir dir_;
+    test::TempFolder dir_;
 };
 
 TEST_F(AtomicFileTest, NewAndReplacedFilesHoldTheBytesAndTheRightMode) {

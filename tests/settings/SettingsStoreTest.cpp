@@ -2,13 +2,13 @@
 
 #include "form/SettingsKeys.h"
 #include "settings/FileError.h"
+#include "tests/common/TestFiles.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <unistd.h>
@@ -18,15 +18,12 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
+    QString Path(const QString& name) const { return dir_.Path(name); }
     void WriteFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        test::WriteFile(Path(name), bytes);
     }
 
-    QTemporaryDir dir_;
+    test::TempFolder dir_;
 };
 
 TEST_F(SettingsStoreTest, RoundTripOfEveryKeyThroughAFile) {
@@ -133,12 +130,11 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenRaisesPathFileAccess) {
 }
 
 TEST(SettingsStoreUser, PerUserFileUnderTheConfigFolder) {
-    QTemporaryDir home;
-    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    const test::TempFolder home;
+    const test::ConfigHomeAt config(home.path());
     {
         SettingsStore store;
-        EXPECT_EQ(store.FileName(), home.filePath("KESTA/KESTA.ini"));
+        EXPECT_EQ(store.FileName(), home.Path("KESTA/KESTA.ini"));
         FormState form;
         form.SetText("InArrowSpeed", "300");
         store.Save(form);
@@ -146,10 +142,6 @@ TEST(SettingsStoreUser, PerUserFileUnderTheConfigFolder) {
     FormState loaded;
     SettingsStore().Load(loaded);
     EXPECT_EQ(loaded.Text("InArrowSpeed"), "300");
-    if (old.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", old);
 }
 
 } // namespace

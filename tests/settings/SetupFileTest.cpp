@@ -9,13 +9,13 @@
 #include "settings/SettingsStore.h"
 
 #include "tests/common/QtPrinters.h"
+#include "tests/common/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -49,18 +49,11 @@ FormState OddForm(std::size_t shift) {
 
 class SetupFileTest : public ::testing::Test {
   protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
+    QString Path(const QString& name) const { return dir_.Path(name); }
     void WriteFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        test::WriteFile(Path(name), bytes);
     }
-
-    QByteArray Bytes(const QString& name) const {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
+    QByteArray Bytes(const QString& name) const { return test::Bytes(Path(name)); }
 
     // The problem reading `name` gives; fails the test when it reads as a set-up.
     QString ProblemOf(const QString& name) const {
@@ -69,7 +62,7 @@ class SetupFileTest : public ::testing::Test {
         return read.problem;
     }
 
-    QTemporaryDir dir_;
+    test::TempFolder dir_;
 };
 
 // A file as saves wrote it before they went through the settings store's writer: every odd

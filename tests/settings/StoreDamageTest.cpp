@@ -1,12 +1,13 @@
 // The store under damage: damaged files save whole and without a false alarm; what is not a
-// readable file (a folder, a pipe, a device, a broken link, no permission) is told, loads as a
-// first run without blocking and is left alone; a write that fails (read-only folder, full
-// disk) leaves the old file byte for byte.
+// readable file (a folder, a pipe, a device, a socket, a broken link, no permission) is told,
+// loads as a first run without blocking and is left alone; a write that fails (read-only
+// folder, full disk) leaves the old file byte for byte.
 #include "settings/SettingsStore.h"
 
 #include "form/SettingsKeys.h"
 #include "settings/FileError.h"
 #include "settings/RecentSetups.h"
+#include "tests/common/TestFiles.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
@@ -15,30 +16,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace kesta {
 namespace {
 
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
+using test::Bytes;
+using test::WriteFile;
 
 FormState FirstRun() {
     FormState form;
@@ -72,10 +67,31 @@ class Watchdog {
     ~Watchdog() { alarm(0); }
 };
 
+// An AF_UNIX socket bound at `path`, as a local server leaves one; closed at the end.
+class BoundSocket {
+  public:
+    explicit BoundSocket(const QString& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        bound_ = fd_ >= 0 && name.size() < qsizetype(sizeof address.sun_path) &&
+                 (std::memcpy(address.sun_path, name.constData(), name.size()),
+                  bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+    }
+    ~BoundSocket() {
+        if (fd_ >= 0) close(fd_);
+    }
+    bool bound() const { return bound_; }
+
+  private:
+    int fd_;
+    bool bound_ = false;
+};
+
 class StoreDamageTest : public ::testing::Test {
   protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QTemporaryDir dir_;
+    QString Path(const QString& name) const { return dir_.Path(name); }
+    test::TempFolder dir_;
 };
 
 TEST_F(StoreDamageTest, DamagedFilesSaveWholeWithoutAFalseAlarm) {
@@ -114,11 +130,14 @@ TEST_F(StoreDamageTest, WhatIsNotAFileIsToldLoadsAsAFirstRunAndIsLeftAlone) {
     ASSERT_TRUE(QFile::link(Path("absent.ini"), Path("dangling.ini")));
     ASSERT_TRUE(QFile::link(Path("loop.ini"), Path("loop.ini")));
     ASSERT_TRUE(QFile::link("/dev/zero", Path("device.ini"))); // read for ever, never ending
+    const BoundSocket socket(Path("socket.ini"));
+    ASSERT_TRUE(socket.bound()) << strerror(errno);
     const std::pair<const char*, const char*> rows[] = {{"pipe.ini", "named pipe"},
                                                         {"folder.ini", "folder"},
                                                         {"dangling.ini", "link to nothing"},
                                                         {"loop.ini", "link that loops"},
-                                                        {"device.ini", "device"}};
+                                                        {"device.ini", "device"},
+                                                        {"socket.ini", "socket"}};
     for (const auto& [name, why] : rows) {
         const QString ini = Path(name);
         struct stat before = {};
@@ -302,16 +321,11 @@ TEST_F(StoreDamageTest, ASaveKeepsLinksPermissionsAndOtherKeys) {
 
 TEST(StoreUserFile, IsTheFileQSettingsKeepsForKesta) {
     // QSettings settles its user folder once per process, at its first use: here.
-    QTemporaryDir config;
-    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const test::TempFolder config;
+    const test::ConfigHomeAt home(config.path());
     const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "KESTA", "KESTA");
     EXPECT_EQ(SettingsStore().FileName().toStdString(), qt.fileName().toStdString());
-    EXPECT_EQ(qt.fileName(), config.filePath("KESTA/KESTA.ini"));
-    if (old.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", old);
+    EXPECT_EQ(qt.fileName(), config.Path("KESTA/KESTA.ini"));
 }
 
 } // namespace

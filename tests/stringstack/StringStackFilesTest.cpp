@@ -119,7 +119,7 @@ TEST_F(StringStackFiles, InconsistentListFailsBeforeTheFileIsTouched) {
     const std::string path = WithBytes("keep.txt", "kept\r\n");
     StringStack broken;
     broken.Depth = 1; // no stored text behind it
-    EXPECT_EQ(KindRaisedBy([&] { broken.Save(path); }), ErrorKind::InvalidProcedureCall);
+    EXPECT_EQ(test::KindOf([&] { broken.Save(path); }), ErrorKind::InvalidProcedureCall);
     EXPECT_EQ(BytesOf("keep.txt"), "kept\r\n");
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "stringstack/StringStack.h"
+#include "tests/common/ErrorKindOf.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
@@ -58,16 +59,6 @@ inline void PrintTo(const Snapshot& s, std::ostream* os) {
     *os << "Depth " << s.Depth << " \"" << shown << '"';
 }
 
-// The kind of RuntimeError that `action` raises, or no value when it raises nothing.
-template <typename Action> std::optional<ErrorKind> KindRaisedBy(Action&& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.kind();
-    }
-    return std::nullopt;
-}
-
 struct ChangeRow {
     const char* what;
     Items start;
@@ -93,7 +84,7 @@ struct FailureRow {
 inline void ExpectFailures(const StringStack& list, const std::vector<FailureRow>& rows) {
     for (const FailureRow& row : rows) {
         StringStack copy = list;
-        EXPECT_EQ(KindRaisedBy([&] { row.change(copy); }), row.kind) << row.what;
+        EXPECT_EQ(test::KindOf([&] { row.change(copy); }), row.kind) << row.what;
         EXPECT_EQ(SnapshotOf(copy), SnapshotOf(list)) << row.what;
     }
 }

@@ -1,5 +1,5 @@
 #include "tools/Checked.h"
-#include "ToolsTestSupport.h"
+#include "tests/common/ErrorKindOf.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 namespace kesta {
 namespace {
 
-using testing::KindOf;
+using test::KindOf;
 
 TEST(Checked, FailuresRaiseTheirKind) {
     const double big = std::numeric_limits<double>::max();

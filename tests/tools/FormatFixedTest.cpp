@@ -1,4 +1,4 @@
-#include "ToolsTestSupport.h"
+#include "tests/common/ErrorKindOf.h"
 #include "tools/Tools.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +33,8 @@ TEST(FormatFixed, WorkedResults) {
             << r.number << " " << r.decimals << " " << r.width;
     }
     EXPECT_EQ(FormatFixed(1, 32764, 3).size(), 3u);
-    EXPECT_EQ(testing::KindOf([] { FormatFixed(1, -1, 0); }), ErrorKind::InvalidProcedureCall);
-    EXPECT_EQ(testing::KindOf([] { FormatFixed(1, 32765, 0); }), ErrorKind::Overflow);
+    EXPECT_EQ(test::KindOf([] { FormatFixed(1, -1, 0); }), ErrorKind::InvalidProcedureCall);
+    EXPECT_EQ(test::KindOf([] { FormatFixed(1, 32765, 0); }), ErrorKind::Overflow);
 }
 
 TEST(FormatFixed, MassEntriesSortByValue) {

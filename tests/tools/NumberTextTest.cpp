@@ -1,5 +1,5 @@
 #include "tools/NumberText.h"
-#include "ToolsTestSupport.h"
+#include "tests/common/ErrorKindOf.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 namespace kesta {
 namespace {
 
-using testing::KindOf;
+using test::KindOf;
 
 TEST(HoldsNumber, AcceptsPlainDecimalFormsOnly) {
     for (const char* t : {"300", " 300 ", "-.5", "1e5", "+2.", "0", "007", "1.5E-3", "  -12.25e+02",

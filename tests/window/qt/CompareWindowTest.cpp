@@ -30,7 +30,7 @@ int MarkedLines(QPlainTextEdit& pane) {
 class CompareWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
     std::unique_ptr<test::Session> run_;
     QString answer_;
 
@@ -42,7 +42,7 @@ class CompareWindowTest : public QObject {
     }
 
     QString Write(const QString& name, const FormState& form) {
-        const QString path = dir_.filePath(name);
+        const QString path = dir_.Path(name);
         try {
             WriteSetupFile(path, form);
         } catch (const RuntimeError&) {
@@ -53,8 +53,7 @@ class CompareWindowTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        run_ = std::make_unique<test::Session>(dir_.filePath("store.ini"));
+        run_ = std::make_unique<test::Session>(dir_.Path("store.ini"));
         run_->window().Setups().SetFileChooser(
             [this](FileChoice, const QString&) { return answer_; });
         CopyFormToWidgets(test::ExampleForm(), run_->window());
@@ -135,7 +134,7 @@ class CompareWindowTest : public QObject {
         QVERIFY(sourceA->findText("nohead.kesta") > 0);
 
         // A file that is no set-up is reported and leaves the side as it was.
-        const QString notes = dir_.filePath("notes.kesta");
+        const QString notes = dir_.Path("notes.kesta");
         QFile file(notes);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("speed=1\n");

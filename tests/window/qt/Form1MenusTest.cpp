@@ -36,13 +36,12 @@ void ShowWithExample(test::Session& run) {
 class Form1MenusTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
     std::unique_ptr<test::Session> run_;
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        run_ = std::make_unique<test::Session>(dir_.filePath("menus.ini"));
+        run_ = std::make_unique<test::Session>(dir_.Path("menus.ini"));
     }
     void cleanup() { run_.reset(); }
 
@@ -87,7 +86,7 @@ class Form1MenusTest : public QObject {
 
     void ctrlPPrintsToThePdfFallback() {
         // The test environment points CUPS at no server: printing writes a PDF.
-        QDir pdfs(dir_.filePath("pdf"));
+        QDir pdfs(dir_.Path("pdf"));
         run_->window().SetPdfFolder(pdfs.path());
         ShowWithExample(*run_);
         QTest::keyClick(&run_->window(), Qt::Key_R, Qt::AltModifier);
@@ -104,7 +103,7 @@ class Form1MenusTest : public QObject {
     void exportPdfWritesTheChosenFileAndCancelWritesNothing() {
         ShowWithExample(*run_);
         QTest::keyClick(&run_->window(), Qt::Key_R, Qt::AltModifier);
-        const QString target = dir_.filePath("export.pdf");
+        const QString target = dir_.Path("export.pdf");
         QString suggested;
         run_->window().SetPdfExportChooser([&](const QString& s) {
             suggested = s;
@@ -122,7 +121,7 @@ class Form1MenusTest : public QObject {
 
         // A folder that does not exist: the user hears of it.
         run_->window().SetPdfExportChooser(
-            [&](const QString&) { return dir_.filePath("missing/folder/export.pdf"); });
+            [&](const QString&) { return dir_.Path("missing/folder/export.pdf"); });
         run_->window().ExportPdf();
         QCOMPARE(run_->messages.size(), std::size_t(1));
         QVERIFY(run_->messages.front().text.contains("could not be exported"));
@@ -157,7 +156,7 @@ class Form1MenusTest : public QObject {
         ShowWithExample(*run_);
         QTest::keyClick(&run_->window(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!run_->window().isVisible());
-        QSettings saved(dir_.filePath("menus.ini"), QSettings::IniFormat);
+        QSettings saved(dir_.Path("menus.ini"), QSettings::IniFormat);
         QCOMPARE(saved.value("values/speed").toString(), QString("300"));
         QCOMPARE(saved.value("values/Safety1").toString(), QString("True"));
     }

@@ -48,11 +48,10 @@ std::string PressReport(test::Session& run) {
 class Form1ReportTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
 
   private slots:
     void initTestCase() {
-        QVERIFY(dir_.isValid());
         // Under a comma-decimal locale, check that QApplication really took it.
         if (qEnvironmentVariable("LC_ALL").startsWith("de_DE"))
             QCOMPARE(QString::fromLatin1(localeconv()->decimal_point), QString(","));
@@ -74,7 +73,7 @@ class Form1ReportTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, error);
         FormState form = test::ExampleForm();
-        test::Session run(dir_.filePath(QString(QTest::currentDataTag()) + ".ini"));
+        test::Session run(dir_.Path(QString(QTest::currentDataTag()) + ".ini"));
         EnterExample(run);
         run.control<QPlainTextEdit>("txtReport")->setPlainText("an old report\n");
         if (!text.isNull()) {
@@ -96,7 +95,7 @@ class Form1ReportTest : public QObject {
     }
 
     void setupFailureKeepsThePreviousReport() {
-        test::Session run(dir_.filePath("setup.ini"));
+        test::Session run(dir_.Path("setup.ini"));
         EnterExample(run);
         PressReport(run);
         // The user's own edit of the box counts as the previous report.

@@ -26,11 +26,7 @@ const char* const kPairs[][2] = {
     {"BroadheadInch", "BroadheadMM"},   {"BroadheadweightGr", "BroadheadweightInG"},
     {"DistanceInyards", "DistanceInM"}, {"GroupingCircInI", "GroupingCircInMM"}};
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
+using test::WriteFile;
 
 QString Stored(const QString& ini, const QString& key) {
     return QSettings(ini, QSettings::IniFormat).value("values/" + key).toString();
@@ -51,13 +47,11 @@ const QStringList kSafety = {"Safety_0", "Safety_1", "Safety_2", "Safety_3", "Sa
 class Form1SettingsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
 
   private slots:
-    void init() { QVERIFY(dir_.isValid()); }
-
     void firstRunShowsTheDefaults() {
-        const QString ini = dir_.filePath("first.ini");
+        const QString ini = dir_.Path("first.ini");
         test::Session run(ini);
         for (const auto& name : FormState::TextBoxes())
             QCOMPARE(run.control<QLineEdit>(name.c_str())->text(),
@@ -80,7 +74,7 @@ class Form1SettingsTest : public QObject {
     }
 
     void everyKeySurvivesCloseAndRestart() {
-        const QString ini = dir_.filePath("roundtrip.ini");
+        const QString ini = dir_.Path("roundtrip.ini");
         const QStringList odd = {"",
                                  " spaced out ",
                                  "a=b",
@@ -129,7 +123,7 @@ class Form1SettingsTest : public QObject {
     }
 
     void damagedStoreFallsBackPerKey() {
-        const QString ini = dir_.filePath("damaged.ini");
+        const QString ini = dir_.Path("damaged.ini");
         QByteArray damaged("[values]\nspeed=212\nmassgr=perhaps\nShaftDia=7\ninCOC=x\n"
                            "inTip=\"unterminated\nlength=");
         damaged.append("\x01\x02\xff\xfe\0\n", 6);
@@ -141,7 +135,7 @@ class Form1SettingsTest : public QObject {
         QCOMPARE(run.control<QComboBox>("ShaftDiameter")->currentIndex(), 1);
         QVERIFY(!run.control<QCheckBox>("inCOC")->isChecked());
 
-        const QString pairs = dir_.filePath("pairs.ini");
+        const QString pairs = dir_.Path("pairs.ini");
         WriteFile(pairs, "[values]\nmassgr=True\nmassg=True\nspeedf=False\nspeedm=False\n"
                          "Dist=20\nCirc=8\nDistY=false\nDistM=1\n");
         // Stored option pairs decide in table order.
@@ -154,7 +148,7 @@ class Form1SettingsTest : public QObject {
         QCOMPARE(stored.control<QLineEdit>("GroupingCirc")->text(), QString("0"));
 
         // Pure garbage is no store at all: a first run, and the window still works.
-        const QString junk = dir_.filePath("junk.ini");
+        const QString junk = dir_.Path("junk.ini");
         QByteArray bytes;
         for (int i = 0; i < 4096; ++i)
             bytes.append(char((i * 7919) % 256));
@@ -168,10 +162,10 @@ class Form1SettingsTest : public QObject {
 
     void unwritableStoreIsReportedOnClose() {
         // A settings "folder" that is a plain file cannot hold the store, even for root.
-        WriteFile(dir_.filePath("blocker"), "not a folder");
-        QStringList stores = {dir_.filePath("blocker/KESTA.ini")};
+        WriteFile(dir_.Path("blocker"), "not a folder");
+        QStringList stores = {dir_.Path("blocker/KESTA.ini")};
         if (geteuid() != 0) { // root writes through file permissions
-            stores << dir_.filePath("readonly.ini");
+            stores << dir_.Path("readonly.ini");
             WriteFile(stores[1], "[values]\nspeed=1\n");
             QFile::setPermissions(stores[1], QFile::ReadOwner);
         }
@@ -194,7 +188,7 @@ class Form1SettingsTest : public QObject {
     void damagedStoreClosesWithoutAFalseAlarm() {
         // Reading this file leaves a format error in QSettings' status, which a good save
         // does not clear.
-        const QString ini = dir_.filePath("cut.ini");
+        const QString ini = dir_.Path("cut.ini");
         WriteFile(ini, "[values]\nspeed=300\nstaticsp");
         test::Session run(ini);
         QCOMPARE(run.control<QLineEdit>("InArrowSpeed")->text(), QString("300"));
@@ -211,7 +205,7 @@ class Form1SettingsTest : public QObject {
 
     void unreadableStoreIsToldAtStartUpAndLeftAlone() {
         alarm(20); // a store that blocks the start ends the test here, not at the time limit
-        const QString pipe = dir_.filePath("pipe.ini"), folder = dir_.filePath("folder.ini");
+        const QString pipe = dir_.Path("pipe.ini"), folder = dir_.Path("folder.ini");
         QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
         QVERIFY(QDir(dir_.path()).mkdir("folder.ini"));
         for (const auto& [ini, why] : {std::pair{pipe, "named pipe"}, {folder, "folder"}}) {
@@ -235,7 +229,7 @@ class Form1SettingsTest : public QObject {
     }
 
     void unloadRunsOnceWhetherClosedOrQuit() {
-        const QString ini = dir_.filePath("once.ini");
+        const QString ini = dir_.Path("once.ini");
         test::Session run(ini);
         run.control<QLineEdit>("InArrowSpeed")->setText("111");
         // The application ends without a close.
@@ -247,7 +241,7 @@ class Form1SettingsTest : public QObject {
     }
 
     void optionGroupsBelongToTheirContainers() {
-        test::Session run(dir_.filePath("groups.ini"));
+        test::Session run(dir_.Path("groups.ini"));
         run.control<QLineEdit>("InArrowSpeed")->setText("300");
         for (const auto& pair : kPairs) {
             run.Click(pair[1]);

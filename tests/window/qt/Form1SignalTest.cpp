@@ -7,14 +7,20 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
+#include "tests/common/TestFiles.h"
 #include <QtTest>
 
 #include <csignal>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 
 namespace {
+
+// How long the window may take to start, and to save and quit after a signal, before the
+// test fails: ample on a loaded machine, short enough that a regression fails in seconds.
+constexpr int kStartMs = 10000;
+constexpr int kQuitMs = 5000;
 
 // Whether process `pid` has a handler for `signal`, from its SigCgt mask in /proc.
 bool Catches(qint64 pid, int signal) {
@@ -23,6 +29,16 @@ bool Catches(qint64 pid, int signal) {
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("SigCgt:"))
             return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+// Whether a thread of process `pid` is inside (or held at the entry of) system call `number`.
+bool InSystemCall(qint64 pid, long number) {
+    for (const QString& task : QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs)) {
+        QFile call(QStringLiteral("/proc/%1/task/%2/syscall").arg(pid).arg(task));
+        if (call.open(QIODevice::ReadOnly) && call.readAll().split(' ').front().toLong() == number)
+            return true;
+    }
     return false;
 }
 
@@ -37,12 +53,12 @@ QStringList StoredKeys(const QString& ini) {
 class Form1SignalTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
     std::unique_ptr<QProcess> kesta_;
 
     // The store of a private configuration folder, with `bytes` in it (none: no file).
     QString Store(const QString& name, const QByteArray& bytes) {
-        const QString ini = dir_.filePath(name + "/KESTA/KESTA.ini");
+        const QString ini = dir_.Path(name + "/KESTA/KESTA.ini");
         QDir().mkpath(QFileInfo(ini).path());
         QFile file(ini);
         if (!bytes.isNull() && file.open(QIODevice::WriteOnly)) file.write(bytes);
@@ -60,7 +76,7 @@ class Form1SignalTest : public QObject {
         kesta_->start(command.front(), command.mid(1));
         QVERIFY(kesta_->waitForStarted());
         // Under a wrapper the window is its child: the newest process running kesta.
-        QTRY_VERIFY_WITH_TIMEOUT(Catches(WindowPid(), SIGTERM), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Catches(WindowPid(), SIGTERM), kStartMs);
     }
 
     // The window's process: kesta itself, or the wrapper's child.
@@ -85,14 +101,12 @@ class Form1SignalTest : public QObject {
     }
 
     void ExpectQuitNormally() {
-        QVERIFY(kesta_->waitForFinished(20000));
+        QVERIFY(kesta_->waitForFinished(kQuitMs));
         QCOMPARE(kesta_->exitStatus(), QProcess::NormalExit);
         QCOMPARE(kesta_->exitCode(), 0);
     }
 
   private slots:
-    void init() { QVERIFY(dir_.isValid()); }
-
     void eachEndingSignalSavesAndQuits() {
         for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
             const QString ini = Store(QString::number(signal), "[values]\nspeed=123\nBH0=0.5\n");
@@ -118,11 +132,11 @@ class Form1SignalTest : public QObject {
         // A signal while the file is being flushed: strace holds fdatasync for a second.
         if (QStandardPaths::findExecutable("strace").isEmpty()) QSKIP("strace is not installed");
         const QString slow = Store("slow", "[values]\nspeed=78\n");
-        const QString log = dir_.filePath("strace.log");
+        const QString log = dir_.Path("strace.log");
         Start(slow, {"strace", "-f", "-o", log, "-e", "trace=fdatasync,rename,renameat2,linkat",
                      "-e", "inject=fdatasync:delay_enter=1000000"});
         Send(SIGTERM);
-        QTest::qWait(400);
+        QTRY_VERIFY_WITH_TIMEOUT(InSystemCall(WindowPid(), SYS_fdatasync), kQuitMs);
         Send(SIGTERM);
         ExpectQuitNormally();
         QCOMPARE(StoredKeys(slow).size(), 46);

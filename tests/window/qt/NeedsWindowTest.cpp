@@ -44,7 +44,7 @@ QString Figure(double x, int decimals) {
 class NeedsWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
     std::unique_ptr<test::Session> run_;
 
     NeedsWindow* Open() {
@@ -54,8 +54,7 @@ class NeedsWindowTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        run_ = std::make_unique<test::Session>(dir_.filePath("needs.ini"));
+        run_ = std::make_unique<test::Session>(dir_.Path("needs.ini"));
         CopyFormToWidgets(test::ExampleForm(), run_->window());
         run_->window().show();
         run_->window().activateWindow();

@@ -27,7 +27,7 @@ const QString kTitle = "KESTA Bowhunter's Calculator Report";
 QString Run(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
+    if (!p.waitForFinished(10000) || p.exitCode() != 0) return QString();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
@@ -78,10 +78,9 @@ QStringList Printed(const std::string& box) {
 class ReportPrinterTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
 
   private slots:
-    void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void linesAreTitleEmptyLineAndTheBox() {
         QCOMPARE(Printed("a\r\n  b  \r\n\r\n"), QStringList({kTitle, "", "a", "  b  ", "", ""}));
@@ -104,7 +103,7 @@ class ReportPrinterTest : public QObject {
         std::string box;
         for (int k = 0; k < reports; ++k)
             box += ExampleReport();
-        const QString pdf = dir_.filePath(QString(QTest::currentDataTag()) + ".pdf");
+        const QString pdf = dir_.Path(QString(QTest::currentDataTag()) + ".pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -165,7 +164,7 @@ class ReportPrinterTest : public QObject {
     void aPrinterThatCannotStartIsAnError() {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir_.filePath("no/such/folder/x.pdf"));
+        printer.setOutputFileName(dir_.Path("no/such/folder/x.pdf"));
         try {
             PaintReport(printer, "line\r\n");
             QFAIL("printing into a missing folder succeeded");
@@ -176,29 +175,29 @@ class ReportPrinterTest : public QObject {
 
     void pdfNamesAreTimeStampedAndNew() {
         const QDateTime at(QDate(2024, 5, 1), QTime(14, 3, 9));
-        QCOMPARE(PdfFilePath(dir_.path(), at), dir_.filePath("kesta-report-20240501-140309.pdf"));
+        QCOMPARE(PdfFilePath(dir_.path(), at), dir_.Path("kesta-report-20240501-140309.pdf"));
         QFile(PdfFilePath(dir_.path(), at)).open(QIODevice::WriteOnly);
-        QCOMPARE(PdfFilePath(dir_.path(), at), dir_.filePath("kesta-report-20240501-140309-2.pdf"));
+        QCOMPARE(PdfFilePath(dir_.path(), at), dir_.Path("kesta-report-20240501-140309-2.pdf"));
     }
 
     void printButtonWithoutAPrinterWritesAPdf() {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this system has a printer; the button would print on it");
-        test::Session run(dir_.filePath("print.ini"));
+        test::Session run(dir_.Path("print.ini"));
         auto* box = run.control<QPlainTextEdit>("txtReport");
         const QString text = "first line\n   second line\n";
         box->setPlainText(text);
-        run.window().SetPdfFolder(dir_.filePath("Documents/new"));
+        run.window().SetPdfFolder(dir_.Path("Documents/new"));
         QTest::mouseClick(run.control<QPushButton>("doPrint"), Qt::LeftButton);
         QCOMPARE(run.messages.size(), std::size_t(1));
         QCOMPARE(run.messages[0].icon, QMessageBox::Information);
         const QString path = run.messages[0].text.section('\n', -1);
-        QVERIFY2(path.startsWith(dir_.filePath("Documents/new/kesta-report-")), qPrintable(path));
+        QVERIFY2(path.startsWith(dir_.Path("Documents/new/kesta-report-")), qPrintable(path));
         QCOMPARE(PdfText(path), kTitle + " first line second line");
 
         // A folder that cannot be made is reported, and the box stays as it was.
-        QVERIFY(QFile(dir_.filePath("blocker")).open(QIODevice::WriteOnly));
-        run.window().SetPdfFolder(dir_.filePath("blocker/sub"));
+        QVERIFY(QFile(dir_.Path("blocker")).open(QIODevice::WriteOnly));
+        run.window().SetPdfFolder(dir_.Path("blocker/sub"));
         QTest::mouseClick(run.control<QPushButton>("doPrint"), Qt::LeftButton);
         QCOMPARE(run.messages.size(), std::size_t(2));
         QCOMPARE(run.messages[1].icon, QMessageBox::Critical);

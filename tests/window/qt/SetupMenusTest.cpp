@@ -34,16 +34,8 @@ QString Box(test::Session& run) {
     return run.control<QPlainTextEdit>("txtReport")->toPlainText();
 }
 
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
+using test::Bytes;
+using test::WriteFile;
 
 // The report box text the report button gives for a form.
 QString ReportOf(const FormState& form) {
@@ -75,13 +67,13 @@ Shown Snapshot(test::Session& run) {
 class SetupMenusTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    kesta::test::TempFolder dir_;
     QString store_; // each test's own store, so that recent files never carry over
     std::unique_ptr<test::Session> run_;
     QString answer_;                // the chooser's next answer
     std::vector<FileChoice> asked_; // what the chooser was asked for
 
-    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QString Path(const QString& name) const { return dir_.Path(name); }
 
     // A session whose file dialogs answer answer_.
     std::unique_ptr<test::Session> NewSession(const QString& store) {
@@ -105,7 +97,6 @@ class SetupMenusTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(dir_.isValid());
         asked_.clear();
         store_ = Path(QString::fromLatin1(QTest::currentTestFunction()) + ".ini");
         run_ = NewSession(store_);

@@ -4,6 +4,7 @@
 
 #include "form/FormState.h"
 #include "settings/SettingsStore.h"
+#include "tests/common/TestFiles.h"
 #include "tests/common/WorkedExampleForm.h"
 #include "window/Form1.h"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

@@ -1,0 +1,16 @@
+// Time limits in tests count the processor time of the test's own thread: other programs'
+// load stretches the wall clock, not this, so a limit holds on a busy machine too.
+#pragma once
+
+#include <ctime>
+
+namespace kesta::test {
+
+// Seconds of processor time this thread has used so far.
+inline double ThreadSeconds() {
+    timespec now = {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+} // namespace kesta::test
