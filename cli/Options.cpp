@@ -91,9 +91,7 @@ const std::vector<OptionSpec>& Options() {
          .needs = "a NAME (see --list-games) or a FILE",
          .onlyIn = {Mode::Report, Mode::Needs, Mode::Compare},
          .onlyInProblem = "--game is for the report, --needs and --compare",
-         .help = "the game the verdicts judge, for the report, --needs and both\n"
-                 "sides of --compare: a table of --list-games (africa by default)\n"
-                 "or a CSV file with the header animal,mass_kg (or animal,mass_lb)",
+         .help = "the game judged: a --list-games table or a CSV FILE",
          .take =
              [](const Values& v, CommandLine& line) {
                  line.game = v[0];
@@ -101,8 +99,7 @@ const std::vector<OptionSpec>& Options() {
              }},
         {.name = "list-games",
          .mode = Mode::ListGames,
-         .help = "list the built-in game tables: the name, the number of animals\n"
-                 "and a description",
+         .help = "list the built-in game tables",
          .take = Nothing},
         {.name = "format",
          .value = "FORMAT",

@@ -23,6 +23,8 @@ struct StoredGame {
 
     // The table `table` names; the default when it names nothing there is.
     const game::GameTable& Chosen() const;
+
+    bool operator==(const StoredGame&) const = default;
 };
 
 // What the file holds; a file without the group, or with a name or list that cannot be read,

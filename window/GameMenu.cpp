@@ -33,6 +33,7 @@ QString GameTitle(const game::GameTable& table) {
 GameMenu::GameMenu(QMenuBar& bar, QAction* before, const QString& storeFile, QWidget* window)
     : QObject(window), storeFile_(storeFile), window_(window) {
     if (!storeFile_.isEmpty()) stored_ = ReadStoredGame(storeFile_);
+    read_ = stored_;
     editor_ = [this](const game::GameTable& list) -> std::optional<game::GameTable> {
         MyGameDialog dialog(list, window_);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -56,7 +57,7 @@ GameMenu::GameMenu(QMenuBar& bar, QAction* before, const QString& storeFile, QWi
     mine->setActionGroup(group_);
     connect(mine, &QAction::triggered, this, &GameMenu::EditMyGame);
     shown_ = new QLabel(window);
-    shown_->setObjectName(QStringLiteral("GameInUse"));
+    // No object name: it is part of the menu bar, not one of the form's named controls.
     shown_->setContentsMargins(0, 0, 8, 0);
     // Room for the longest heading, so the bar need not lay itself out again on a change.
     shown_->setMinimumWidth(
@@ -96,7 +97,8 @@ void GameMenu::Adopt(const StoredGame& stored) {
 }
 
 bool GameMenu::Save() const {
-    if (storeFile_.isEmpty()) return true;
+    // A store is not given a [game] group for a choice the user never changed.
+    if (storeFile_.isEmpty() || stored_ == read_) return true;
     try {
         WriteStoredGame(storeFile_, stored_);
     } catch (const FileError&) {

@@ -44,7 +44,8 @@ class GameMenu : public QObject {
     void Choose(const std::string& table);
     // The choice and list of a set-up file, as they were saved with it.
     void Adopt(const StoredGame& stored);
-    // Writes the [game] group of the per-user store; false when it cannot be written.
+    // Writes the [game] group of the per-user store when the choice or the list changed since
+    // it was read; false when it cannot be written.
     bool Save() const;
 
   signals:
@@ -59,6 +60,7 @@ class GameMenu : public QObject {
     QString storeFile_;
     QWidget* window_;
     StoredGame stored_;
+    StoredGame read_; // as the store held it
     Editor editor_;
     QMenu* menu_ = nullptr;
     QActionGroup* group_ = nullptr;

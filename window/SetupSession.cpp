@@ -85,7 +85,10 @@ bool SetupSession::SaveAs(const QString& chosen) {
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".kesta");
     const FormState inputs = Inputs();
     try {
-        WriteSetupFile(path, inputs, GameValues(window_.Game().Stored()));
+        // The default game, with no list of one's own, writes no [game] group: such a file is
+        // byte for byte what it always was.
+        const StoredGame& game = window_.Game().Stored();
+        WriteSetupFile(path, inputs, game == StoredGame() ? StoredValues() : GameValues(game));
     } catch (const FileError& e) {
         window_.Notify(QMessageBox::Critical, FileMessage(tr("The set-up could not be saved"), e));
         return false;
