@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build run test bench sanitize fuzz clean package
+.PHONY: all deps build web run test bench sanitize fuzz clean package
 
 all: build
 
@@ -15,10 +15,14 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	@cmake --build $(BUILD)
 
+# The browser site in $(BUILD)/web (serve it with: python3 -m http.server -d $(BUILD)/web).
+web: deps
+	@scripts/build-web.sh $(BUILD)
+
 run: build
 	@scripts/run.sh $(BUILD)
 
-test: build
+test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j2
 
 # The Debian package: $(BUILD)/kesta_<version>_<arch>.deb.

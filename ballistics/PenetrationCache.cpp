@@ -12,14 +12,17 @@
 #include "ballistics/PenetrationCache.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 
 namespace kesta::Arrow {
 
 namespace {
 
+// memcpy rather than std::bit_cast, which the browser build's standard library lacks.
 std::uint64_t Bits(double value) {
-    return std::bit_cast<std::uint64_t>(value);
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
 }
 
 } // namespace

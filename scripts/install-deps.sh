@@ -10,6 +10,7 @@ packages=(
     qt6-charts-dev nlohmann-json3-dev
     fonts-liberation xvfb xauth poppler-utils locales python3 strace
     desktop-file-utils appstream man-db shared-mime-info gzip dpkg-dev file
+    emscripten nodejs node-acorn chromium chromium-driver python3-selenium
 )
 
 missing=()

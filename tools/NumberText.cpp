@@ -1,11 +1,10 @@
 #include "tools/NumberText.h"
 
+#include "tools/DecimalConversion.h"
 #include "tools/Errors.h"
 #include "tools/Text.h"
 
-#include <charconv>
 #include <cmath>
-#include <system_error>
 
 namespace kesta {
 
@@ -58,8 +57,8 @@ double ToNumber(std::string_view text) {
         text.remove_prefix(1);
     }
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range) {
+    const decimal::Read read = decimal::Parse(text, value);
+    if (read == decimal::Read::OutOfRange) {
         // from_chars leaves the value alone; tell a huge number from a vanishing one by its
         // decimal exponent, read the same way a person would.
         std::size_t e = text.find_first_of("eE");
@@ -91,7 +90,7 @@ double ToNumber(std::string_view text) {
             if (magnitude + exponent > 0) throw RuntimeError(ErrorKind::Overflow);
             value = 0;
         }
-    } else if (ec != std::errc() || end != text.data() + text.size()) {
+    } else if (read != decimal::Read::Ok) {
         throw RuntimeError(ErrorKind::TypeMismatch);
     }
     return negative ? -value : value;
@@ -99,10 +98,7 @@ double ToNumber(std::string_view text) {
 
 std::string NumberText(double x) {
     if (x == 0) return "0"; // also turns -0 into "0"
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
-    if (ec != std::errc()) throw RuntimeError(ErrorKind::Overflow);
-    std::string s(buf, end);
+    std::string s = decimal::General15(x);
     for (char& c : s) {
         if (c == 'e') c = 'E';
     }
@@ -111,10 +107,7 @@ std::string NumberText(double x) {
 
 std::string ShortestText(double x) {
     if (x == 0) return "0";
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x);
-    if (ec != std::errc()) throw RuntimeError(ErrorKind::Overflow);
-    return std::string(buf, end);
+    return decimal::Shortest(x);
 }
 
 double RoundHalfEven(double x, int decimals) {
@@ -127,10 +120,9 @@ double RoundHalfEven(double x, int decimals) {
     static thread_local std::string buffer(1500, '\0');
     char* first = buffer.data();
     char* last = first + buffer.size();
-    const auto [end, ec] = std::to_chars(first, last, x, std::chars_format::fixed, decimals);
-    if (ec != std::errc()) throw RuntimeError(ErrorKind::Overflow);
+    char* end = decimal::Fixed(x, decimals, first, last);
     double rounded = 0;
-    std::from_chars(first, end, rounded);
+    decimal::Parse(std::string_view(first, static_cast<std::size_t>(end - first)), rounded);
     return rounded;
 }
 

@@ -1,6 +1,8 @@
 // Numbers to text and back, the same on every machine whatever the user's locale.
-// Only std::to_chars / std::from_chars are used: a Qt application sets the C locale from the
-// environment, after which printf and strtod write and read decimal commas in many countries.
+// Natively only std::to_chars / std::from_chars are used: a Qt application sets the C locale from
+// the environment, after which printf and strtod write and read decimal commas in many
+// countries. The browser build, whose library lacks them, uses the C library where the locale
+// is fixed (tools/DecimalConversion.h).
 #pragma once
 
 #include <string>

@@ -1,0 +1,18 @@
+# Writes sw.js from its template: the list of the site's files and a cache name that changes
+# whenever any of them does, so that a new build replaces the offline copy.
+string(REPLACE "|" ";" FILES "${FILES}")
+set(hashes "")
+foreach(file ${FILES})
+    file(SHA256 ${OUT}/${file} h)
+    string(APPEND hashes ${h})
+endforeach()
+string(SHA256 version "${hashes}")
+string(SUBSTRING ${version} 0 16 version)
+set(list "\"./\"")
+foreach(file ${FILES})
+    string(APPEND list ", \"./${file}\"")
+endforeach()
+file(READ ${TEMPLATE} text)
+string(REPLACE "@KESTA_CACHE_VERSION@" ${version} text "${text}")
+string(REPLACE "@KESTA_SITE_FILES@" "${list}" text "${text}")
+file(WRITE ${OUT}/sw.js "${text}")
