@@ -1,8 +1,10 @@
 // Time of one full press of the report button, inputs already in the form: the worked
 // imperial example, a worst case that keeps every simulation stepping as long as it can, the
 // slowest report fuzzing found and an arrow too long for the balance search to step.
-// Then "what would it take" for the worked example: the whole table, and one animal's chart.
+// Then "what would it take" for the worked example: the whole table, and one animal's chart;
+// and its downrange figures: the distance table and every animal's ranges.
 #include "ballistics/GameTable.h"
+#include "downrange/Downrange.h"
 #include "form/Examples.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
@@ -98,12 +100,28 @@ void BM_NeedsChart(benchmark::State& state) {
     state.SetLabel(kesta::game::Animals().at(position).name);
 }
 
+// The downrange distance table of the worked example out to 100 yards, and every animal's
+// ranges over the same distances.
+void BM_DownrangeTable(benchmark::State& state) {
+    const FormState form = ExampleForm();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kesta::downrange::DistanceTableOf(form, {}).rows.data());
+}
+
+void BM_DownrangeRanges(benchmark::State& state) {
+    const FormState form = ExampleForm();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kesta::downrange::RangesOf(form, {}).rows.data());
+}
+
 BENCHMARK(BM_ImperialExample)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WorstCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SlowestFuzzed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongArrow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NeedsTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsChart)->Arg(0)->Arg(13)->Arg(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DownrangeTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DownrangeRanges)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

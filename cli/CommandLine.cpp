@@ -4,11 +4,13 @@
 #include "cli/CommandLine.h"
 #include "cli/Options.h"
 
-#include "form/SettingsKeys.h"
+#include "cli/KeyValues.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace kesta {
@@ -27,22 +29,19 @@ std::string FromQt(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-bool IsSettingsKey(const std::string& key) {
-    // Keys are matched exactly: "dist12" or "Dist" is a typo, never silently ignored.
-    for (const auto& row : SettingsKeys())
-        if (row.key == key) return true;
-    return false;
-}
-
-std::string ReadOverride(const std::string& arg, CommandLine& line) {
+// Keys are matched exactly ("dist12" or "Dist" is a typo, never silently ignored) and values
+// checked against their key (KeyValues.h).
+std::string ReadOverride(const std::string& arg,
+                         std::vector<std::pair<std::string, std::string>>& overrides) {
     const std::size_t eq = arg.find('=');
     if (eq == std::string::npos) {
         const std::string shown = Echoed(arg); // "'" + a temporary: GCC 12 warns falsely
         return "'" + shown + "' is not KEY=VALUE";
     }
     std::string key = arg.substr(0, eq);
-    if (!IsSettingsKey(key)) return "unknown key '" + Echoed(key) + "'";
-    line.overrides.emplace_back(std::move(key), arg.substr(eq + 1));
+    std::string value = arg.substr(eq + 1);
+    if (std::string problem = KeyValueProblem(key, value); !problem.empty()) return problem;
+    overrides.emplace_back(std::move(key), std::move(value));
     return "";
 }
 
@@ -132,7 +131,7 @@ class Reader {
         }
         for (; next < positional.size(); ++next) {
             keyValues_ = true;
-            if (std::string problem = ReadOverride(FromQt(positional[next]), line_);
+            if (std::string problem = ReadOverride(FromQt(positional[next]), line_.overrides);
                 !problem.empty())
                 return problem;
         }
@@ -190,7 +189,31 @@ class Reader {
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& problem) {
-    return Reader(args).Read(problem);
+    // "--b" ends the line for the parser: every argument after it is a KEY=VALUE for set-up B
+    // ("--b=KEY=VALUE" gives the first one with it).
+    const auto b = std::find_if(args.begin(), args.end(), [](const std::string& arg) {
+        return arg == "--b" || arg.rfind("--b=", 0) == 0;
+    });
+    if (b == args.end()) return Reader(args).Read(problem);
+    const std::vector<std::string> before(args.begin(), b);
+    std::optional<CommandLine> line = Reader(before).Read(problem);
+    if (!line) return std::nullopt;
+    if (line->mode != Mode::Compare) {
+        problem = "--b is for --compare: the KEY=VALUE pairs after it change set-up B";
+        return std::nullopt;
+    }
+    line->sideB = true;
+    std::vector<std::string> forB(std::next(b), args.end());
+    if (*b != "--b") forB.insert(forB.begin(), b->substr(4));
+    for (const std::string& arg : forB) {
+        problem = ReadOverride(arg, line->overridesB);
+        if (!problem.empty()) return std::nullopt;
+    }
+    if (line->overridesB.empty()) {
+        problem = "--b needs KEY=VALUE...";
+        return std::nullopt;
+    }
+    return line;
 }
 
 } // namespace kesta

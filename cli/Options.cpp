@@ -50,10 +50,28 @@ const std::vector<OptionSpec>& Options() {
                  line.verbose = true;
                  return std::string();
              }},
+        {.name = "quiet",
+         .shortName = "q",
+         .help = "no warnings about the inputs (a speed that is no number, ...)",
+         .take =
+             [](const Values&, CommandLine& line) {
+                 line.quiet = true;
+                 return std::string();
+             }},
         {.name = "needs",
          .mode = Mode::Needs,
          .help = "instead of the report, what it would take for each animal: the\n"
                  "least arrow mass or speed that makes the set-up sufficient",
+         .take = Nothing},
+        {.name = "downrange",
+         .mode = Mode::Downrange,
+         .help = "instead of the report, the arrow slowed by drag: speed, energy,\n"
+                 "momentum, time and path at every distance",
+         .take = Nothing},
+        {.name = "ranges",
+         .mode = Mode::Ranges,
+         .help = "instead of the report, each animal's ethical range: how far the\n"
+                 "slowing arrow stays sufficient, limited by the group's accuracy",
          .take = Nothing},
         {.name = "example",
          .value = "NAME",
@@ -89,8 +107,8 @@ const std::vector<OptionSpec>& Options() {
         {.name = "game",
          .value = "NAME|FILE",
          .needs = "a NAME (see --list-games) or a FILE",
-         .onlyIn = {Mode::Report, Mode::Needs, Mode::Compare},
-         .onlyInProblem = "--game is for the report, --needs and --compare",
+         .onlyIn = {Mode::Report, Mode::Needs, Mode::Ranges, Mode::Compare},
+         .onlyInProblem = "--game is for the report, --needs, --ranges and --compare",
          .help = "the game judged: a --list-games table or a CSV FILE",
          .take =
              [](const Values& v, CommandLine& line) {
@@ -104,9 +122,11 @@ const std::vector<OptionSpec>& Options() {
         {.name = "format",
          .value = "FORMAT",
          .needs = "text, csv or json",
-         .onlyIn = {Mode::Needs, Mode::Compare},
-         .onlyInProblem = "--format is for --needs and --compare; the report is plain text",
-         .help = "of --needs and --compare: text (the default), csv or json",
+         .onlyIn = {Mode::Needs, Mode::Downrange, Mode::Ranges, Mode::Compare},
+         .onlyInProblem = "--format is for --needs, --downrange, --ranges and --compare; the "
+                          "report is plain text",
+         .help = "of --needs, --downrange, --ranges and --compare: text (the\n"
+                 "default), csv or json",
          .take =
              [](const Values& v, CommandLine& line) {
                  if (v[0] == "text") {

@@ -3,6 +3,7 @@
 #include "cli/Output.h"
 #include "cli/SetupCommands.h"
 #include "form/SettingsKeys.h"
+#include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 
@@ -61,6 +62,21 @@ FormState FormOf(const CommandLine& line) {
     FormState form;
     LoadSettings(form, ReaderOf(stored));
     return form;
+}
+
+std::map<std::string, std::string> DownrangeTextsOf(const CommandLine& line) {
+    if (line.store == CommandLine::Store::User) {
+        const SettingsStore store;
+        if (!store.Unreadable().isEmpty()) throw RuntimeError(ErrorKind::PathFileAccess);
+        return store.ReadGroup(kDownrangeGroup);
+    }
+    if (line.store == CommandLine::Store::File) {
+        const QFileInfo info(QString::fromStdString(line.settingsFile));
+        if (!info.exists()) throw RuntimeError(ErrorKind::FileNotFound);
+        if (!info.isFile() || !info.isReadable()) throw RuntimeError(ErrorKind::PathFileAccess);
+        return SettingsStore(info.filePath()).ReadGroup(kDownrangeGroup);
+    }
+    return {};
 }
 
 std::string StorePath(const CommandLine& line) {

@@ -1,7 +1,9 @@
 #include "cli/SetupCommands.h"
 
+#include "cli/WarningLines.h"
 #include "compare/CompareFormats.h"
 #include "form/Examples.h"
+#include "form/SettingsKeys.h"
 #include "settings/SetupFile.h"
 
 #include <QFile>
@@ -45,16 +47,40 @@ LoadedSide LoadSide(const std::string& source) {
     return side;
 }
 
+// Side B with the settings given after --b changed, as if its file held them.
+FormState WithOverrides(const FormState& form,
+                        const std::vector<std::pair<std::string, std::string>>& overrides) {
+    std::map<std::string, std::string> stored;
+    for (auto& [key, text] : SaveSettings(form))
+        stored[key] = text;
+    for (const auto& [key, text] : overrides)
+        stored[key] = text;
+    FormState changed;
+    LoadSettings(changed, [&stored](const std::string& key) -> std::optional<std::string> {
+        const auto it = stored.find(key);
+        if (it == stored.end()) return std::nullopt;
+        return it->second;
+    });
+    return changed;
+}
+
+std::string NameB(const CommandLine& line) {
+    std::string name = line.compareB;
+    for (const auto& [key, text] : line.overridesB)
+        name += " " + key + "=" + text;
+    return name;
+}
+
 std::string Formatted(const Comparison& c, const CommandLine& line) {
     switch (line.format) {
     case CommandLine::Format::Csv:
         return CompareCsv(c);
     case CommandLine::Format::Json:
-        return CompareJson(c, line.compareA, line.compareB);
+        return CompareJson(c, line.compareA, NameB(line));
     case CommandLine::Format::Text:
         break;
     }
-    return CompareText(c, line.compareA, line.compareB);
+    return CompareText(c, line.compareA, NameB(line));
 }
 
 } // namespace
@@ -78,7 +104,13 @@ std::map<std::string, std::string> ExampleTexts(const std::string& name) {
 
 CommandOutput RunCompare(const CommandLine& line, const game::GameTable& game) {
     CommandOutput output;
-    const LoadedSide a = LoadSide(line.compareA), b = LoadSide(line.compareB);
+    const LoadedSide a = LoadSide(line.compareA);
+    const LoadedSide b = [&line] {
+        LoadedSide side = LoadSide(line.compareB);
+        if (side.form && !line.overridesB.empty())
+            side.form = WithOverrides(*side.form, line.overridesB);
+        return side;
+    }();
     output.err = a.warning + b.warning;
     for (const auto& [side, source] : {std::pair{&a, &line.compareA}, std::pair{&b, &line.compareB}})
         if (!side->form) output.err += "error: " + *source + ": " + side->problem + "\n";
@@ -86,6 +118,7 @@ CommandOutput RunCompare(const CommandLine& line, const game::GameTable& game) {
         output.status = 3;
         return output;
     }
+    if (!line.quiet) output.err += WarningLines(*a.form, "A: ") + WarningLines(*b.form, "B: ");
     const Comparison c = Compare(*a.form, *b.form, game);
     output.out = Formatted(c, line);
     for (const std::string& stop : {StopText(c.a, 'A'), StopText(c.b, 'B')})

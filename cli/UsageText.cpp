@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Options.h"
 
+#include "downrange/DownrangeInputs.h"
 #include "form/SettingsKeys.h"
 
 namespace kesta {
@@ -41,10 +42,14 @@ std::string Echoed(const std::string& text) {
 std::string UsageText() {
     std::string text =
         "usage: kesta-report [--user | --settings FILE | --example NAME] [--crlf] [--verbose]\n"
-        "                    [KEY=VALUE ...]\n"
+        "                    [--quiet] [KEY=VALUE ...]\n"
         "       kesta-report --needs [--format text|csv|json] [--user | --settings FILE |\n"
         "                    --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]\n"
+        "       kesta-report --downrange | --ranges [--format text|csv|json] [--user |\n"
+        "                    --settings FILE | --example NAME] [--crlf] [--verbose]\n"
+        "                    [KEY=VALUE ...]\n"
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
+        "                    [--b KEY=VALUE ...]\n"
         "       kesta-report --list-examples\n"
         "       kesta-report --list-games\n"
         "\n"
@@ -56,6 +61,8 @@ std::string UsageText() {
         if (option.value != nullptr) shown += std::string(" ") + option.value;
         text += OptionLines(shown, option.help);
     }
+    // Not an option of the table: it ends the line, every argument after it is side B's.
+    text += OptionLines("--b KEY=VALUE...", "after --compare A B: change set-up B, e.g. --b mass=500");
     text +=
         OptionLines(kKeyValues, "override one stored setting, e.g. speed=300 speedf=True BH0=0.5");
     text +=
@@ -72,6 +79,16 @@ std::string UsageText() {
         }
         text += " " + row.key;
         column += 1 + row.key.size();
+    }
+    text += "\n\nKeys of --downrange and --ranges:";
+    column = 80;
+    for (const auto& key : downrange::InputKeys()) {
+        if (column + 1 + key.size() > 80) {
+            text += "\n     ";
+            column = 5;
+        }
+        text += " " + key;
+        column += 1 + key.size();
     }
     return text + "\n";
 }

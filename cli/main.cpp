@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/GameChoice.h"
 #include "cli/GameOption.h"
+#include "cli/DownrangeOutput.h"
 #include "cli/NeedsOutput.h"
 #include "cli/Output.h"
 #include "cli/QtMessages.h"
@@ -13,6 +14,7 @@
 #include "cli/SetupCommands.h"
 #include "tools/Errors.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,7 +34,8 @@ int main(int argc, char** argv) {
     std::string problem;
     const auto line = ParseCommandLine(args, problem);
     if (!line) {
-        cli::Write(stderr, "kesta-report: " + problem + "\n" + UsageText());
+        // One line says what is wrong; the whole usage would bury it.
+        cli::Write(stderr, "kesta-report: " + problem + "\nsee kesta-report --help\n");
         return 2;
     }
     if (line->help) {
@@ -56,14 +59,21 @@ int main(int argc, char** argv) {
         return WriteCommandOutput(RunCompare(*line, *game));
     case CommandLine::Mode::Report:
     case CommandLine::Mode::Needs:
+    case CommandLine::Mode::Downrange:
+    case CommandLine::Mode::Ranges:
         break;
     }
+    const bool downrange =
+        line->mode == CommandLine::Mode::Downrange || line->mode == CommandLine::Mode::Ranges;
     FormState form;
+    std::map<std::string, std::string> downrangeTexts;
     try {
         form = cli::FormOf(*line);
+        if (downrange) downrangeTexts = cli::DownrangeTextsOf(*line);
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line));
     }
+    if (downrange) return cli::WriteDownrange(form, downrangeTexts, *line, *game);
     return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line, *game)
                                                   : cli::WriteReport(form, *line, *game);
 }

@@ -52,8 +52,27 @@ nlohmann::ordered_json JsonSide(const SideReport& side, const std::string& name)
 
 } // namespace
 
-std::string ShownText(const std::optional<ShownFigure>& shown) {
+std::string ShownText(FigureId figure, const std::optional<ShownFigure>& shown) {
+    if (WentThrough(figure, shown)) return "through";
     return shown ? NumberText(shown->value) : std::string("n/a");
+}
+
+std::string BetterText(Better better) {
+    switch (better) {
+    case Better::A:
+        return "A";
+    case Better::B:
+        return "B";
+    case Better::Same:
+        return "same";
+    case Better::Unclear:
+        break;
+    }
+    return {};
+}
+
+std::string InputRowText(const InputRow& row) {
+    return row.input + ": " + row.a + " \u2192 " + row.b;
 }
 
 std::string DifferenceText(const std::optional<double>& difference) {
@@ -89,12 +108,23 @@ std::string CompareText(const Comparison& c, const std::string& nameA, const std
     for (const std::string& stop : {StopText(c.a, 'A'), StopText(c.b, 'B')})
         if (!stop.empty()) out += stop + "\n";
     out += '\n';
+    if (!c.inputs.empty()) {
+        out += "Inputs that differ (A \u2192 B):\n";
+        for (const InputRow& row : c.inputs)
+            out += "   " + InputRowText(row) + "\n";
+        out += '\n';
+    }
     out += PadRight("Figure", kLabelWidth) + PadLeft("A", kValueWidth) +
-           PadLeft("B", kValueWidth) + PadLeft("B - A", kValueWidth + 2) + "\n";
-    for (const FigureRow& row : c.figures)
-        out += PadRight(FigureLabel(row.figure), kLabelWidth) +
-               PadLeft(ShownText(row.a), kValueWidth) + PadLeft(ShownText(row.b), kValueWidth) +
-               PadLeft(DifferenceText(row.difference), kValueWidth + 2) + "\n";
+           PadLeft("B", kValueWidth) + PadLeft("B - A", kValueWidth + 2) + "  Better\n";
+    for (const FigureRow& row : c.figures) {
+        std::string line = PadRight(FigureLabel(row.figure), kLabelWidth) +
+                           PadLeft(ShownText(row.figure, row.a), kValueWidth) +
+                           PadLeft(ShownText(row.figure, row.b), kValueWidth) +
+                           PadLeft(DifferenceText(row.difference), kValueWidth + 2);
+        const std::string better = BetterText(row.better);
+        if (!better.empty()) line += "  " + better;
+        out += line + "\n";
+    }
     out += "\nVerdict changes (A \u2192 B):\n";
     for (const VerdictChange& change : c.verdictChanges)
         out += "   " + VerdictChangeText(change) + "\n";
@@ -104,14 +134,18 @@ std::string CompareText(const Comparison& c, const std::string& nameA, const std
 }
 
 std::string CompareCsv(const Comparison& c) {
-    std::string out = "figure,a,b,difference\n";
+    std::string out = "figure,a,b,difference,better\n";
     for (const FigureRow& row : c.figures)
         out += CsvField(FigureLabel(row.figure)) + "," + CsvNumber(row.a) + "," +
                CsvNumber(row.b) + "," +
-               (row.difference ? NumberText(*row.difference) : std::string()) + "\n";
+               (row.difference ? NumberText(*row.difference) : std::string()) + "," +
+               BetterText(row.better) + "\n";
+    for (const InputRow& row : c.inputs)
+        out += CsvField("input: " + row.input) + "," + CsvField(row.a) + "," + CsvField(row.b) +
+               ",,\n";
     for (const VerdictChange& change : c.verdictChanges)
         out += CsvField("verdict: " + change.animal) + "," + game::VerdictName(change.a) + "," +
-               game::VerdictName(change.b) + ",\n";
+               game::VerdictName(change.b) + ",,\n";
     return out;
 }
 
@@ -122,7 +156,15 @@ std::string CompareJson(const Comparison& c, const std::string& nameA, const std
                            {"unit", FigureUnit(row.figure)},
                            {"a", JsonShown(row.a)},
                            {"b", JsonShown(row.b)},
-                           {"difference", JsonNumber(row.difference)}});
+                           {"difference", JsonNumber(row.difference)},
+                           {"through_a", WentThrough(row.figure, row.a)},
+                           {"through_b", WentThrough(row.figure, row.b)},
+                           {"better", row.better == Better::Unclear
+                                          ? nlohmann::ordered_json(nullptr)
+                                          : nlohmann::ordered_json(BetterText(row.better))}});
+    nlohmann::ordered_json inputs = nlohmann::ordered_json::array();
+    for (const InputRow& row : c.inputs)
+        inputs.push_back({{"input", row.input}, {"a", row.a}, {"b", row.b}});
     nlohmann::ordered_json changes = nlohmann::ordered_json::array();
     for (const VerdictChange& change : c.verdictChanges)
         changes.push_back({{"animal", change.animal},
@@ -130,6 +172,7 @@ std::string CompareJson(const Comparison& c, const std::string& nameA, const std
                            {"b", game::VerdictName(change.b)}});
     const nlohmann::ordered_json json = {{"a", JsonSide(c.a, nameA)},
                                  {"b", JsonSide(c.b, nameB)},
+                                 {"inputs", inputs},
                                  {"figures", figures},
                                  {"verdicts_compared", c.verdictsCompared},
                                  {"verdict_changes", changes}};

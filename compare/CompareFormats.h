@@ -10,8 +10,13 @@
 
 namespace kesta {
 
-// A figure as its report printed it, or "n/a" when that report did not get to it.
-std::string ShownText(const std::optional<ShownFigure>& shown);
+// A figure as its report printed it, "through" for a penetration of 999, or "n/a" when that
+// report did not get to it.
+std::string ShownText(FigureId figure, const std::optional<ShownFigure>& shown);
+// "A", "B", "same", or empty when it is not clear which is better.
+std::string BetterText(Better better);
+// "Arrow mass: 400 grains → 500 grains".
+std::string InputRowText(const InputRow& row);
 // "+35.1", "-3" or "0"; empty when there is no difference to take.
 std::string DifferenceText(const std::optional<double>& difference);
 // "Kudu male: marginal → sufficient".
@@ -22,11 +27,13 @@ std::string VerdictNote(const Comparison& c);
 // written whole.
 std::string StopText(const SideReport& side, char sideLetter);
 
-// The summary table and the verdict changes, lines ended by "\n".
+// The inputs that differ, the summary table with the better side, and the verdict changes,
+// lines ended by "\n".
 std::string CompareText(const Comparison& c, const std::string& nameA, const std::string& nameB);
 
-// "figure,a,b,difference", one row per figure, then one row per verdict change
-// ("verdict: Kudu male,marginal,sufficient,").
+// "figure,a,b,difference,better", one row per figure, then one row per differing input
+// ("input: Arrow mass,400 grains,500 grains,,") and per verdict change
+// ("verdict: Kudu male,marginal,sufficient,,").
 std::string CompareCsv(const Comparison& c);
 
 // {"a": {...}, "b": {...}, "figures": [...], "verdicts_compared": ..., "verdict_changes": [...]}

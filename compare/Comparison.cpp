@@ -1,5 +1,7 @@
 #include "compare/Comparison.h"
 
+#include "compare/InputRows.h"
+#include "form/ControlNames.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
 #include "tools/NumberText.h"
@@ -19,6 +21,8 @@ struct FigureText {
 
 // In the order of the FigureId list.
 constexpr std::array<FigureText, kFigureCount> kFigureTexts = {{
+    {"Arrow speed", "fps"},
+    {"Arrow mass", "grains"},
     {"Kinetic energy", "foot-pounds"},
     {"Kinetic energy", "Joule"},
     {"Momentum", "slug-foot seconds"},
@@ -47,9 +51,41 @@ const FigureText& TextOf(FigureId figure) {
     return kFigureTexts[static_cast<std::size_t>(figure)];
 }
 
-std::optional<double> Difference(const std::optional<ShownFigure>& a,
+bool IsPenetration(FigureId figure) {
+    return figure == FigureId::SoftTissue ||
+           (figure >= FigureId::BothRibs1 && figure <= FigureId::BothRibs6);
+}
+
+// +1 when more is better, -1 when less is, 0 when it depends on the rest of the set-up.
+int Direction(FigureId figure) {
+    switch (figure) {
+    case FigureId::Ro:
+    case FigureId::RoKg:
+        return -1;
+    case FigureId::ArrowSpeed:
+    case FigureId::ArrowMass:
+    case FigureId::DynamicSpine:
+    case FigureId::Foc:
+        return 0;
+    default:
+        return 1;
+    }
+}
+
+Better BetterOf(FigureId figure, const std::optional<ShownFigure>& a,
+                const std::optional<ShownFigure>& b) {
+    const int direction = Direction(figure);
+    if (!a || !b || direction == 0) return Better::Unclear;
+    // Through is more than any depth; both through are the same.
+    const bool throughA = WentThrough(figure, a), throughB = WentThrough(figure, b);
+    if (throughA || throughB) return throughA == throughB ? Better::Same : throughA ? Better::A : Better::B;
+    if (a->value == b->value) return Better::Same;
+    return (b->value - a->value) * direction > 0 ? Better::B : Better::A;
+}
+
+std::optional<double> Difference(FigureId figure, const std::optional<ShownFigure>& a,
                                  const std::optional<ShownFigure>& b) {
-    if (!a || !b) return std::nullopt;
+    if (!a || !b || WentThrough(figure, a) || WentThrough(figure, b)) return std::nullopt;
     // Both values are already rounded; rounding again only clears the binary noise of the
     // subtraction (115.1 - 80 is 35.099999999999994).
     return RoundHalfEven(b->value - a->value, std::max(a->decimals, b->decimals));
@@ -81,8 +117,24 @@ SideReport RunReport(const FormState& form, const game::GameTable& game) {
     return side;
 }
 
+SideReport RunSide(const FormState& form, const game::GameTable& game) {
+    SideReport side = RunReport(form, game);
+    if (!form.Selected(control::ChosenImperic)) {
+        FormState full = form;
+        full.SetSelected(control::ChosenImperic, true);
+        side.figures = RunReport(full, game).figures;
+    }
+    return side;
+}
+
 Comparison Compare(const FormState& a, const FormState& b, const game::GameTable& game) {
-    return Compare(RunReport(a, game), RunReport(b, game), game);
+    Comparison c = Compare(RunSide(a, game), RunSide(b, game), game);
+    c.inputs = DifferingInputs(a, b);
+    return c;
+}
+
+bool WentThrough(FigureId figure, const std::optional<ShownFigure>& shown) {
+    return shown && IsPenetration(figure) && shown->value == 999;
 }
 
 Comparison Compare(SideReport a, SideReport b, const game::GameTable& game) {
@@ -93,7 +145,9 @@ Comparison Compare(SideReport a, SideReport b, const game::GameTable& game) {
         const FigureId figure = static_cast<FigureId>(k);
         const auto& shownA = c.a.figures.Get(figure);
         const auto& shownB = c.b.figures.Get(figure);
-        if (shownA || shownB) c.figures.push_back({figure, shownA, shownB, Difference(shownA, shownB)});
+        if (shownA || shownB)
+            c.figures.push_back({figure, shownA, shownB, Difference(figure, shownA, shownB),
+                                 BetterOf(figure, shownA, shownB)});
     }
     const auto& verdictsA = c.a.figures.Verdicts();
     const auto& verdictsB = c.b.figures.Verdicts();

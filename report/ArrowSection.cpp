@@ -22,8 +22,8 @@ void WriteArrowSection(ReportWriter& w) {
     w.Enter("Arrow");
     const InputRecord& r = w.Record();
     w.AddLine("Arrow");
-    w.AddLine("   Speed:  " + Rounded(r.speedFps, 0) + " fps");
-    w.AddLine("   Mass :  " + Rounded(r.massGrains, 0) + " grains");
+    w.AddLine("   Speed:  " + w.Shown(FigureId::ArrowSpeed, r.speedFps, 0) + " fps");
+    w.AddLine("   Mass :  " + w.Shown(FigureId::ArrowMass, r.massGrains, 0) + " grains");
     w.AddLine("   (calculated: " + NumberText(CalculatedMass(w.Form(), r)) + " gr)");
     w.AddLine("   Momentum        : " + w.Shown(FigureId::Momentum, Mom_(r), 2) + " slug-foot seconds");
     w.AddLine("   Kinetic Energy  : " + w.Shown(FigureId::KineticEnergy, KE_(r), 1) + " foot-pounds");

@@ -15,6 +15,8 @@
 namespace kesta {
 
 enum class FigureId {
+    ArrowSpeed,      // fps
+    ArrowMass,       // grains
     KineticEnergy,   // foot-pounds
     KineticEnergyJ,  // Joule (metric summary)
     Momentum,        // slug-foot seconds

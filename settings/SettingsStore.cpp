@@ -74,6 +74,36 @@ void SettingsStore::Save(const FormState& form) {
     settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
 }
 
+std::map<std::string, std::string> SettingsStore::ReadGroup(const std::string& group) const {
+    std::map<std::string, std::string> texts;
+    if (!settings_) return texts;
+    const QString prefix = GroupKey(group.c_str(), {});
+    for (const QString& key : settings_->allKeys()) {
+        if (!key.startsWith(prefix)) continue;
+        const QVariant value = settings_->value(key);
+        if (value.typeId() == QMetaType::QStringList)
+            texts[key.mid(prefix.size()).toStdString()] =
+                value.toStringList().join(QLatin1Char(',')).toStdString();
+        else if (value.canConvert<QString>())
+            texts[key.mid(prefix.size()).toStdString()] = value.toString().toStdString();
+    }
+    return texts;
+}
+
+void SettingsStore::SaveGroup(const std::string& group,
+                              const std::vector<std::pair<std::string, std::string>>& texts) {
+    if (!settings_) throw FileError(file_, unreadable_);
+    const QString prefix = GroupKey(group.c_str(), {});
+    StoredValues kept, saved;
+    // The group's old keys go: a key the new texts leave out is no longer set.
+    for (const QString& key : settings_->allKeys())
+        if (!key.startsWith(prefix)) kept.emplace_back(key, settings_->value(key));
+    for (const auto& [key, text] : texts)
+        saved.emplace_back(prefix + QString::fromStdString(key), QString::fromStdString(text));
+    WriteIniFile(file_, kept, saved);
+    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+}
+
 void SettingsStore::SetValue(const QString& key, const QString& text) {
     if (!settings_) throw FileError(file_, unreadable_);
     settings_->setValue(StoredName(key), text);

@@ -7,9 +7,12 @@
 
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QSettings;
 
@@ -33,6 +36,15 @@ class SettingsStore {
     // result in one rename. Raises FileError (a RuntimeError(PathFileAccess)) with the reason
     // when the store cannot be written; the old file is then left as it was and nothing is claimed saved.
     void Save(const FormState& form);
+    // The texts of one group beside [values] (e.g. "downrange"), by key; empty when the store
+    // holds none or cannot be read.
+    std::map<std::string, std::string> ReadGroup(const std::string& group) const;
+
+    // Replaces the keys of that group with these, keeping every other key, and writes the file
+    // as Save does. Raises FileError as Save does.
+    void SaveGroup(const std::string& group,
+                   const std::vector<std::pair<std::string, std::string>>& texts);
+
     // Sets one stored value (used by tests); written with the next Save or when the store
     // is destroyed. An unreadable store raises FileError.
     void SetValue(const QString& key, const QString& text);

@@ -117,6 +117,13 @@ SetupFileRead Parse(const QByteArray& bytes) {
     contents.formatWarning = FormatWarning(all);
     const QString values = GroupKey(kValuesGroup, {});
     for (const QString& key : all.allKeys()) {
+        // The downrange inputs kept with the set-up.
+        const QString downrange = GroupKey(kDownrangeGroup, {});
+        if (key.startsWith(downrange)) {
+            contents.downrange[key.mid(downrange.size()).toStdString()] =
+                all.value(key).toString().toStdString();
+            continue;
+        }
         if (known.count(key.toStdString())) continue;
         // Keys of [values] by their own name; other groups are read by their own readers (the
         // format version, the store's list of recent set-ups) or are no set-up's at all.
@@ -146,11 +153,16 @@ SetupFileRead ReadSetupFile(const QString& path) {
     return Parse(*bytes);
 }
 
-void WriteSetupFile(const QString& path, const FormState& form, const StoredValues& more) {
+void WriteSetupFile(const QString& path, const FormState& form,
+                    const std::optional<downrange::Inputs>& downrange, const StoredValues& more) {
     StoredValues saved = FormatValues();
     for (const auto& [key, value] : SaveSettings(form))
         saved.emplace_back(GroupKey(kValuesGroup, QString::fromStdString(key)),
                            QString::fromStdString(value));
+    if (downrange)
+        for (const auto& [key, value] : downrange::InputTexts(*downrange))
+            saved.emplace_back(GroupKey(kDownrangeGroup, QString::fromStdString(key)),
+                               QString::fromStdString(value));
     saved.insert(saved.end(), more.begin(), more.end());
     WriteIniFile(path, {}, saved);
 }

@@ -3,6 +3,7 @@
 // window's Open and Save as, its examples and kesta-report --compare all go through here.
 #pragma once
 
+#include "downrange/DownrangeInputs.h"
 #include "form/FormState.h"
 #include "settings/IniWriter.h"
 
@@ -21,6 +22,8 @@ inline constexpr qint64 kMaxSetupFileBytes = 1024 * 1024;
 
 struct SetupFileContents {
     std::map<std::string, std::string> values; // the settings keys the file holds, with texts
+    // The [downrange] group: the downrange inputs kept with the set-up, by key.
+    std::map<std::string, std::string> downrange;
     // Any other keys, ignored: by name within [values], as "group/key" outside it.
     std::vector<std::string> unknownKeys;
     // Why the file may not read as it was meant, from its format version ([kesta] format): a
@@ -45,9 +48,12 @@ struct SetupFileRead {
 SetupFileRead ReadSetupFile(const QString& path);
 
 // Writes the form's set-up file through the settings store's writer: [kesta] with the format
-// version, [values] with the 46 keys. Raises FileError with the reason when it cannot be
-// written; a failed save leaves an old file at the path whole.
-// `more` are further groups' keys written after [values] (the chosen game, GameStore.h).
-void WriteSetupFile(const QString& path, const FormState& form, const StoredValues& more = {});
+// version, [values] with the 46 keys, and [downrange] with the downrange inputs when there are
+// any. Raises FileError with the reason when it cannot be written; a failed save leaves an old
+// file at the path whole.
+// `more` are further groups' keys written after those (the chosen game, GameStore.h).
+void WriteSetupFile(const QString& path, const FormState& form,
+                    const std::optional<downrange::Inputs>& downrange = std::nullopt,
+                    const StoredValues& more = {});
 
 } // namespace kesta

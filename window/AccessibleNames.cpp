@@ -2,6 +2,7 @@
 
 #include "form/ControlNames.h"
 #include "form/FormState.h"
+#include "form/InputLabels.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -96,6 +97,15 @@ void NameControlsForScreenReaders(QWidget& window) {
         auto* l = window.findChild<QLabel*>(QString::fromLatin1(label));
         auto* b = window.findChild<QWidget*>(QString::fromLatin1(box));
         if (l != nullptr && b != nullptr) l->setBuddy(b);
+    }
+    // What to type in each box, its unit and a typical value; a screen reader reads the
+    // tooltip as the box's description.
+    for (const std::string& box : FormState::TextBoxes()) {
+        if (auto* w = window.findChild<QWidget*>(QString::fromStdString(box))) {
+            const QString tip = QString::fromStdString(InputTooltip(box));
+            w->setToolTip(tip);
+            w->setAccessibleDescription(tip);
+        }
     }
 }
 

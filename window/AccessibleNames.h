@@ -8,7 +8,8 @@ class QWidget;
 
 namespace kesta {
 
-// Sets the accessible names and the label buddies of the controls under `window`.
+// Sets the accessible names and the label buddies of the controls under `window`, and gives
+// every input box a tooltip (what to type, the unit, a typical value).
 void NameControlsForScreenReaders(QWidget& window);
 
 } // namespace kesta

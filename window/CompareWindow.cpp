@@ -2,6 +2,7 @@
 
 #include "settings/FileError.h"
 #include "settings/SetupFile.h"
+#include "window/ScreenFit.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTime>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kesta {
@@ -23,6 +26,9 @@ const QString kInputs = QStringLiteral("inputs");
 const QString kChoose = QStringLiteral("choose");
 const QString kExamplePrefix = QStringLiteral("example:");
 const QString kFilePrefix = QStringLiteral("file:");
+const QString kKept = QStringLiteral("kept");
+// Long enough that typing "300" compares once, short enough to feel immediate.
+constexpr int kRefreshDelayMs = 250;
 
 QString SideLetter(int side) {
     return side == 0 ? QStringLiteral("A") : QStringLiteral("B");
@@ -38,6 +44,36 @@ CompareWindow::CompareWindow(InputsSource inputs, FileAsker askFile, Notifier no
     setWindowTitle(tr("Compare set-ups - KESTA"));
     BuildWidgets();
     resize(1260, 900);
+    AddCloseKeys(*this);
+    refreshSoon_ = new QTimer(this);
+    refreshSoon_->setSingleShot(true);
+    refreshSoon_->setInterval(kRefreshDelayMs);
+    connect(refreshSoon_, &QTimer::timeout, this, &CompareWindow::Refresh);
+}
+
+void CompareWindow::InputsChanged() {
+    if (isHidden()) return; // opening it again compares afresh
+    for (const Side& side : sides_)
+        if (!side.form) refreshSoon_->start();
+}
+
+void CompareWindow::KeepAsB() {
+    Side& side = sides_[1];
+    side.form = inputs_ ? inputs_() : FormState();
+    side.name = tr("Kept at %1").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    side.sourceData = kKept;
+    // One kept set-up at a time: the list's entry names the latest.
+    for (Side& each : sides_) {
+        const int at = each.source->findData(kKept);
+        if (at >= 0)
+            each.source->setItemText(at, side.name);
+        else
+            each.source->insertItem(1, side.name, kKept);
+    }
+    kept_ = side.form;
+    keptName_ = side.name;
+    SelectSource(side);
+    Refresh();
 }
 
 void CompareWindow::BuildWidgets() {
@@ -71,11 +107,16 @@ QWidget* CompareWindow::BuildSourceRow() {
         layout->addWidget(side.source, 1);
         layout->addSpacing(12);
     }
-    auto* again = new QPushButton(tr("Compare &again"), row);
-    again->setObjectName(QStringLiteral("CompareAgain"));
-    again->setToolTip(tr("Reads the window's inputs anew and compares again"));
-    connect(again, &QPushButton::clicked, this, &CompareWindow::Refresh);
-    layout->addWidget(again);
+    auto* keep = new QPushButton(tr("&Keep as B"), row);
+    keep->setObjectName(QStringLiteral("CompareKeep"));
+    keep->setToolTip(tr("Copies the window's inputs as they are now into set-up B; change the "
+                        "inputs and A is compared with what you kept"));
+    connect(keep, &QPushButton::clicked, this, &CompareWindow::KeepAsB);
+    layout->addWidget(keep);
+    auto* close = new QPushButton(tr("Close"), row);
+    close->setObjectName(QStringLiteral("CompareClose"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close);
     return row;
 }
 
@@ -93,6 +134,12 @@ void CompareWindow::SourceActivated(int k, int index) {
         SetInputs(k);
     } else if (data.startsWith(kExamplePrefix)) {
         SetExample(k, *FindExample(data.mid(kExamplePrefix.size()).toStdString()));
+    } else if (data == kKept && kept_) {
+        Side& side = sides_[k];
+        side.form = kept_;
+        side.name = keptName_;
+        side.sourceData = kKept;
+        Refresh();
     } else if (data.startsWith(kFilePrefix)) {
         SetFile(k, data.mid(kFilePrefix.size()));
     } else {
@@ -165,6 +212,7 @@ FormState CompareWindow::FormOf(const Side& side) const {
 }
 
 void CompareWindow::Refresh() {
+    refreshSoon_->stop();
     comparison_ = Compare(FormOf(sides_[0]), FormOf(sides_[1]));
     ShowSummary();
     ShowReports();

@@ -20,6 +20,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QSplitter;
 class QTableWidget;
+class QTimer;
 
 namespace kesta {
 
@@ -45,6 +46,12 @@ class CompareWindow : public QWidget {
 
     // Compares the two sides again, reading the current inputs anew.
     void Refresh();
+    // The window's inputs changed: compares again shortly after typing stops, when a side
+    // shows them.
+    void InputsChanged();
+    // "Keep as B": side B becomes a copy of the current inputs as they are now, so the next
+    // change in the window compares against them.
+    void KeepAsB();
 
     const Comparison& Shown() const { return comparison_; }
     // What the side's header names: "Current inputs", "elk.kesta", "light-deer (example)".
@@ -80,11 +87,14 @@ class CompareWindow : public QWidget {
     Notifier notify_;
     std::array<Side, 2> sides_;
     QSplitter* splitter_ = nullptr;
+    QTimer* refreshSoon_ = nullptr; // typing in the window: one comparison once it pauses
     bool sized_ = false;
     QTableWidget* summary_ = nullptr;
     QLabel* verdictTitle_ = nullptr;
     QListWidget* verdicts_ = nullptr;
     Comparison comparison_;
+    std::optional<FormState> kept_; // the inputs "Keep as B" took
+    QString keptName_;
 };
 
 } // namespace kesta

@@ -7,6 +7,8 @@
 #include "window/ReportFont.h"
 
 #include <QHeaderView>
+
+#include <array>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -24,6 +26,9 @@ const QColor kDiffers(255, 233, 168);
 // A line that stands opposite nothing on the other side.
 const QColor kMissing(232, 232, 232);
 
+// Figure, A, B, B - A, Better.
+constexpr int kSummaryColumns = 5;
+
 QTableWidgetItem* Cell(const QString& text, bool number) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -37,15 +42,16 @@ QWidget* CompareWindow::BuildSummary() {
     auto* area = new QWidget(this);
     auto* layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
-    summary_ = new QTableWidget(0, 4, area);
+    summary_ = new QTableWidget(0, kSummaryColumns, area);
     summary_->setObjectName(QStringLiteral("CompareSummary"));
     summary_->setAccessibleName(tr("Figures of both reports"));
-    summary_->setHorizontalHeaderLabels({tr("Figure"), tr("A"), tr("B"), tr("B \u2212 A")});
+    summary_->setHorizontalHeaderLabels(
+        {tr("Figure"), tr("A"), tr("B"), tr("B \u2212 A"), tr("Better")});
     summary_->verticalHeader()->hide();
     summary_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Equal number columns, wide enough for "+9999.99", so that A and B read as a pair.
     const int numberWidth = summary_->fontMetrics().horizontalAdvance(QStringLiteral("+9999.99")) + 16;
-    for (int column = 1; column < 4; ++column) {
+    for (int column = 1; column < kSummaryColumns; ++column) {
         summary_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
         summary_->horizontalHeader()->resizeSection(column, numberWidth);
     }
@@ -100,20 +106,31 @@ QWidget* CompareWindow::BuildReports() {
 }
 
 void CompareWindow::ShowSummary() {
-    summary_->setRowCount(static_cast<int>(comparison_.figures.size()));
+    summary_->setRowCount(static_cast<int>(comparison_.inputs.size() + comparison_.figures.size()));
     int row = 0;
-    for (const FigureRow& figure : comparison_.figures) {
-        const bool differs = !figure.difference || *figure.difference != 0;
-        const QString cells[4] = {QString::fromStdString(FigureLabel(figure.figure)),
-                                  QString::fromStdString(ShownText(figure.a)),
-                                  QString::fromStdString(ShownText(figure.b)),
-                                  QString::fromStdString(DifferenceText(figure.difference))};
-        for (int column = 0; column < 4; ++column) {
+    auto addRow = [&](const std::array<QString, kSummaryColumns>& cells, bool differs) {
+        for (int column = 0; column < kSummaryColumns; ++column) {
             QTableWidgetItem* item = Cell(cells[column], column > 0);
             if (differs) item->setBackground(kDiffers);
+            item->setToolTip(cells[column]); // an input's text may be wider than its column
             summary_->setItem(row, column, item);
         }
         ++row;
+    };
+    // The inputs that differ first: they are why the figures below differ.
+    for (const InputRow& input : comparison_.inputs)
+        addRow({tr("Input: %1").arg(QString::fromStdString(input.input)),
+                QString::fromStdString(input.a), QString::fromStdString(input.b), QString(),
+                QString()},
+               true);
+    for (const FigureRow& figure : comparison_.figures) {
+        const std::string a = ShownText(figure.figure, figure.a);
+        const std::string b = ShownText(figure.figure, figure.b);
+        addRow({QString::fromStdString(FigureLabel(figure.figure)), QString::fromStdString(a),
+                QString::fromStdString(b),
+                QString::fromStdString(DifferenceText(figure.difference)),
+                QString::fromStdString(BetterText(figure.better))},
+               a != b);
     }
     summary_->resizeRowsToContents();
     summary_->setCurrentItem(nullptr); // no row looks chosen before the user picks one

@@ -1,5 +1,7 @@
 #include "window/Form1.h"
 
+#include "form/InputLabels.h"
+#include "form/Examples.h"
 #include "settings/FileError.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
@@ -11,6 +13,7 @@
 #include "window/ReportPrinter.h"
 #include "window/SetupMenus.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -29,6 +32,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -92,6 +97,17 @@ Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     // The menu bar sits above the form; the controls keep their design places in the area
     // below it.
     menuBar_ = new QMenuBar(this);
+    messages_ = new QLabel(this);
+    messages_->setObjectName(QStringLiteral("InputMessages"));
+    messages_->setAccessibleName(tr("Messages about the inputs"));
+    messages_->setWordWrap(true);
+    messages_->setTextFormat(Qt::PlainText);
+    messages_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    messages_->setFocusPolicy(Qt::NoFocus);
+    messages_->setMargin(4);
+    messages_->setStyleSheet(QStringLiteral(
+        "QLabel#InputMessages { background: #fff4c2; color: #3a2e00; border-bottom: 1px solid #c9a800; }"));
+    messages_->hide();
     client_ = new QWidget(this);
     BuildControls();
     NameControlsForScreenReaders(*this);
@@ -164,6 +180,17 @@ QWidget* Form1::CreateControl(const ControlSpec& c, QWidget* container) {
     return nullptr;
 }
 
+void Form1::SignalChanges(QWidget* control) {
+    if (auto* box = qobject_cast<QLineEdit*>(control))
+        connect(box, &QLineEdit::textChanged, this, &Form1::InputsChanged);
+    else if (auto* option = qobject_cast<QRadioButton*>(control))
+        connect(option, &QRadioButton::toggled, this, &Form1::InputsChanged);
+    else if (auto* list = qobject_cast<QComboBox*>(control))
+        connect(list, &QComboBox::currentIndexChanged, this, &Form1::InputsChanged);
+    else if (auto* check = qobject_cast<QCheckBox*>(control))
+        connect(check, &QCheckBox::stateChanged, this, &Form1::InputsChanged);
+}
+
 void Form1::BuildControls() {
     QHash<QString, QWidget*> byName;
     QHash<QWidget*, QButtonGroup*> groups; // one option group per container
@@ -181,6 +208,7 @@ void Form1::BuildControls() {
         }
         w->setObjectName(QString::fromUtf8(c.name));
         w->setGeometry(Pixels(c));
+        SignalChanges(w);
         byName.insert(w->objectName(), w);
         if (w->focusPolicy() & Qt::TabFocus) focusable.emplace_back(c.tab, w);
     }
@@ -220,6 +248,7 @@ void Form1::Form_Load() {
                    .arg(QString::fromUtf8(e.what()), store_.FileName()));
     }
     CopyFormToWidgets(loaded, *this);
+    if (EveryInputZero(loaded)) ShowFirstRunHint();
     if (!store_.Unreadable().isEmpty()) {
         const QString text =
             tr("The saved inputs could not be read: %1 (%2). The window starts with the "
@@ -258,6 +287,9 @@ void Form1::Form_Unload() {
 
 void Form1::doReport_Click() {
     CopyWidgetsToForm(*this, form_);
+    // Said before the report runs, from the record the report starts from; the report itself
+    // is as it always was.
+    ShowInputWarnings(InputWarnings(form_, calculator_.Record()));
     // The user may have edited the box; the report starts from what it shows now.
     const std::string before = BoxTextToCrLf(txtReport_->toPlainText());
     calculator_.SetBoxText(before);
@@ -273,13 +305,45 @@ void Form1::doReport_Click() {
     // the user sees the same result (after a failure, the lines written before it).
     if (calculator_.BoxText() != before)
         txtReport_->setPlainText(CrLfToBoxText(calculator_.BoxText()));
-    if (!failure.isEmpty()) NotifyStopped(failure, place);
+    if (!failure.isEmpty()) NotifyStopped(failure, place, form_);
 }
 
-void Form1::NotifyStopped(const QString& error, const std::string& place) {
+void Form1::NotifyStopped(const QString& error, const std::string& place, const FormState& form) {
     QString text = tr("The report stopped: %1.").arg(error);
-    if (!place.empty()) text += tr("\nWhere: %1").arg(QString::fromStdString(place));
+    if (!place.empty()) text += tr("\nWhere: %1").arg(QString::fromStdString(PlaceForUser(place)));
+    if (EveryInputZero(form))
+        text += tr("\n\nEvery box still holds 0, as on a first run: type the figures of your "
+                   "set-up, or choose File > Open example to start from one.");
     Notify(QMessageBox::Critical, text);
+}
+
+void Form1::ShowInputWarnings(const std::vector<InputWarning>& warnings) {
+    QStringList lines;
+    for (const InputWarning& warning : warnings)
+        lines << QString::fromStdString(warning.text) + QLatin1Char('.');
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (text == messages_->text() && messages_->isHidden() == lines.isEmpty()) return;
+    messages_->setText(text);
+    messages_->setVisible(!lines.isEmpty());
+    PlaceClientArea();
+    if (!lines.isEmpty()) {
+        // A screen reader announces the new messages without the focus moving to them.
+        QAccessibleEvent changed(messages_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent alert(messages_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void Form1::ShowFirstRunHint() {
+    QString hint = tr("To begin, type the figures of your set-up into the boxes on the left "
+                      "(hold the mouse over a box to see what it wants) and press Report.\n\n"
+                      "Or start from an example: File > Open example:");
+    for (const ExampleSetup& example : Examples())
+        hint += QStringLiteral("\n  %1: %2").arg(QString::fromStdString(example.name),
+                                                QString::fromStdString(example.description));
+    hint += tr("\n\nLeave unused blade rows empty: a row holding 0 counts as a blade.");
+    txtReport_->setPlaceholderText(hint);
 }
 
 void Form1::doPrint_Click() {
@@ -308,12 +372,56 @@ void Form1::resizeEvent(QResizeEvent* event) {
 void Form1::PlaceClientArea() {
     const int bar = MenuBarSize().height();
     menuBar_->setGeometry(0, 0, width(), bar);
-    client_->setGeometry(0, bar, width(), std::max(height() - bar, 0));
+    int top = bar;
+    if (!messages_->isHidden()) {
+        const int shown = messages_->heightForWidth(width());
+        messages_->setGeometry(0, top, width(), shown);
+        top += shown;
+    }
+    const QSize below(width(), std::max(height() - top, 0));
+    ScrollFormIfNeeded(below);
+    if (scroller_ != nullptr) {
+        scroller_->setGeometry(QRect(QPoint(0, top), below));
+        // The form keeps at least its design size and scrolls; the report box still follows
+        // the room there is beyond that.
+        const QSize view = scroller_->maximumViewportSize();
+        const QSize design(TwipsToPixels(kFormRightTwips), TwipsToPixels(kFormBottomTwips));
+        QSize size = view.expandedTo(design);
+        if (size.height() > view.height())
+            size.setWidth(std::max(design.width(), view.width() - scroller_->verticalScrollBar()->sizeHint().width()));
+        if (size.width() > view.width())
+            size.setHeight(std::max(design.height(), view.height() - scroller_->horizontalScrollBar()->sizeHint().height()));
+        client_->resize(size);
+    } else {
+        client_->setGeometry(QRect(QPoint(0, top), below));
+    }
     // The box keeps its top-left corner; its right and bottom edges are the window's, so its
     // scroll bars stay reachable on any window size. At the opening size on a large enough
     // screen this is its design size.
     const int left = TwipsToPixels(kReportBoxLeftTwips);
     txtReport_->setGeometry(left, 0, std::max(client_->width() - left, 0), client_->height());
+}
+
+void Form1::ScrollFormIfNeeded(const QSize& clientSize) {
+    const QSize design(TwipsToPixels(kFormRightTwips), TwipsToPixels(kFormBottomTwips));
+    const bool fits = clientSize.width() >= design.width() && clientSize.height() >= design.height();
+    if (fits && scroller_ != nullptr) {
+        // Room enough again: the form goes back to the window itself, exactly as designed.
+        scroller_->takeWidget();
+        client_->setParent(this);
+        client_->show();
+        delete scroller_; // called from the window's own events, never the scroll area's
+        scroller_ = nullptr;
+    } else if (!fits && scroller_ == nullptr) {
+        scroller_ = new QScrollArea(this);
+        scroller_->setObjectName(QStringLiteral("FormScroller"));
+        scroller_->setAccessibleName(tr("Set-up and report"));
+        scroller_->setFocusPolicy(Qt::NoFocus); // the focus goes to the controls, which it follows
+        scroller_->setFrameShape(QFrame::NoFrame);
+        scroller_->setWidgetResizable(false);
+        scroller_->setWidget(client_); // the controls keep their design places inside it
+        scroller_->show();
+    }
 }
 
 void Form1::showEvent(QShowEvent* event) {

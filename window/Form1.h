@@ -5,6 +5,7 @@
 
 #include "form/FormState.h"
 #include "report/Calculator.h"
+#include "report/InputWarnings.h"
 #include "window/Form1Layout.h"
 
 #include <QMessageBox>
@@ -13,6 +14,8 @@
 #include <functional>
 
 class QButtonGroup;
+class QLabel;
+class QScrollArea;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
@@ -21,6 +24,7 @@ namespace kesta {
 
 class GameMenu;
 class NeedsWindow;
+class DownrangeWindow;
 class SettingsStore;
 class SetupMenus;
 
@@ -49,12 +53,20 @@ class Form1 : public QWidget {
 
     // The area below the menu bar that holds the form's controls at their design places.
     QWidget& ClientArea() const { return *client_; }
+    // Between the menu bar and the form: what the last report did with inputs that are not
+    // what they seem. Hidden when there is nothing to say; never a dialog.
+    QLabel& MessageArea() const { return *messages_; }
+    // The scroll area that holds the form when the screen is smaller than its design size
+    // (nullptr while the form fits).
+    QScrollArea* FormScroller() const { return scroller_; }
     // The inputs as the window shows them now; every copy of them starts here.
     FormState CurrentInputs() const;
     QMenuBar& MenuBar() const { return *menuBar_; }
     // The window's menus, for the features that add their actions to them.
     QMenu& FileMenu() const { return *fileMenu_; }
     QMenu& ToolsMenu() const { return *toolsMenu_; }
+    // The settings store the window loads from and saves to.
+    SettingsStore& Store() const { return store_; }
     QMenu& HelpMenu() const { return *helpMenu_; }
     // Opening, saving and comparing set-up files (SetupMenus.h).
     SetupMenus& Setups() const { return *setups_; }
@@ -73,15 +85,22 @@ class Form1 : public QWidget {
     // Tells the user through the notifier: a message box unless tests capture it.
     void Notify(QMessageBox::Icon icon, const QString& text);
 
+  signals:
+    // Any input control changed: a text, an option, the list or the check box.
+    void InputsChanged();
+
   public slots:
     void doReport_Click();
     void doPrint_Click();
     void ExportPdf();
     void ShowHelp();
     void ShowAbout();
-    // Tools > What would it take? (Ctrl+W): opens the needs window, or brings it to the
+    // Tools > What would it take? (Ctrl+T): opens the needs window, or brings it to the
     // front, worked out for the inputs in the form.
     void ShowNeedsWindow();
+    // Tools > Downrange...: opens the downrange window, or brings it to the front, worked out
+    // for the inputs in the form.
+    void ShowDownrangeWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,9 +116,15 @@ class Form1 : public QWidget {
     void SaveInputs();
     void PlaceClientArea();
     QWidget* CreateControl(const ControlSpec& c, QWidget* container);
+    void SignalChanges(QWidget* control);
     void FitToScreen();
-    // The report's own error dialog: the error and where it arose.
-    void NotifyStopped(const QString& error, const std::string& place);
+    // The report's own error dialog: the error and where it arose, the input named by its
+    // label; with every box still 0, a word on how to begin.
+    void NotifyStopped(const QString& error, const std::string& place, const FormState& form);
+    void ShowInputWarnings(const std::vector<InputWarning>& warnings);
+    // With no saved inputs: how to begin, in the empty report box.
+    void ShowFirstRunHint();
+    void ScrollFormIfNeeded(const QSize& clientSize);
 
     SettingsStore& store_;
     FormState form_;
@@ -109,10 +134,13 @@ class Form1 : public QWidget {
     QMenu* toolsMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QWidget* client_ = nullptr;
+    QLabel* messages_ = nullptr;
+    QScrollArea* scroller_ = nullptr;
     QWidget* helpWindow_ = nullptr;
     SetupMenus* setups_ = nullptr;
     GameMenu* game_ = nullptr;
     NeedsWindow* needsWindow_ = nullptr;
+    DownrangeWindow* downrangeWindow_ = nullptr;
     PathChooser choosePdfPath_;
     QPlainTextEdit* txtReport_ = nullptr;
     QString pdfFolder_;

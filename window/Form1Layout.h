@@ -40,4 +40,9 @@ constexpr int TwipsToPixels(int twips) {
 constexpr int kReportBoxRightTwips = 6240 + 12495;
 constexpr int kReportBoxBottomTwips = 14535;
 
+// The form's design client area: every input control and button lies within it. A window
+// smaller than this scrolls the form instead of cutting it.
+constexpr int kFormRightTwips = 13380;
+constexpr int kFormBottomTwips = 10995;
+
 } // namespace kesta

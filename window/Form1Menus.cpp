@@ -3,12 +3,15 @@
 // their own actions to FileMenu() and ToolsMenu().
 #include "window/Form1.h"
 
+#include "settings/DownrangeSettings.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
+#include "window/DownrangeWindow.h"
 #include "window/FormBinding.h"
 #include "window/GameMenu.h"
 #include "window/NeedsWindow.h"
 #include "window/ReportPrinter.h"
+#include "window/ScreenFit.h"
 
 #include <QAction>
 #include <QDir>
@@ -47,7 +50,9 @@ void Form1::BuildMenus() {
 
     QAction* needs =
         toolsMenu_->addAction(tr("What would it &take?"), this, &Form1::ShowNeedsWindow);
-    needs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    // Ctrl+W closes a window wherever people use it, so this one opens with Ctrl+T ("take").
+    needs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    toolsMenu_->addAction(tr("&Downrange..."), this, &Form1::ShowDownrangeWindow);
 
     QAction* help = helpMenu_->addAction(tr("&What the report means"), this, &Form1::ShowHelp);
     help->setShortcut(QKeySequence(Qt::Key_F1));
@@ -66,6 +71,8 @@ void Form1::BuildGameMenu() {
     connect(game_, &GameMenu::Changed, this, [this] {
         calculator_.SetGame(game_->Table());
         if (needsWindow_ != nullptr && needsWindow_->isVisible()) needsWindow_->Recalculate();
+        if (downrangeWindow_ != nullptr && downrangeWindow_->isVisible())
+            downrangeWindow_->Recalculate();
     });
 }
 
@@ -73,14 +80,51 @@ void Form1::ShowNeedsWindow() {
     if (needsWindow_ == nullptr) {
         needsWindow_ = new NeedsWindow(
             [this] { return CurrentInputs(); },
-            [this](const QString& error, const std::string& place) { NotifyStopped(error, place); },
+            [this](const QString& error, const std::string& place) {
+                NotifyStopped(error, place, CurrentInputs());
+            },
             this);
         needsWindow_->SetGameReader([this] { return game_->Table(); });
+        connect(this, &Form1::InputsChanged, needsWindow_, &NeedsWindow::InputsChanged);
     }
     needsWindow_->Recalculate();
+    if (needsWindow_->isHidden()) FitWindowOnScreen(*needsWindow_, *this);
     needsWindow_->show();
     needsWindow_->raise();
     needsWindow_->activateWindow();
+}
+
+void Form1::ShowDownrangeWindow() {
+    if (downrangeWindow_ == nullptr) {
+        downrangeWindow_ = new DownrangeWindow(
+            [this] {
+                FormState now;
+                CopyWidgetsToForm(*this, now);
+                return now;
+            },
+            [this](const QString& error, const std::string& place) {
+                QString text = tr("The downrange figures stopped: %1.").arg(error);
+                if (!place.empty()) text += tr("\nWhere: %1").arg(QString::fromStdString(place));
+                Notify(QMessageBox::Critical, text);
+            },
+            this);
+        downrangeWindow_->SetAnimalsReader(
+            [this]() -> const std::vector<game::Animal>& { return game_->Table().animals; });
+        downrangeWindow_->ShowInputs(LoadDownrangeInputs(store_));
+        // Remembered as soon as they have worked; an input that was refused never replaces
+        // a good one.
+        downrangeWindow_->SetInputsKeeper([this](const downrange::Inputs& inputs) {
+            try {
+                SaveDownrangeInputs(store_, inputs);
+            } catch (const RuntimeError&) {
+                // The store cannot be written: the inputs stay in the window for this run.
+            }
+        });
+    }
+    downrangeWindow_->Recalculate();
+    downrangeWindow_->show();
+    downrangeWindow_->raise();
+    downrangeWindow_->activateWindow();
 }
 
 void Form1::ExportPdf() {
@@ -113,7 +157,9 @@ void Form1::ShowHelp() {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
         helpWindow_->resize(720, 640);
+        AddCloseKeys(*helpWindow_);
     }
+    if (helpWindow_->isHidden()) FitWindowOnScreen(*helpWindow_, *this);
     helpWindow_->show();
     helpWindow_->raise();
     helpWindow_->activateWindow();

@@ -5,34 +5,16 @@
 #include "ballistics/GameTable.h"
 #include "tools/NumberText.h"
 #include "tools/Units.h"
+#include "window/TableItems.h"
 
-#include <QBrush>
-#include <QColor>
 #include <QHeaderView>
 #include <QTableWidget>
-
-#include <limits>
 
 namespace kesta {
 
 namespace {
 
 using whatif::NeedsRow;
-
-constexpr int kSortRole = Qt::UserRole + 1;
-constexpr double kNoneSortsLast = std::numeric_limits<double>::infinity();
-
-// A cell that sorts by a figure rather than by its text.
-class FigureItem : public QTableWidgetItem {
-  public:
-    FigureItem(const QString& text, double figure) : QTableWidgetItem(text) {
-        setData(kSortRole, figure);
-        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    bool operator<(const QTableWidgetItem& other) const override {
-        return data(kSortRole).toDouble() < other.data(kSortRole).toDouble();
-    }
-};
 
 QString Figure(double x, int decimals) {
     return QString::fromStdString(Rounded(x, decimals));
@@ -63,26 +45,13 @@ QTableWidgetItem* SameBow(const NeedsRow& row) {
         *row.sameEnergyGrains);
 }
 
-// The word says it; the colour only repeats it: green, amber, red.
-QTableWidgetItem* Verdict(game::Verdict verdict) {
-    auto* item =
-        new FigureItem(QString::fromUtf8(game::VerdictName(verdict)), static_cast<double>(verdict));
-    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QColor colour(200, 230, 201);                                                 // green
-    if (verdict == game::Verdict::Marginal) colour = QColor(255, 224, 150);       // amber
-    if (verdict == game::Verdict::NotRecommended) colour = QColor(255, 190, 190); // red
-    item->setBackground(colour);
-    item->setForeground(QBrush(Qt::black));
-    return item;
-}
-
 void FillRow(QTableWidget& table, int at, const NeedsRow& row) {
     QTableWidgetItem* cells[kNeedsColumns] = {
         new FigureItem(QString::number(row.position), static_cast<double>(row.position)),
         new QTableWidgetItem(QString::fromStdString(row.animal)),
         new FigureItem(Figure(row.massKg, 1), row.massKg),
         new FigureItem(QString::number(row.category), row.category),
-        Verdict(row.verdict),
+        VerdictItem(row.verdict),
         Least(row.leastGrains, QObject::tr("gr"), row.leastGrains.value_or(0) * kGramsPerGrain,
               QObject::tr("g")),
         Least(row.leastFps, QObject::tr("fps"), MetresPerSecond(row.leastFps.value_or(0)),

@@ -1,7 +1,9 @@
 #include "window/NeedsWindow.h"
 
+#include "form/InputLabels.h"
 #include "tools/Errors.h"
 #include "window/NeedsParts.h"
+#include "window/ScreenFit.h"
 
 #include <QChartView>
 #include <QHBoxLayout>
@@ -10,9 +12,15 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kesta {
+
+namespace {
+// The table takes a few milliseconds; wait only for a pause in typing.
+constexpr int kRecalculateDelayMs = 250;
+} // namespace
 
 NeedsWindow::NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* parent)
     : QWidget(parent, Qt::Window), readForm_(std::move(readForm)),
@@ -28,6 +36,22 @@ NeedsWindow::NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* 
     recalculate_->setObjectName(QStringLiteral("NeedsRecalculate"));
     recalculate_->setToolTip(tr("Work the table out again for the inputs in the calculator"));
     connect(recalculate_, &QPushButton::clicked, this, &NeedsWindow::Recalculate);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("NeedsClose"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    AddCloseKeys(*this);
+
+    stale_ = new QLabel(this);
+    stale_->setObjectName(QStringLiteral("NeedsStale"));
+    stale_->setAccessibleName(tr("Older inputs"));
+    stale_->setWordWrap(true);
+    stale_->setTextFormat(Qt::PlainText);
+    stale_->setStyleSheet(QStringLiteral("QLabel#NeedsStale { background: #fff4c2; color: #3a2e00; padding: 4px; }"));
+    stale_->hide();
+    recalculateSoon_ = new QTimer(this);
+    recalculateSoon_->setSingleShot(true);
+    recalculateSoon_->setInterval(kRecalculateDelayMs);
+    connect(recalculateSoon_, &QTimer::timeout, this, [this] { Calculate(true); });
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("NeedsTable"));
@@ -54,6 +78,7 @@ NeedsWindow::NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* 
     auto* top = new QHBoxLayout;
     top->addWidget(setUp_, 1);
     top->addWidget(recalculate_, 0, Qt::AlignTop);
+    top->addWidget(close, 0, Qt::AlignTop);
     // The table above the chart, both the window's width: the mass axis wants the width.
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(table_);
@@ -62,11 +87,23 @@ NeedsWindow::NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* 
     split->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(stale_);
     layout->addWidget(split, 1);
     resize(1120, 940);
+    // Opened from the keyboard, the keys (arrows, Esc) go to the table at once.
+    table_->setFocus();
 }
 
 void NeedsWindow::Recalculate() {
+    Calculate(false);
+}
+
+void NeedsWindow::InputsChanged() {
+    if (!isHidden()) recalculateSoon_->start(); // opening it again recalculates anyway
+}
+
+bool NeedsWindow::Calculate(bool quietly) {
+    recalculateSoon_->stop();
     const std::optional<std::size_t> selected = SelectedPosition();
     FormState form = readForm_();
     game::GameTable game = readGame_ ? readGame_() : game::DefaultTable();
@@ -75,16 +112,25 @@ void NeedsWindow::Recalculate() {
     try {
         table = needs.Table();
     } catch (const RuntimeError& e) {
-        notifyStop_(QString::fromUtf8(e.what()), e.place());
-        return;
+        if (table_->rowCount() > 0) {
+            stale_->setText(tr("These figures are for earlier inputs: the inputs now in the "
+                               "calculator stop at %1 (%2).")
+                                .arg(QString::fromUtf8(e.what()),
+                                     QString::fromStdString(PlaceForUser(e.place()))));
+            stale_->show();
+        }
+        if (!quietly) notifyStop_(QString::fromUtf8(e.what()), e.place());
+        return false;
     }
     // Another table's animal at the same position is another animal: start from the first.
     const bool sameGame = game == game_;
+    stale_->hide();
     form_ = std::move(form);
     game_ = std::move(game);
     setUp_->setText(NeedsExplanation(table.setUp));
     FillNeedsTable(*table_, table);
     Select(sameGame ? selected.value_or(0) : 0);
+    return true;
 }
 
 std::optional<std::size_t> NeedsWindow::SelectedPosition() const {

@@ -1,6 +1,7 @@
 #include "window/SetupMenus.h"
 
 #include "window/CompareWindow.h"
+#include "window/ScreenFit.h"
 #include "window/Form1.h"
 
 #include <QAction>
@@ -64,8 +65,11 @@ void SetupMenus::FillRecentMenu() {
 
 void SetupMenus::FillExampleMenu() {
     for (const ExampleSetup& example : Examples()) {
-        QAction* action = exampleMenu_->addAction(QString::fromStdString(example.name), this,
-                                                  [this, &example] { session_.OpenExample(example); });
+        // The description in the item itself: a first-time user picks by what the set-up is.
+        QAction* action = exampleMenu_->addAction(
+            QStringLiteral("%1 \u2014 %2").arg(QString::fromStdString(example.name),
+                                              QString::fromStdString(example.description)),
+            this, [this, &example] { session_.OpenExample(example); });
         action->setToolTip(QString::fromStdString(example.description));
         action->setStatusTip(QString::fromStdString(example.description));
     }
@@ -116,6 +120,8 @@ void SetupMenus::CompareSetups() {
             session_.CurrentFile().isEmpty() ? Choose(FileChoice::CompareSetup, SuggestedFolder())
                                              : session_.CurrentFile();
         compare_->StartWith(against);
+        connect(&window_, &Form1::InputsChanged, compare_, &CompareWindow::InputsChanged);
+        FitWindowOnScreen(*compare_, window_);
     } else {
         compare_->Refresh(); // the inputs may have changed since
     }

@@ -1,9 +1,14 @@
 #include "window/SetupSession.h"
 
 #include "settings/AtomicFile.h"
+#include "settings/DownrangeSettings.h"
 #include "settings/FileError.h"
 #include "settings/GameStore.h"
+#include "settings/IniGroups.h"
+#include "settings/SettingsStore.h"
 #include "settings/SetupFile.h"
+#include "tools/Errors.h"
+#include "window/DownrangeWindow.h"
 #include "window/Form1.h"
 #include "window/FormBinding.h"
 #include "window/GameMenu.h"
@@ -65,6 +70,7 @@ bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
     FormState loaded = Inputs();
     read.contents->LoadInto(loaded);
     CopyFormToWidgets(loaded, window_);
+    if (!read.contents->downrange.empty()) AdoptDownrange(read.contents->downrange);
     if (!read.contents->formatWarning.isEmpty())
         window_.Notify(QMessageBox::Warning,
                        FileMessage(tr("The set-up may not read as it was meant"), path,
@@ -84,11 +90,16 @@ bool SetupSession::SaveAs(const QString& chosen) {
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".kesta");
     const FormState inputs = Inputs();
+    // The downrange inputs go with the set-up once the user has worked with them.
+    const auto downrange = window_.Store().ReadGroup(kDownrangeGroup);
     try {
         // The default game, with no list of one's own, writes no [game] group: such a file is
         // byte for byte what it always was.
         const StoredGame& game = window_.Game().Stored();
-        WriteSetupFile(path, inputs, game == StoredGame() ? StoredValues() : GameValues(game));
+        WriteSetupFile(path, inputs,
+                       downrange.empty() ? std::nullopt
+                                         : std::optional(DownrangeInputsOf(downrange)),
+                       game == StoredGame() ? StoredValues() : GameValues(game));
     } catch (const FileError& e) {
         window_.Notify(QMessageBox::Critical, FileMessage(tr("The set-up could not be saved"), e));
         return false;
@@ -108,6 +119,19 @@ bool SetupSession::SaveReportText(const QString& path) {
         return false;
     }
     return true;
+}
+
+void SetupSession::AdoptDownrange(const std::map<std::string, std::string>& texts) {
+    const downrange::Inputs inputs = DownrangeInputsOf(texts);
+    try {
+        SaveDownrangeInputs(window_.Store(), inputs);
+    } catch (const RuntimeError&) {
+        // The store cannot be written: the inputs still reach an open Downrange window.
+    }
+    if (auto* open = window_.findChild<DownrangeWindow*>(QStringLiteral("DownrangeWindow"))) {
+        open->ShowInputs(inputs);
+        open->Recalculate();
+    }
 }
 
 void SetupSession::Adopt(const QString& file, const QString& shownName) {

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <map>
 #include <optional>
 
 namespace kesta {
@@ -45,6 +46,8 @@ class SetupSession : public QObject {
   private:
     bool Load(const SetupFileRead& read, const QString& path);
     void Adopt(const QString& file, const QString& shownName);
+    // The downrange inputs of an opened set-up become the remembered ones.
+    void AdoptDownrange(const std::map<std::string, std::string>& texts);
     void WatchInputs();
     void UpdateTitle();
 

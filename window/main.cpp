@@ -5,15 +5,19 @@
 #include "window/Form1.h"
 #include "window/SetupMenus.h"
 #include "window/SignalQuit.h"
+#include "window/StartChecks.h"
 
 #include <QApplication>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = kesta::AnswerWithoutWindow(argc, argv)) return *status;
     // QApplication takes the C locale from the environment; the report's number text does
     // not depend on it.
+    kesta::ExitIfDisplayFails();
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr); // the display is open: Qt's own handling from here on
     QApplication::setApplicationName(QStringLiteral("KESTA"));
     QApplication::setOrganizationName(QStringLiteral("KESTA"));
     // Ties the window to its desktop entry (icon, name) on the desktop.

@@ -128,9 +128,15 @@ TEST(CommandLine, ExclusionsNameBothOptions) {
         {{"--example=light-deer", "--compare", "a", "b"},
          "--compare and --example exclude each other"},
         {{"--compare", "a", "b", "speed=3"}, "--compare and KEY=VALUE exclude each other"},
-        {{"--format", "csv"}, "--format is for --needs and --compare; the report is plain text"},
+        {{"--format", "csv"},
+         "--format is for --needs, --downrange, --ranges and --compare; the report is plain "
+         "text"},
+        {{"--downrange", "--ranges"}, "--downrange and --ranges exclude each other"},
+        {{"--downrange", "--game", "europe"},
+         "--game is for the report, --needs, --ranges and --compare"},
         {{"--list-examples", "--format=csv"},
-         "--format is for --needs and --compare; the report is plain text"},
+         "--format is for --needs, --downrange, --ranges and --compare; the report is plain "
+         "text"},
     };
     for (const auto& [args, problem] : rows) {
         const Parsed parsed = Parse(args);
@@ -157,7 +163,7 @@ TEST(CommandLine, UnknownOptionsAndKeysAreEchoedAsGiven) {
     const std::pair<Args, std::string> rows[] = {
         {{"-x"}, "unknown option '-x'"},
         {{"speed=3", "--metric=1"}, "unknown option '--metric=1'"},
-        {{"speeed=300"}, "unknown key 'speeed'"},
+        {{"speeed=300"}, "unknown key 'speeed' (did you mean speed?)"},
         {{"speed"}, "'speed' is not KEY=VALUE"},
         {{"--needs", "--format", "xml"}, "unknown format 'xml' (text, csv or json)"},
         {{"--example", "nope"}, "no example 'nope' (see --list-examples)"},
@@ -182,6 +188,37 @@ TEST(CommandLine, ModesFollowTheirOptions) {
         ASSERT_TRUE(parsed.line) << parsed.problem;
         EXPECT_EQ(parsed.line->mode, mode) << testing::PrintToString(args);
     }
+}
+
+TEST(CommandLine, TheKeyValuesAfterBAreSideBs) {
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+    for (const Args& args :
+         {Args{"--compare", "a", "b", "--b", "mass=500", "speed=280"},
+          Args{"--compare", "a", "b", "--b=mass=500", "speed=280"}}) {
+        const Parsed parsed = Parse(args);
+        ASSERT_TRUE(parsed.line) << parsed.problem;
+        EXPECT_EQ(parsed.line->overridesB, (Pairs{{"mass", "500"}, {"speed", "280"}}));
+        EXPECT_TRUE(parsed.line->overrides.empty());
+    }
+    const std::pair<Args, std::string> rows[] = {
+        {{"--b", "mass=500"}, "--b is for --compare: the KEY=VALUE pairs after it change set-up B"},
+        {{"--compare", "a", "b", "--b"}, "--b needs KEY=VALUE..."},
+        {{"--compare", "a", "b", "--b", "--crlf"}, "'--crlf' is not KEY=VALUE"},
+        {{"--compare", "a", "b", "--b", "Safety1=yes"}, "Safety1=yes: Safety1 takes True or False"},
+        // Before --b, KEY=VALUE is still no part of a comparison.
+        {{"--compare", "a", "b", "mass=1", "--b", "mass=2"}, "--compare and KEY=VALUE exclude each other"},
+    };
+    for (const auto& [args, problem] : rows) {
+        const Parsed parsed = Parse(args);
+        EXPECT_FALSE(parsed.line) << testing::PrintToString(args);
+        EXPECT_EQ(parsed.problem, problem) << testing::PrintToString(args);
+    }
+}
+
+TEST(CommandLine, QuietSilencesTheWarnings) {
+    EXPECT_FALSE(Parse({}).line->quiet);
+    EXPECT_TRUE(Parse({"--quiet"}).line->quiet);
+    EXPECT_TRUE(Parse({"-q", "--needs"}).line->quiet);
 }
 
 } // namespace

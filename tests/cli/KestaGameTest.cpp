@@ -52,11 +52,14 @@ TEST(KestaGame, ListGamesNamesEveryBuiltInTableWithItsCount) {
     EXPECT_EQ(lines[0].substr(0, 7), "africa ");
 }
 
-TEST(KestaGame, ReportNeedsAndCompareJudgeTheChosenTable) {
+TEST(KestaGame, ReportNeedsRangesAndCompareJudgeTheChosenTable) {
     // Without --game, and with the default named, the report is today's.
     const std::string today = RunTool({"--example", "worked-example"}).out;
     EXPECT_EQ(RunTool({"--game", "africa", "--example", "worked-example"}).out, today);
     EXPECT_EQ(today, EngineReport("worked-example", game::DefaultTable()));
+    const std::string todayRanges = RunTool({"--ranges", "--example", "worked-example"}).out;
+    EXPECT_EQ(RunTool({"--ranges", "--game", "africa", "--example", "worked-example"}).out,
+              todayRanges);
     for (const char* name : {"north-america", "europe", "australia-new-zealand"}) {
         const game::GameTable& table = *game::FindBuiltInTable(name);
         const ToolRun report = RunTool({"--game=" + std::string(name), "--example", "light-deer"});
@@ -70,6 +73,17 @@ TEST(KestaGame, ReportNeedsAndCompareJudgeTheChosenTable) {
         ASSERT_EQ(rows.size(), table.animals.size()) << name;
         for (std::size_t i = 0; i < rows.size(); ++i)
             EXPECT_EQ(rows[i]["animal"], table.animals[i].name);
+
+        // Each animal's ethical range is that of the chosen table's animal, mass included.
+        const ToolRun ranges =
+            RunTool({"--ranges", "--format", "json", "--game", name, "--example", "light-deer"});
+        ASSERT_EQ(ranges.status, 0) << ranges.err;
+        const auto rangeRows = nlohmann::json::parse(ranges.out)["animals"];
+        ASSERT_EQ(rangeRows.size(), table.animals.size()) << name;
+        for (std::size_t i = 0; i < rangeRows.size(); ++i) {
+            EXPECT_EQ(rangeRows[i]["animal"], table.animals[i].name);
+            EXPECT_EQ(rangeRows[i]["mass_kg"], table.animals[i].massKg);
+        }
 
         const ToolRun compare =
             RunTool({"--compare", "example:worked-example", "example:heavy-buffalo", "--game", name,

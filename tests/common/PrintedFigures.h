@@ -51,6 +51,8 @@ inline PrintedFigures ReadPrintedFigures(const std::vector<std::string>& lines) 
     using printed::Between;
     PrintedFigures out;
     const std::vector<std::pair<FigureId, std::pair<const char*, const char*>>> simple = {
+        {FigureId::ArrowSpeed, {"   Speed:  ", " fps"}},
+        {FigureId::ArrowMass, {"   Mass :  ", " grains"}},
         {FigureId::Momentum, {"   Momentum        : ", " slug-foot seconds"}},
         {FigureId::KineticEnergy, {"   Kinetic Energy  : ", " foot-pounds"}},
         {FigureId::Ro, {"   Ro               : ", " lbs"}},

@@ -10,13 +10,16 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace kesta::test {
 namespace {
 
-// The plain report of a form, read back from its printed lines.
-PrintedFigures PlainReport(const FormState& form) {
+// The full report of a form, read back from its printed lines: a comparison takes its figures
+// from it whatever report units the set-up chose.
+PrintedFigures PlainReport(FormState form) {
+    form.SetSelected("ChosenImperic", true);
     Calculator calc(form);
     try {
         calc.WriteReport();
@@ -51,7 +54,7 @@ void ExpectSummaryOfPlainReports(const FormState& a, const FormState& b) {
         const std::string label = FigureLabel(row.figure);
         EXPECT_EQ(Text(row.a), PrintedNumber(printedA, row.figure)) << label;
         EXPECT_EQ(Text(row.b), PrintedNumber(printedB, row.figure)) << label;
-        if (row.a && row.b) {
+        if (row.a && row.b && !WentThrough(row.figure, row.a) && !WentThrough(row.figure, row.b)) {
             ASSERT_TRUE(row.difference.has_value()) << label;
             const double printedDifference = ToNumber(*PrintedNumber(printedB, row.figure)) -
                                              ToNumber(*PrintedNumber(printedA, row.figure));
@@ -83,14 +86,23 @@ TEST(Comparison, WorkedExampleAgainstA500GrainArrow) {
     ExpectSummaryOfPlainReports(WorkedExampleForm(), Mass500());
     const Comparison c = Compare(WorkedExampleForm(), Mass500());
     EXPECT_FALSE(c.EitherStopped());
-    ASSERT_EQ(c.figures.size(), 19u); // the full report's figures, none of the metric ones
-    EXPECT_EQ(c.figures.front().figure, FigureId::KineticEnergy);
-    EXPECT_EQ(c.figures.front().a->value, 80);
+    ASSERT_EQ(c.figures.size(), 21u); // the full report's figures, none of the metric ones
+    EXPECT_EQ(c.figures[0].figure, FigureId::ArrowSpeed);
+    EXPECT_EQ(c.figures[1].figure, FigureId::ArrowMass);
+    EXPECT_EQ(*c.figures[1].difference, 100);
+    const FigureRow& energy = c.figures[2];
+    EXPECT_EQ(energy.figure, FigureId::KineticEnergy);
+    EXPECT_EQ(energy.a->value, 80);
     EXPECT_EQ(c.figures.back().figure, FigureId::BothRibs6);
     // A heavier arrow at the same speed carries 500/400 of the energy: 79.957 foot-pounds
     // printed "80" against 99.946 printed "99.9", so the difference is the printed one.
-    EXPECT_EQ(c.figures.front().b->value, 99.9);
-    EXPECT_EQ(*c.figures.front().difference, 19.9);
+    EXPECT_EQ(energy.b->value, 99.9);
+    EXPECT_EQ(*energy.difference, 19.9);
+    // The only input that differs is the one changed.
+    ASSERT_EQ(c.inputs.size(), 1u);
+    EXPECT_EQ(c.inputs[0].input, "Arrow mass");
+    EXPECT_EQ(c.inputs[0].a, "400 grains");
+    EXPECT_EQ(c.inputs[0].b, "500 grains");
     EXPECT_TRUE(c.verdictsCompared);
     EXPECT_FALSE(c.verdictChanges.empty());
     for (const VerdictChange& change : c.verdictChanges) // heavier never judges worse here
@@ -100,6 +112,7 @@ TEST(Comparison, WorkedExampleAgainstA500GrainArrow) {
     for (const FigureRow& row : same.figures)
         EXPECT_EQ(*row.difference, 0) << FigureLabel(row.figure);
     EXPECT_TRUE(same.verdictChanges.empty());
+    EXPECT_TRUE(same.inputs.empty());
     EXPECT_EQ(same.a.text, same.b.text);
 }
 
@@ -130,16 +143,90 @@ TEST(Comparison, AReportThatStopsStopsOnItsSideOnly) {
     }
 }
 
-TEST(Comparison, MetricAgainstImperialComparesWhatEachPrints) {
+TEST(Comparison, MetricAgainstImperialComparesTheFullFigures) {
     FormState metric = WorkedExampleForm();
     metric.SetSelected("ChosenMetric", true);
     ExpectSummaryOfPlainReports(metric, WorkedExampleForm());
     const Comparison c = Compare(metric, WorkedExampleForm());
-    ASSERT_EQ(c.figures.size(), 22u); // 3 metric rows beside the full report's 19
-    EXPECT_EQ(c.figures[1].figure, FigureId::KineticEnergyJ);
-    EXPECT_TRUE(c.figures[1].a.has_value());
-    EXPECT_FALSE(c.figures[1].b.has_value());
-    EXPECT_FALSE(c.verdictsCompared);
+    // Each side shows its own report, the summary for A ...
+    EXPECT_EQ(c.a.text.substr(0, 31), "Momentum = 2.38 Newton seconds\n");
+    // ... but the figures of both are the full report's, so every one compares.
+    ASSERT_EQ(c.figures.size(), 21u);
+    for (const FigureRow& row : c.figures) {
+        ASSERT_TRUE(row.a && row.b) << FigureLabel(row.figure);
+        EXPECT_EQ(row.a->value, row.b->value) << FigureLabel(row.figure);
+        EXPECT_NE(row.better, Better::A);
+        EXPECT_NE(row.better, Better::B);
+    }
+    EXPECT_TRUE(c.verdictsCompared);
+    EXPECT_TRUE(c.verdictChanges.empty());
+    ASSERT_EQ(c.inputs.size(), 1u);
+    EXPECT_EQ(c.inputs[0].input, "Report units");
+    EXPECT_EQ(c.inputs[0].a, "Metric");
+    EXPECT_EQ(c.inputs[0].b, "Imperial");
+}
+
+TEST(Comparison, TheBetterSideWhereItIsClear) {
+    const Comparison c = Compare(WorkedExampleForm(), Mass500());
+    std::map<FigureId, Better> better;
+    for (const FigureRow& row : c.figures)
+        better[row.figure] = row.better;
+    EXPECT_EQ(better[FigureId::KineticEnergy], Better::B);
+    EXPECT_EQ(better[FigureId::Momentum], Better::B);
+    EXPECT_EQ(better[FigureId::Ro], Better::Same); // the same broadhead
+    EXPECT_EQ(better[FigureId::ArrowMass], Better::Unclear);
+    EXPECT_EQ(better[FigureId::DynamicSpine], Better::Unclear);
+    EXPECT_EQ(better[FigureId::Foc], Better::Unclear);
+
+    // Figures built by hand: lower Ro is better, and "went through" (999) beats any depth,
+    // with no difference taken.
+    SideReport a, b;
+    a.figures.Note(FigureId::Ro, {11.5, 1});
+    b.figures.Note(FigureId::Ro, {9.2, 1});
+    a.figures.Note(FigureId::BothRibs1, {9, 0});
+    b.figures.Note(FigureId::BothRibs1, {999, 0});
+    a.figures.Note(FigureId::BothRibs2, {999, 0});
+    b.figures.Note(FigureId::BothRibs2, {999, 0});
+    a.figures.Note(FigureId::HuntingDistance1, {999, 0}); // a distance of 999 is a distance
+    b.figures.Note(FigureId::HuntingDistance1, {40, 0});
+    const Comparison hand = Compare(a, b);
+    ASSERT_EQ(hand.figures.size(), 4u);
+    EXPECT_EQ(hand.figures[0].better, Better::B); // Ro
+    const FigureRow& hunting = hand.figures[1];
+    EXPECT_EQ(hunting.better, Better::A);
+    EXPECT_EQ(*hunting.difference, -959);
+    const FigureRow& through = hand.figures[2];
+    EXPECT_EQ(through.better, Better::B);
+    EXPECT_FALSE(through.difference.has_value());
+    EXPECT_TRUE(WentThrough(through.figure, through.b));
+    EXPECT_FALSE(WentThrough(through.figure, through.a));
+    EXPECT_EQ(hand.figures[3].better, Better::Same);
+    EXPECT_FALSE(hand.figures[3].difference.has_value());
+}
+
+TEST(Comparison, InputsThatDifferAreShownAsTyped) {
+    FormState b = WorkedExampleForm();
+    b.SetText("InBroadhead_4", "12.7");
+    b.SetText("InBroadhead_5", "25.4");
+    b.SetSelected("BroadheadMM", true);
+    b.SetSelected("Safety_4", true);
+    b.SetShaftDiameter(2);
+    b.SetCutOnContact(1);
+    const Comparison c = Compare(WorkedExampleForm(), b);
+    std::vector<std::string> rows;
+    for (const InputRow& row : c.inputs)
+        rows.push_back(row.input + ": " + row.a + " | " + row.b);
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "Blade height, row 1: 0.5 inches | 0.5 mm",
+                        "Blade length, row 1: 1 inches | 1 mm",
+                        "Blade height, row 2: 0.5 inches | 0.5 mm",
+                        "Blade length, row 2: 1 inches | 1 mm",
+                        "Blade height, row 3: (empty) | 12.7 mm",
+                        "Blade length, row 3: (empty) | 25.4 mm",
+                        "Safety factor: 25% | 100%",
+                        "Shaft diameter: smaller than BH ferrule | larger than ferrule",
+                        "Cut-on-contact tip: no | yes",
+                    }));
 }
 
 TEST(Comparison, EveryExampleAgainstTheNext) {

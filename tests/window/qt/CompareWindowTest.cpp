@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 
 using namespace kesta;
@@ -60,6 +61,12 @@ class CompareWindowTest : public QObject {
     }
     void cleanup() { run_.reset(); }
 
+    static double KineticEnergyA(const CompareWindow& window) {
+        for (const FigureRow& row : window.Shown().figures)
+            if (row.figure == FigureId::KineticEnergy) return row.a ? row.a->value : -1;
+        return -1;
+    }
+
     void inputsAgainstAFileSideBySide() {
         const FormState heavy = ExampleForm(*FindExample("heavy-buffalo"));
         answer_ = Write("heavy.kesta", heavy);
@@ -71,14 +78,23 @@ class CompareWindowTest : public QObject {
         // The summary is the comparison of the inputs with the file.
         const Comparison expected = Compare(test::ExampleForm(), heavy);
         auto* table = window.findChild<QTableWidget*>("CompareSummary");
-        QCOMPARE(table->rowCount(), static_cast<int>(expected.figures.size()));
-        for (int row = 0; row < table->rowCount(); ++row) {
-            const FigureRow& figure = expected.figures[row];
+        // The inputs that differ head the table, then every figure with the better side.
+        const int inputs = static_cast<int>(expected.inputs.size());
+        QVERIFY(inputs > 0);
+        QCOMPARE(table->rowCount(), inputs + static_cast<int>(expected.figures.size()));
+        QCOMPARE(table->item(0, 0)->text(),
+                 "Input: " + QString::fromStdString(expected.inputs[0].input));
+        QCOMPARE(table->item(0, 2)->text(), QString::fromStdString(expected.inputs[0].b));
+        for (int row = inputs; row < table->rowCount(); ++row) {
+            const FigureRow& figure = expected.figures[row - inputs];
             QCOMPARE(table->item(row, 0)->text(), QString::fromStdString(FigureLabel(figure.figure)));
-            QCOMPARE(table->item(row, 1)->text(), QString::fromStdString(ShownText(figure.a)));
-            QCOMPARE(table->item(row, 2)->text(), QString::fromStdString(ShownText(figure.b)));
+            QCOMPARE(table->item(row, 1)->text(),
+                     QString::fromStdString(ShownText(figure.figure, figure.a)));
+            QCOMPARE(table->item(row, 2)->text(),
+                     QString::fromStdString(ShownText(figure.figure, figure.b)));
             QCOMPARE(table->item(row, 3)->text(),
                      QString::fromStdString(DifferenceText(figure.difference)));
+            QCOMPARE(table->item(row, 4)->text(), QString::fromStdString(BetterText(figure.better)));
         }
         auto* verdicts = window.findChild<QListWidget*>("CompareVerdicts");
         QCOMPARE(verdicts->count(), static_cast<int>(expected.verdictChanges.size()));
@@ -150,7 +166,50 @@ class CompareWindowTest : public QObject {
         run_->control<QLineEdit>("InArrowMass")->setText("500");
         OpenCompare(); // the menu again: the same window, compared anew
         QCOMPARE(run_->window().findChildren<CompareWindow*>().size(), 1);
-        QCOMPARE(window.Shown().figures.front().a->value, 99.9);
+        QCOMPARE(KineticEnergyA(window), 99.9);
+    }
+
+    void followsTheInputsAsTheyChange() {
+        answer_.clear();
+        CompareWindow& window = OpenCompare();
+        QCOMPARE(KineticEnergyA(window), 80.0);
+        // Typed, not opened again: the comparison follows once typing pauses.
+        QTest::keyClick(run_->control<QLineEdit>("InArrowMass"), Qt::Key_End);
+        QTest::keyClicks(run_->control<QLineEdit>("InArrowMass"), "0");
+        QCOMPARE(KineticEnergyA(window), 80.0); // not on every key
+        QTRY_COMPARE_WITH_TIMEOUT(KineticEnergyA(window), 799.6, 3000);
+    }
+
+    void keepAsBComparesAgainstASnapshot() {
+        answer_.clear();
+        CompareWindow& window = OpenCompare();
+        QTest::mouseClick(window.findChild<QPushButton*>("CompareKeep"), Qt::LeftButton);
+        QVERIFY(window.SideName(1).startsWith("Kept at "));
+        QVERIFY(window.Shown().inputs.empty());
+        // A change in the window moves A only; B keeps what was kept.
+        run_->control<QLineEdit>("InArrowMass")->setText("500");
+        window.Refresh();
+        QCOMPARE(window.Shown().inputs.size(), std::size_t(1));
+        QCOMPARE(window.Shown().inputs[0].a, std::string("500 grains"));
+        QCOMPARE(window.Shown().inputs[0].b, std::string("400 grains"));
+        // The kept set-up stays on offer in both lists.
+        auto* sourceA = window.findChild<QComboBox*>("CompareSourceA");
+        QVERIFY(sourceA->findText(window.SideName(1)) > 0);
+    }
+
+    void escCtrlWAndCloseCloseIt() {
+        answer_.clear();
+        run_->window().show(); // only the compare window closes
+        for (int way = 0; way < 3; ++way) {
+            CompareWindow& window = OpenCompare();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            if (way == 0) QTest::keyClick(&window, Qt::Key_Escape);
+            if (way == 1) QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
+            if (way == 2)
+                QTest::mouseClick(window.findChild<QPushButton*>("CompareClose"), Qt::LeftButton);
+            QVERIFY2(!window.isVisible(), qPrintable(QString::number(way)));
+            QVERIFY(run_->window().isVisible());
+        }
     }
 };
 

@@ -7,6 +7,8 @@
 #include "window/Form1Layout.h"
 
 #include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -18,12 +20,14 @@ using namespace kesta;
 
 namespace {
 
-// The window's own controls: named, and not Qt's inner parts.
+// The window's own controls: named, and not Qt's inner parts, nor the message area above the
+// form and the scroll area that holds the form on small screens.
 QList<QWidget*> Controls(QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* w : window.findChildren<QWidget*>())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
-            w->objectName() != "ClientArea" && !w->inherits("QMenuBar") && !w->inherits("QMenu"))
+            w->objectName() != "ClientArea" && w->objectName() != "InputMessages" &&
+            w->objectName() != "FormScroller" && !w->inherits("QMenuBar") && !w->inherits("QMenu"))
             controls << w;
     return controls;
 }
@@ -249,11 +253,26 @@ class Form1LayoutTest : public QObject {
         // The report box follows the window's edges; every other control keeps its place.
         run_->window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&run_->window()));
-        run_->window().resize(900, 600);
         const int bar = run_->window().MenuBar().sizeHint().height();
-        QCOMPARE(box->geometry(), QRect(416, 0, 484, 600 - bar));
+        run_->window().resize(1000, 740 + bar);
+        QVERIFY(run_->window().FormScroller() == nullptr);
+        QCOMPARE(box->geometry(), QRect(416, 0, 584, 740));
+        // Lower than the form: the form scrolls at its design size instead of losing its
+        // bottom, and the report box fills what the form's area leaves.
+        run_->window().resize(900, 600);
+        QScrollArea* scroller = run_->window().FormScroller();
+        QVERIFY(scroller != nullptr);
+        QCOMPARE(scroller->geometry(), QRect(0, bar, 900, 600 - bar));
+        QCOMPARE(run_->window().ClientArea().height(), 733);
+        QCOMPARE(box->geometry().bottom(), 732);
+        QCOMPARE(box->geometry().right(), run_->window().ClientArea().width() - 1);
+        QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
         QCOMPARE(run_->control("doReport")->geometry(), QRect(304, 48, 57, 25));
         QCOMPARE(run_->control("Frame6")->geometry(), QRect(32, 608, 313, 113));
+        // Large enough again, the form is back on the window as designed.
+        run_->window().resize(1249, 969 + bar);
+        QVERIFY(run_->window().FormScroller() == nullptr);
+        QCOMPARE(run_->window().ClientArea().geometry(), QRect(0, bar, 1249, 969));
         QCOMPARE(Form1::OpeningSize(QSize(1280, 984), QSize(8, 30)), QSize(1249, 954));
         QCOMPARE(Form1::OpeningSize(QSize(800, 600), QSize(0, 0)), QSize(800, 600));
     }

@@ -107,8 +107,9 @@ class Form1ReportTest : public QObject {
         QCOMPARE(box->toPlainText(), previous);
         QCOMPARE(run.messages.size(), std::size_t(1));
         QCOMPARE(run.messages[0].icon, QMessageBox::Critical);
+        // The input by the name the user knows it by.
         QVERIFY2(run.messages[0].text.contains("Type mismatch") &&
-                     run.messages[0].text.contains("InArrowLength"),
+                     run.messages[0].text.contains("Where: Arrow length"),
                  qPrintable(run.messages[0].text));
         // The window stays usable: mend the input and report again.
         run.control<QLineEdit>("InArrowLength")->setText("28");

@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     // The menu's action, as a click on it would: a virtual display without a window manager
     // does not make the window active, so its shortcuts cannot be pressed.
     for (QAction* action : window.ToolsMenu().actions())
-        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_W)) action->trigger();
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_T)) action->trigger();
     auto* needs = window.findChild<kesta::NeedsWindow*>(QStringLiteral("NeedsWindow"));
     if (needs == nullptr || !QTest::qWaitForWindowExposed(needs)) return 1;
     needs->move(0, 0);

@@ -1,4 +1,4 @@
-// The "What would it take?" window on the worked example: Ctrl+W opens it, its table holds the
+// The "What would it take?" window on the worked example: Ctrl+T opens it, its table holds the
 // engine's answers, its chart the selected animal's curves, and inputs that cannot be read
 // give the report's own error dialog.
 #include "WindowTestSupport.h"
@@ -48,7 +48,7 @@ class NeedsWindowTest : public QObject {
     std::unique_ptr<test::Session> run_;
 
     NeedsWindow* Open() {
-        QTest::keyClick(&run_->window(), Qt::Key_W, Qt::ControlModifier);
+        QTest::keyClick(&run_->window(), Qt::Key_T, Qt::ControlModifier);
         return run_->window().findChild<NeedsWindow*>("NeedsWindow");
     }
 
@@ -62,10 +62,10 @@ class NeedsWindowTest : public QObject {
     }
     void cleanup() { run_.reset(); }
 
-    void ctrlWOpensItFromTheToolsMenu() {
+    void ctrlTOpensItFromTheToolsMenu() {
         QAction* action = nullptr;
         for (QAction* a : run_->window().ToolsMenu().actions())
-            if (a->shortcut() == QKeySequence("Ctrl+W")) action = a;
+            if (a->shortcut() == QKeySequence("Ctrl+T")) action = a;
         QVERIFY(action != nullptr);
         QCOMPARE(action->text(), QString("What would it &take?"));
         NeedsWindow* needs = Open();
@@ -190,13 +190,49 @@ class NeedsWindowTest : public QObject {
         QCOMPARE(run_->messages.size(), std::size_t(1));
         QCOMPARE(run_->messages[0].icon, QMessageBox::Critical);
         QCOMPARE(run_->messages[0].text,
-                 QString("The report stopped: Type mismatch.\nWhere: input InArrowLength"));
+                 QString("The report stopped: Type mismatch.\nWhere: Arrow length"));
         // The report shows the same dialog for the same inputs.
         QTest::mouseClick(run_->control<QPushButton>("doReport"), Qt::LeftButton);
         QCOMPARE(run_->messages.size(), std::size_t(2));
         QCOMPARE(run_->messages[1].text, run_->messages[0].text);
         QCOMPARE(run_->control<QPlainTextEdit>("txtReport")->toPlainText(), QString());
         QCOMPARE(needs->Table().item(0, 1)->text(), before);
+    }
+
+    void followsTheInputsOrSaysTheyAreOlder() {
+        NeedsWindow* needs = Open();
+        auto* setUp = needs->findChild<QLabel*>("NeedsSetUp");
+        QVERIFY(setUp->text().contains("400 grains at 300 fps"));
+        QVERIFY(needs->StaleNote().isHidden());
+        run_->control<QLineEdit>("InArrowMass")->setText("600");
+        QTRY_VERIFY_WITH_TIMEOUT(setUp->text().contains("600 grains at 300 fps"), 3000);
+        // Inputs that cannot be worked out: the older figures stay, plainly marked, and no
+        // dialog interrupts the typing.
+        const QString before = needs->Table().item(0, 5)->text();
+        run_->control<QLineEdit>("InArrowLength")->setText("");
+        QTRY_VERIFY_WITH_TIMEOUT(!needs->StaleNote().isHidden(), 3000);
+        QCOMPARE(needs->StaleNote().text(),
+                 QString("These figures are for earlier inputs: the inputs now in the calculator "
+                         "stop at Type mismatch (Arrow length)."));
+        QVERIFY(run_->messages.empty());
+        QCOMPARE(needs->Table().item(0, 5)->text(), before);
+        run_->control<QLineEdit>("InArrowLength")->setText("28");
+        QTRY_VERIFY_WITH_TIMEOUT(needs->StaleNote().isHidden(), 3000);
+    }
+
+    void escCtrlWAndCloseCloseIt() {
+        for (int way = 0; way < 3; ++way) {
+            NeedsWindow* needs = Open();
+            // As a click into it would: the window the keys go to.
+            QApplication::setActiveWindow(needs);
+            QTRY_COMPARE(QApplication::activeWindow(), needs);
+            if (way == 0) QTest::keyClick(needs, Qt::Key_Escape);
+            if (way == 1) QTest::keyClick(needs, Qt::Key_W, Qt::ControlModifier);
+            if (way == 2)
+                QTest::mouseClick(needs->findChild<QPushButton*>("NeedsClose"), Qt::LeftButton);
+            QVERIFY2(!needs->isVisible(), qPrintable(QString::number(way)));
+            QVERIFY(run_->window().isVisible());
+        }
     }
 };
 

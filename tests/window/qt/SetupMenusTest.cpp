@@ -282,7 +282,8 @@ class SetupMenusTest : public QObject {
         QCOMPARE(menu->actions().size(), static_cast<int>(Examples().size()));
         for (int k = 0; k < menu->actions().size(); ++k) {
             const ExampleSetup& example = Examples()[k];
-            QCOMPARE(menu->actions()[k]->text(), QString::fromStdString(example.name));
+            QCOMPARE(menu->actions()[k]->text(), QString::fromStdString(example.name) + " \u2014 " +
+                                                      QString::fromStdString(example.description));
             QCOMPARE(menu->actions()[k]->toolTip(), QString::fromStdString(example.description));
             menu->actions()[k]->trigger();
             QVERIFY(Inputs(*run_) == ExampleForm(example));

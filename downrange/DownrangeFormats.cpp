@@ -1,0 +1,207 @@
+#include "downrange/DownrangeFormats.h"
+
+#include "tools/NumberText.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <optional>
+
+namespace kesta::downrange {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+std::string PadRight(std::string text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+}
+
+// RFC 4180: fields with a comma, quote or line break are quoted, quotes doubled.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+template <class T> std::string CsvOptional(const std::optional<T>& value) {
+    return value ? ShortestText(static_cast<double>(*value)) : std::string();
+}
+
+template <class T> Json JsonOptional(const std::optional<T>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+// Rounded to a fixed count of decimals, trailing zeros kept, so that a column lines up.
+std::string Fixed(double x, int decimals) {
+    std::string text = Rounded(x, decimals);
+    if (decimals == 0 || text.find_first_of("E") != std::string::npos) return text;
+    const auto point = text.find('.');
+    if (point == std::string::npos) return text + "." + std::string(decimals, '0');
+    const std::size_t shown = text.size() - point - 1;
+    return text + std::string(static_cast<std::size_t>(decimals) - shown, '0');
+}
+
+std::string Yards(const std::optional<int>& yards) {
+    return yards ? std::to_string(*yards) : std::string("-");
+}
+
+std::string Yards(const std::optional<double>& yards) {
+    return yards ? NumberText(*yards) : std::string("-");
+}
+
+const char* FletchingName(Fletching fletching) {
+    return fletching == Fletching::Small ? "small vanes" : "large vanes or feathers";
+}
+
+const char* HeadName(Head head) {
+    switch (head) {
+    case Head::Field:
+        return "a field point";
+    case Head::Mechanical:
+        return "a mechanical broadhead";
+    case Head::Fixed:
+        break;
+    }
+    return "a fixed-blade broadhead";
+}
+
+Json ModelJson(const DragModel& model) {
+    return {{"rho", model.rho}, {"cd", model.cd}, {"k", model.k}};
+}
+
+std::string SetUpLine(const SetUp& s) {
+    return "Arrow " + NumberText(s.grains) + " grains at " + NumberText(s.fps) + " fps";
+}
+
+} // namespace
+
+std::string ModelText(const Inputs& in, const DragModel& model) {
+    std::string text = "Flat fire, no wind. ";
+    if (in.chronograph) {
+        const Chronograph& c = *in.chronograph;
+        text += "Drag measured by chronograph:\n" + NumberText(c.nearFps) + " fps at " +
+                NumberText(c.nearYards) + " yards, " + NumberText(c.farFps) + " fps at " +
+                NumberText(c.farYards) + " yards";
+    } else {
+        text += std::string("Drag estimated: ") + FletchingName(in.fletching) + " and " +
+                HeadName(in.head) + " (Cd " + Rounded(model.cd, 3) + ")\non a " +
+                NumberText(in.shaftOdInches) + " inch shaft in air of " + Fixed(model.rho, 4) +
+                " kg/m\xC2\xB3 (" + NumberText(in.altitudeM) + " m, " +
+                NumberText(in.temperatureC) + " \xC2\xB0" "C)";
+    }
+    return text + ": k = " + Rounded(model.k, 6) + " per metre.";
+}
+
+std::string DistanceText(const DistanceTable& t) {
+    std::string out = "Downrange: " + SetUpLine(t.setUp) + ", sighted in at " +
+                      NumberText(t.inputs.zeroYards) + " yards\n" + ModelText(t.inputs, t.model) +
+                      "\n\n";
+    out += "Yards  Speed  Energy  Momentum   Time    Path\n";
+    out += "       (fps) (ft-lb) (slug-ft/s)  (s)   (inch)\n";
+    for (const DistanceRow& r : t.rows) {
+        if (r.yards % 5 != 0 && r.yards != t.inputs.maxDistance) continue;
+        out += PadLeft(std::to_string(r.yards), 5) + PadLeft(Fixed(r.speedFps, 1), 7) +
+               PadLeft(Fixed(r.energyFtLb, 1), 8) + PadLeft(Fixed(r.momentumSlugFtS, 3), 10) +
+               PadLeft(Fixed(r.timeS, 3), 7) + PadLeft(Fixed(r.pathInches, 1), 8) + "\n";
+    }
+    out += "Path: inches above (+) or below (-) the line of sight.\n\n";
+    out += "Max distance in relation to reaction time (yards)\n";
+    out += "Second  Constant speed  With drag\n";
+    for (const ReactionRow& r : t.reaction) {
+        const std::string constant =
+            r.yardsConstantSpeed ? Rounded(*r.yardsConstantSpeed, 0) + " Y" : std::string("-");
+        out += PadRight(NumberText(r.reactionS), 6) + PadLeft(constant, 16) +
+               PadLeft(std::to_string(r.yardsWithDrag) + " Y", 11) + "\n";
+    }
+    return out;
+}
+
+std::string DistanceCsv(const DistanceTable& t) {
+    std::string out = "yards,speed_fps,energy_ftlb,momentum_slugfts,time_s,path_in\n";
+    for (const DistanceRow& r : t.rows)
+        out += std::to_string(r.yards) + "," + ShortestText(r.speedFps) + "," +
+               ShortestText(r.energyFtLb) + "," + ShortestText(r.momentumSlugFtS) + "," +
+               ShortestText(r.timeS) + "," + ShortestText(r.pathInches) + "\n";
+    return out;
+}
+
+std::string DistanceJson(const DistanceTable& t) {
+    Json distances = Json::array();
+    for (const DistanceRow& r : t.rows)
+        distances.push_back({{"yards", r.yards},
+                             {"speed_fps", r.speedFps},
+                             {"energy_ftlb", r.energyFtLb},
+                             {"momentum_slugfts", r.momentumSlugFtS},
+                             {"time_s", r.timeS},
+                             {"path_in", r.pathInches}});
+    Json reaction = Json::array();
+    for (const ReactionRow& r : t.reaction)
+        reaction.push_back({{"reaction_s", r.reactionS},
+                            {"yards_constant_speed", JsonOptional(r.yardsConstantSpeed)},
+                            {"yards_with_drag", r.yardsWithDrag}});
+    const Json json = {
+        {"model", ModelJson(t.model)}, {"distances", distances}, {"reaction", reaction}};
+    return json.dump(2) + "\n";
+}
+
+std::string RangesText(const Ranges& r) {
+    std::size_t nameWidth = 6;
+    for (const AnimalRange& row : r.rows)
+        nameWidth = std::max(nameWidth, row.animal.size());
+    std::string out = "Ethical range per animal: " + SetUpLine(r.setUp) + ", up to " +
+                      std::to_string(r.inputs.maxDistance) + " yards\n" +
+                      ModelText(r.inputs, r.model) + "\n";
+    out += "Sufficient to / marginal to: the farthest distance up to which the slowing arrow\n"
+           "is sufficient (marginal or better) at every yard from the bow. Accuracy: the\n"
+           "report's maximum hunting distance of the category. Ethical: the nearer of the two.\n\n";
+    out += PadRight("Animal", nameWidth) +
+           "   Mass  Cat  At the bow       Sufficient  Marginal  Accuracy  Ethical\n";
+    out += PadRight("", nameWidth) +
+           "   (kg)                        to (yd)     to (yd)   (yd)      (yd)\n";
+    for (const AnimalRange& row : r.rows)
+        out += PadRight(row.animal, nameWidth) + PadLeft(NumberText(row.massKg), 7) +
+               PadLeft(std::to_string(row.category), 5) + "  " +
+               PadRight(game::VerdictName(row.atBow), 15) + PadLeft(Yards(row.sufficientTo), 10) +
+               PadLeft(Yards(row.marginalTo), 10) + PadLeft(NumberText(row.accuracy), 10) +
+               PadLeft(Yards(row.ethical), 9) + "\n";
+    return out;
+}
+
+std::string RangesCsv(const Ranges& r) {
+    std::string out =
+        "position,animal,mass_kg,category,sufficient_to_yd,marginal_to_yd,accuracy_yd,ethical_yd\n";
+    for (const AnimalRange& row : r.rows)
+        out += std::to_string(row.position) + "," + CsvField(row.animal) + "," +
+               ShortestText(row.massKg) + "," + std::to_string(row.category) + "," +
+               CsvOptional(row.sufficientTo) + "," + CsvOptional(row.marginalTo) + "," +
+               ShortestText(row.accuracy) + "," + CsvOptional(row.ethical) + "\n";
+    return out;
+}
+
+std::string RangesJson(const Ranges& r) {
+    Json animals = Json::array();
+    for (const AnimalRange& row : r.rows)
+        animals.push_back({{"position", row.position},
+                           {"animal", row.animal},
+                           {"mass_kg", row.massKg},
+                           {"category", row.category},
+                           {"verdict_at_bow", game::VerdictName(row.atBow)},
+                           {"sufficient_to_yd", JsonOptional(row.sufficientTo)},
+                           {"marginal_to_yd", JsonOptional(row.marginalTo)},
+                           {"accuracy_yd", row.accuracy},
+                           {"ethical_yd", JsonOptional(row.ethical)}});
+    const Json json = {{"model", ModelJson(r.model)},
+                       {"max_distance_yd", r.inputs.maxDistance},
+                       {"animals", animals}};
+    return json.dump(2) + "\n";
+}
+
+} // namespace kesta::downrange

@@ -1,0 +1,33 @@
+// The downrange figures written out for kesta-report: text a person reads in a terminal, CSV
+// and JSON for other programs. Lines end in "\n". CSV and JSON numbers are the shortest text
+// that reads back as the same double; the text tables round for reading. Nothing depends on
+// the locale.
+#pragma once
+
+#include "downrange/Downrange.h"
+
+#include <string>
+
+namespace kesta::downrange {
+
+// "flat fire, no wind; drag of large vanes or feathers and a fixed-blade broadhead (Cd 2.665)
+// on a 0.3 inch shaft in air of 1.2250 kg/m³ (0 m, 15 °C): k = ... per metre", or the
+// chronograph readings when they gave k.
+std::string ModelText(const Inputs& inputs, const DragModel& model);
+
+// The distance table every 5 yards (and the last distance), then the reaction distances.
+std::string DistanceText(const DistanceTable& table);
+// "yards,speed_fps,energy_ftlb,momentum_slugfts,time_s,path_in", one row per whole yard.
+std::string DistanceCsv(const DistanceTable& table);
+// {"model": {"rho", "cd", "k"}, "distances": [...], "reaction": [...]}
+std::string DistanceJson(const DistanceTable& table);
+
+// One line per animal in table order; "-" where there is no range.
+std::string RangesText(const Ranges& ranges);
+// "position,animal,mass_kg,category,sufficient_to_yd,marginal_to_yd,accuracy_yd,ethical_yd",
+// an empty cell where there is no range.
+std::string RangesCsv(const Ranges& ranges);
+// {"model": {...}, "max_distance_yd": X, "animals": [{the CSV fields, "verdict_at_bow"}]}
+std::string RangesJson(const Ranges& ranges);
+
+} // namespace kesta::downrange
