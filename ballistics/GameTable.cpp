@@ -1,9 +1,10 @@
 #include "ballistics/GameTable.h"
 
+#include "ballistics/GameList.h"
+
 #include "tools/Checked.h"
 #include "tools/Errors.h"
 #include "tools/NumberText.h"
-#include "tools/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -14,19 +15,6 @@ namespace {
 
 constexpr std::array<double, kCategories> kCategoryMassLimit = {60, 200, 800, 1000, 1500, 5000};
 constexpr std::array<double, kCategories> kCategoryMinArrowMass = {300, 400, 500, 800, 900, 1000};
-
-// The game animals, "name:mass in kg", in their fixed order. Names are the hunters' own
-// spellings and stay as they are.
-constexpr const char* kAnimalTable =
-    "Black Wildebeest:120, Blesbuck:70, Blue Wildebeest:220, Buffalo male:1000,"
-    "Buffalo female:650, Bushbuck:65, bushpig:65, caracal:8, cheetah:63, crocodile:900, "
-    "Duiker:12,Eland bull:750, Eland cow:460, Elephant:5000, Fallow Deer:68, fox:3, "
-    "Oryx:200, Giraffe male:1500, Giraffe female:850,Rhebuck:25, Grysbok:10, Hartbees:165, "
-    "Hippo:2000, Hayena:70, Impala female:40, Impala male:70, Jackals:6, Klipspringer:12, "
-    "Kudu female:150, Kudu male:300, Leopard:82, Lion:200, Nyala female:90, Nyala male:130, "
-    "Oribi:16, Puku:65, Reedbuck:60, Rhino:3000, Roan Antelope/Baster gemsbok:250, "
-    "Sable Antelope:200, Sitatunga:70, Suni:5, Springbuck:35, Steenbuck:10, Tsessebe:130, "
-    "Warthog:80, Waterbuck:250, Zebra:300";
 
 std::size_t Index(int category) {
     if (category < 1 || category > kCategories) throw RuntimeError(ErrorKind::SubscriptOutOfRange);
@@ -61,16 +49,7 @@ int CategoryOf(double massKg) {
 }
 
 const std::vector<Animal>& Animals() {
-    static const std::vector<Animal> animals = [] {
-        std::vector<Animal> table;
-        for (const std::string& entry : text::SplitAll(kAnimalTable, ",")) {
-            const auto fields = text::SplitAll(entry, ":");
-            table.push_back({text::TrimSpaces(text::PieceOrEmpty(fields, 0)),
-                             ToNumber(text::PieceOrEmpty(fields, 1))});
-        }
-        return table;
-    }();
-    return animals;
+    return DefaultTable().animals;
 }
 
 AnimalFigures FiguresOf(const Animal& animal) {

@@ -1,6 +1,8 @@
-// The game the report judges a set-up against: six categories by body mass, the built-in table
-// of 48 animals, each animal's chest depth and rib resistance, and the one rule that decides
-// whether a set-up is sufficient, marginal or not recommended for an animal. The report's game
+// The game the report judges a set-up against: six categories by body mass, each animal's chest
+// depth and rib resistance from its mass alone, and the one rule that decides whether a set-up
+// is sufficient, marginal or not recommended for an animal. The tables of animals are in
+// GameList.h; because everything follows from the mass, any animal with a known mass is judged
+// exactly as the built-in ones. The report's game
 // lists and the what-would-it-take search both decide through VerdictOf, so they can never
 // disagree.
 #pragma once
@@ -30,9 +32,13 @@ int CategoryOf(double massKg);
 struct Animal {
     std::string name; // the hunters' own spelling, as the report prints it
     double massKg;
+    std::string rangeKg = {}; // the published range of adult masses, e.g. "68-136"; may be empty
+    std::string source = {};  // where the mass comes from; empty in a hunter's own list
+
+    bool operator==(const Animal&) const = default;
 };
 
-// The 48 animals in their fixed table order.
+// The animals of the default table (the 48 African animals) in their fixed order.
 const std::vector<Animal>& Animals();
 
 // What the rule needs to know of one animal.

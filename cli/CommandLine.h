@@ -7,6 +7,8 @@
 //                --example NAME] [--crlf] [--verbose] [KEY=VALUE ...]
 //   kesta-report --compare A B [--format text|csv|json] [--verbose] [--b KEY=VALUE ...]
 //   kesta-report --list-examples
+//   kesta-report --list-games
+// The report, --needs, --ranges and --compare also take --game NAME|FILE.
 // Parsing only, no files; the options themselves are declared in Options.h.
 #pragma once
 
@@ -24,6 +26,7 @@ struct CommandLine {
         Needs,        // what it would take for each animal
         Compare,      // two set-ups side by side
         ListExamples, // the shipped example set-ups
+        ListGames,    // the built-in game tables
         Downrange,    // the arrow slowed by drag at every distance
         Ranges,       // each animal's ethical range
     };
@@ -34,6 +37,7 @@ struct CommandLine {
     Format format = Format::Text; // of --needs, --downrange, --ranges and --compare
     std::string settingsFile;     // with Store::File
     std::string exampleName;      // with Store::Example
+    std::string game; // --game: a built-in table's name or a game list file; empty: africa
     std::string compareA, compareB; // --compare: set-up files or "example:NAME"
     bool sideB = false; // --b: the KEY=VALUE pairs after it change set-up B of --compare
     // KEY=VALUE pairs after --b, in the order given.

@@ -49,12 +49,12 @@ downrange::Inputs DownrangeInputsOf(const std::map<std::string, std::string>& st
 }
 
 int WriteDownrange(const FormState& form, const std::map<std::string, std::string>& stored,
-                   const CommandLine& line) {
+                   const CommandLine& line, const game::GameTable& game) {
     std::string out;
     try {
         const downrange::Inputs inputs = DownrangeInputsOf(stored, line);
         if (line.mode == CommandLine::Mode::Ranges)
-            out = RangesIn(downrange::RangesOf(form, inputs), line.format);
+            out = RangesIn(downrange::RangesOf(form, inputs, game.animals), line.format);
         else
             out = TableIn(downrange::DistanceTableOf(form, inputs), line.format);
     } catch (const RuntimeError& e) {

@@ -24,9 +24,9 @@ std::string Formatted(const whatif::NeedsTable& table, CommandLine::Format forma
 
 } // namespace
 
-int WriteNeeds(const FormState& form, const CommandLine& line) {
+int WriteNeeds(const FormState& form, const CommandLine& line, const game::GameTable& game) {
     if (!line.quiet) Write(stderr, WarningLines(form));
-    whatif::NeedsCalculator needs(form);
+    whatif::NeedsCalculator needs(form, game);
     whatif::NeedsTable table;
     try {
         table = needs.Table();

@@ -12,7 +12,7 @@ namespace kesta::cli {
 
 // Works the table out and writes it in the line's format; returns the exit status. A failure
 // writes nothing to standard output and "error: <message> (<where>)" to standard error.
-int WriteNeeds(const FormState& form, const CommandLine& line);
+int WriteNeeds(const FormState& form, const CommandLine& line, const game::GameTable& game);
 
 // The three formats, each line ended by LF.
 std::string NeedsText(const whatif::NeedsTable& table);

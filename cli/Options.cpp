@@ -104,6 +104,21 @@ const std::vector<OptionSpec>& Options() {
                  line.compareB = v[1];
                  return std::string();
              }},
+        {.name = "game",
+         .value = "NAME|FILE",
+         .needs = "a NAME (see --list-games) or a FILE",
+         .onlyIn = {Mode::Report, Mode::Needs, Mode::Ranges, Mode::Compare},
+         .onlyInProblem = "--game is for the report, --needs, --ranges and --compare",
+         .help = "the game judged: a --list-games table or a CSV FILE",
+         .take =
+             [](const Values& v, CommandLine& line) {
+                 line.game = v[0];
+                 return std::string();
+             }},
+        {.name = "list-games",
+         .mode = Mode::ListGames,
+         .help = "list the built-in game tables",
+         .take = Nothing},
         {.name = "format",
          .value = "FORMAT",
          .needs = "text, csv or json",

@@ -10,9 +10,9 @@
 
 namespace kesta::cli {
 
-int WriteReport(const FormState& form, const CommandLine& line) {
+int WriteReport(const FormState& form, const CommandLine& line, const game::GameTable& game) {
     if (!line.quiet) Write(stderr, WarningLines(form));
-    Calculator calculator(form);
+    Calculator calculator(form, game);
     std::string error;
     try {
         calculator.WriteReport();

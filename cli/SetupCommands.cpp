@@ -104,7 +104,7 @@ std::map<std::string, std::string> ExampleTexts(const std::string& name) {
     return {example->values.begin(), example->values.end()};
 }
 
-CommandOutput RunCompare(const CommandLine& line) {
+CommandOutput RunCompare(const CommandLine& line, const game::GameTable& game) {
     CommandOutput output;
     const LoadedSide a = LoadSide(line.compareA);
     const LoadedSide b = [&line] {
@@ -121,7 +121,7 @@ CommandOutput RunCompare(const CommandLine& line) {
         return output;
     }
     if (!line.quiet) output.err += WarningLines(*a.form, "A: ") + WarningLines(*b.form, "B: ");
-    const Comparison c = Compare(*a.form, *b.form);
+    const Comparison c = Compare(*a.form, *b.form, game);
     output.out = Formatted(c, line);
     for (const std::string& stop : {StopText(c.a, 'A'), StopText(c.b, 'B')})
         if (!stop.empty()) output.err += "error: " + stop + "\n";

@@ -2,6 +2,7 @@
 // start from, and compare two set-ups. Each command returns its output for main to write.
 #pragma once
 
+#include "ballistics/GameList.h"
 #include "cli/CommandLine.h"
 
 #include <map>
@@ -22,6 +23,6 @@ std::map<std::string, std::string> ExampleTexts(const std::string& name);
 
 // --compare: the comparison in the chosen format. Exit status 0 when both reports were
 // written, 3 when either stopped or a set-up could not be read.
-CommandOutput RunCompare(const CommandLine& line);
+CommandOutput RunCompare(const CommandLine& line, const game::GameTable& game);
 
 } // namespace kesta

@@ -58,6 +58,7 @@ std::string UsageText() {
         "       kesta-report --compare A B [--format text|csv|json] [--verbose]\n"
         "                    [--b KEY=VALUE ...]\n"
         "       kesta-report --list-examples\n"
+        "       kesta-report --list-games\n"
         "\n"
         "Runs the report button once without a window and writes the report to standard\n"
         "output. The settings start empty, as on a first run of the window.\n"

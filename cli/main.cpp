@@ -3,6 +3,8 @@
 // does, then writes the report, or with --needs what it would take for each animal, to
 // standard output.
 #include "cli/CommandLine.h"
+#include "cli/GameChoice.h"
+#include "cli/GameOption.h"
 #include "cli/DownrangeOutput.h"
 #include "cli/NeedsOutput.h"
 #include "cli/Output.h"
@@ -44,11 +46,16 @@ int main(int argc, char** argv) {
     if (line->help) return cli::WriteOut(UsageText(), true);
     if (line->version) return cli::WriteOut("kesta-report " KESTA_VERSION "\n", true);
     cli::FilterQtMessages(line->verbose);
+    int gameStatus = 0;
+    const auto game = cli::ChosenGame(*line, gameStatus);
+    if (!game) return gameStatus;
     switch (line->mode) {
     case CommandLine::Mode::ListExamples:
         return WriteCommandOutput(ListExamples());
+    case CommandLine::Mode::ListGames:
+        return WriteCommandOutput({ListGamesText(), "", 0});
     case CommandLine::Mode::Compare:
-        return WriteCommandOutput(RunCompare(*line));
+        return WriteCommandOutput(RunCompare(*line, *game));
     case CommandLine::Mode::Report:
     case CommandLine::Mode::Needs:
     case CommandLine::Mode::Downrange:
@@ -66,7 +73,7 @@ int main(int argc, char** argv) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line) +
                          (reason.empty() ? std::string() : ": " + reason));
     }
-    if (downrange) return cli::WriteDownrange(form, downrangeTexts, *line);
-    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line)
-                                                  : cli::WriteReport(form, *line);
+    if (downrange) return cli::WriteDownrange(form, downrangeTexts, *line, *game);
+    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line, *game)
+                                                  : cli::WriteReport(form, *line, *game);
 }

@@ -92,9 +92,10 @@ std::optional<double> Difference(FigureId figure, const std::optional<ShownFigur
 }
 
 std::vector<VerdictChange> VerdictChanges(const std::vector<game::Verdict>& a,
-                                          const std::vector<game::Verdict>& b) {
+                                          const std::vector<game::Verdict>& b,
+                                          const game::GameTable& game) {
     std::vector<VerdictChange> changes;
-    const auto& animals = game::Animals();
+    const auto& animals = game.animals;
     for (std::size_t i = 0; i < animals.size() && i < a.size() && i < b.size(); ++i)
         if (a[i] != b[i]) changes.push_back({animals[i].name, a[i], b[i]});
     return changes;
@@ -102,9 +103,9 @@ std::vector<VerdictChange> VerdictChanges(const std::vector<game::Verdict>& a,
 
 } // namespace
 
-SideReport RunReport(const FormState& form) {
+SideReport RunReport(const FormState& form, const game::GameTable& game) {
     SideReport side;
-    Calculator calculator(form);
+    Calculator calculator(form, game);
     try {
         calculator.WriteReport();
     } catch (const RuntimeError& e) {
@@ -116,18 +117,18 @@ SideReport RunReport(const FormState& form) {
     return side;
 }
 
-SideReport RunSide(const FormState& form) {
-    SideReport side = RunReport(form);
+SideReport RunSide(const FormState& form, const game::GameTable& game) {
+    SideReport side = RunReport(form, game);
     if (!form.Selected(control::ChosenImperic)) {
         FormState full = form;
         full.SetSelected(control::ChosenImperic, true);
-        side.figures = RunReport(full).figures;
+        side.figures = RunReport(full, game).figures;
     }
     return side;
 }
 
-Comparison Compare(const FormState& a, const FormState& b) {
-    Comparison c = Compare(RunSide(a), RunSide(b));
+Comparison Compare(const FormState& a, const FormState& b, const game::GameTable& game) {
+    Comparison c = Compare(RunSide(a, game), RunSide(b, game), game);
     c.inputs = DifferingInputs(a, b);
     return c;
 }
@@ -136,7 +137,7 @@ bool WentThrough(FigureId figure, const std::optional<ShownFigure>& shown) {
     return shown && IsPenetration(figure) && shown->value == 999;
 }
 
-Comparison Compare(SideReport a, SideReport b) {
+Comparison Compare(SideReport a, SideReport b, const game::GameTable& game) {
     Comparison c;
     c.a = std::move(a);
     c.b = std::move(b);
@@ -151,7 +152,7 @@ Comparison Compare(SideReport a, SideReport b) {
     const auto& verdictsA = c.a.figures.Verdicts();
     const auto& verdictsB = c.b.figures.Verdicts();
     c.verdictsCompared = verdictsA.has_value() && verdictsB.has_value();
-    if (c.verdictsCompared) c.verdictChanges = VerdictChanges(*verdictsA, *verdictsB);
+    if (c.verdictsCompared) c.verdictChanges = VerdictChanges(*verdictsA, *verdictsB, game);
     return c;
 }
 

@@ -3,7 +3,7 @@
 // it runs the same Calculator as the "Report" button, so each side is exactly its report.
 #pragma once
 
-#include "ballistics/GameTable.h"
+#include "ballistics/GameList.h"
 #include "form/FormState.h"
 #include "report/ReportFigures.h"
 
@@ -23,11 +23,13 @@ struct SideReport {
     bool Stopped() const { return !error.empty(); }
 };
 
-SideReport RunReport(const FormState& form);
+// Both sides of a comparison judge the game of one table, so their verdicts can be compared.
+SideReport RunReport(const FormState& form, const game::GameTable& game = game::DefaultTable());
 
 // A side of a comparison: its own report's text, and the figures of its full report even
 // when it chose the metric summary, so that any two set-ups compare figure by figure.
-SideReport RunSide(const FormState& form);
+SideReport RunSide(const FormState& form,
+                    const game::GameTable& game = game::DefaultTable());
 
 // Which side a figure favours, where that is clear: more energy, momentum, penetration,
 // damage area or hunting distance is better, and a lower Ro. Spine, FOC, speed and mass
@@ -72,8 +74,10 @@ struct Comparison {
 };
 
 // Both sides run through RunSide, and their differing inputs listed.
-Comparison Compare(const FormState& a, const FormState& b);
-Comparison Compare(SideReport a, SideReport b);
+Comparison Compare(const FormState& a, const FormState& b,
+                   const game::GameTable& game = game::DefaultTable());
+// The two reports must have judged the animals of `game`.
+Comparison Compare(SideReport a, SideReport b, const game::GameTable& game = game::DefaultTable());
 
 // "Kinetic energy", "foot-pounds" and together "Kinetic energy (foot-pounds)".
 const char* FigureName(FigureId figure);

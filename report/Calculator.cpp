@@ -41,6 +41,7 @@ void Calculator::WriteReport() {
     penetrations_.Clear();
     ReportWriter writer(*form_, record_, penetrations_, box_);
     writer.NoteFiguresIn(&figures_);
+    writer.UseGame(game_);
     try {
         if (form_->Selected(control::ChosenImperic)) {
             WriteFullReport(writer, roLbs_);

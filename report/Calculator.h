@@ -4,19 +4,26 @@
 // reads and shows BoxText() afterwards.
 #pragma once
 
+#include "ballistics/GameList.h"
 #include "ballistics/PenetrationCache.h"
 #include "form/FormState.h"
 #include "report/InputRecord.h"
 #include "report/ReportFigures.h"
 
 #include <string>
+#include <utility>
 
 namespace kesta {
 
 class Calculator {
   public:
     // The form is read at each report; it must outlive the calculator.
-    explicit Calculator(const FormState& form) : form_(&form) {}
+    explicit Calculator(const FormState& form, game::GameTable game = game::DefaultTable())
+        : form_(&form), game_(std::move(game)) {}
+
+    // The game table the report's game lists judge against, from the next report on.
+    const game::GameTable& Game() const { return game_; }
+    void SetGame(game::GameTable game) { game_ = std::move(game); }
 
     // Writes the report of the form into the box. Setup, then the box is emptied and refilled
     // line by line. A failure raises RuntimeError: when Setup fails the box keeps the previous
@@ -45,6 +52,7 @@ class Calculator {
 
   private:
     const FormState* form_;
+    game::GameTable game_;
     InputRecord record_;
     double roLbs_ = 0;
     Arrow::PenetrationCache penetrations_; // the penetration runs of the report being written

@@ -3,9 +3,10 @@
 // sufficient, marginal and not-recommended lists, and the closing disclaimer.
 #include "report/Sections.h"
 
-#include "ballistics/GameTable.h"
+#include "ballistics/GameList.h"
 #include "stringstack/StringStack.h"
 #include "tools/Checked.h"
+#include "tools/Errors.h"
 #include "tools/NumberText.h"
 #include "tools/Text.h"
 #include "tools/Tools.h"
@@ -88,7 +89,7 @@ void WriteList(ReportWriter& w, StringStack& list) {
 
 // Every animal of the table whose verdict is `verdict`, as one list.
 void WriteAnimalsJudged(ReportWriter& w, const std::vector<Verdict>& verdicts, Verdict verdict) {
-    const std::vector<game::Animal>& animals = game::Animals();
+    const std::vector<game::Animal>& animals = w.Game().animals;
     StringStack list;
     for (std::size_t i = 0; i < animals.size(); ++i)
         if (verdicts[i] == verdict) list.Queue(ListEntry(animals[i]));
@@ -101,8 +102,11 @@ void WriteGameLists(ReportWriter& w, double ro) {
     // Every animal is judged, in table order, before the first list is written: a penetration
     // run that fails stops the report right after the "Sufficient for:" heading.
     w.AddLine("Sufficient for:");
+    const std::vector<game::Animal>& animals = w.Game().animals;
+    // The lists mark each animal once it is placed, and have room for this many marks.
+    if (animals.size() > game::kMostAnimals) throw RuntimeError(ErrorKind::SubscriptOutOfRange);
     std::vector<Verdict> verdicts;
-    for (const game::Animal& animal : game::Animals()) {
+    for (const game::Animal& animal : animals) {
         const game::AnimalFigures figures = game::FiguresOf(animal);
         const double penetration =
             PenetrationOf(w, ro, figures.ribResistance, figures.chestDepth, figures.ribResistance);

@@ -60,8 +60,8 @@ class ReportFigures {
     void Note(FigureId figure, ShownFigure shown) { shown_[Index(figure)] = shown; }
     const std::optional<ShownFigure>& Get(FigureId figure) const { return shown_[Index(figure)]; }
 
-    // The verdict on every animal of game::Animals(), in table order, once the game lists
-    // are written.
+    // The verdict on every animal of the report's game table, in table order, once the game
+    // lists are written.
     void NoteVerdicts(std::vector<game::Verdict> verdicts) { verdicts_ = std::move(verdicts); }
     const std::optional<std::vector<game::Verdict>>& Verdicts() const { return verdicts_; }
 

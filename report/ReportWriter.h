@@ -4,6 +4,7 @@
 // the sections' results and arguments (Sections.h), so their order is plain to see.
 #pragma once
 
+#include "ballistics/GameList.h"
 #include "ballistics/PenetrationCache.h"
 #include "form/FormState.h"
 #include "report/InputRecord.h"
@@ -25,6 +26,9 @@ class ReportWriter {
 
     const FormState& Form() const { return form_; }
     const InputRecord& Record() const { return record_; }
+    // The animals the game lists judge; the default table unless the report chose another.
+    const game::GameTable& Game() const { return *game_; }
+    void UseGame(const game::GameTable& table) { game_ = &table; }
     // Ask here instead of Arrow::Penetration: repeated runs of this report are stepped once.
     Arrow::PenetrationCache& Penetrations() { return penetrations_; }
 
@@ -61,6 +65,7 @@ class ReportWriter {
     std::string& box_;
     std::string section_;
     ReportFigures* figures_ = nullptr;
+    const game::GameTable* game_ = &game::DefaultTable();
 };
 
 } // namespace kesta

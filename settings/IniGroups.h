@@ -12,6 +12,7 @@ namespace kesta {
 inline constexpr char kValuesGroup[] = "values"; // the settings keys, in store and set-up alike
 inline constexpr char kRecentGroup[] = "recent"; // the store's recent set-up files
 inline constexpr char kFormatGroup[] = "kesta";  // a set-up file's format version
+inline constexpr char kGameGroup[] = "game";     // the game table chosen, and the own list
 inline constexpr char kDownrangeGroup[] = "downrange"; // the downrange inputs, in both files
 
 // "group/key", as QSettings names a key of a group.
@@ -22,7 +23,7 @@ inline QString GroupKey(const char* group, const QString& key) {
 // The groups whose keys some reader understands.
 inline QStringList KnownGroups() {
     return {QLatin1String(kValuesGroup), QLatin1String(kRecentGroup), QLatin1String(kFormatGroup),
-            QLatin1String(kDownrangeGroup)};
+            QLatin1String(kGameGroup), QLatin1String(kDownrangeGroup)};
 }
 
 } // namespace kesta

@@ -6,6 +6,7 @@
 #include "downrange/DownrangeInputs.h"
 #include "form/FormState.h"
 #include "settings/FileReader.h"
+#include "settings/IniWriter.h"
 
 #include <QString>
 
@@ -50,7 +51,9 @@ SetupFileRead ReadSetupFile(const QString& path);
 // version, [values] with the 46 keys, and [downrange] with the downrange inputs when there are
 // any. Raises FileError with the reason when it cannot be written; a failed save leaves an old
 // file at the path whole.
+// `more` are further groups' keys written after those (the chosen game, GameStore.h).
 void WriteSetupFile(const QString& path, const FormState& form,
-                    const std::optional<downrange::Inputs>& downrange = std::nullopt);
+                    const std::optional<downrange::Inputs>& downrange = std::nullopt,
+                    const StoredValues& more = {});
 
 } // namespace kesta

@@ -27,7 +27,8 @@ class RuntimeError : public std::runtime_error {
   public:
     explicit RuntimeError(ErrorKind kind) : std::runtime_error(ErrorMessage(kind)), kind_(kind) {}
     // A failure that says more than its kind, and where it arose for the user: e.g. the
-    // message "the shaft must be wider than 0 inches" at "input ShaftOD".
+    // message "the shaft must be wider than 0 inches" at "input ShaftOD", or a line of a game
+    // file ("mygame.csv, line 4").
     RuntimeError(ErrorKind kind, const std::string& message, std::string place)
         : std::runtime_error(message), kind_(kind), place_(std::move(place)) {}
     ErrorKind kind() const { return kind_; }

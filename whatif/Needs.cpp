@@ -86,7 +86,7 @@ NeedsTable NeedsCalculator::Table() {
     raising_.clear();
     // Animals of equal body mass have equal figures, hence equal answers.
     std::map<double, std::size_t> byMass; // mass, row
-    const std::vector<game::Animal>& animals = game::Animals();
+    const std::vector<game::Animal>& animals = game_.animals;
     for (std::size_t position = 0; position < animals.size(); ++position) {
         const game::Animal& animal = animals[position];
         if (const auto same = byMass.find(animal.massKg); same != byMass.end()) {

@@ -12,13 +12,14 @@
 // judges it: when its run raises, the table stops with that error, as the report would.
 #pragma once
 
-#include "ballistics/GameTable.h"
+#include "ballistics/GameList.h"
 #include "form/FormState.h"
 #include "whatif/AnimalTrial.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kesta::whatif {
@@ -35,7 +36,7 @@ struct SetUp {
 };
 
 struct NeedsRow {
-    std::size_t position; // in the game table, 0 to 47
+    std::size_t position; // in the game table, from 0
     std::string animal;
     double massKg;
     int category;
@@ -84,8 +85,9 @@ struct NeedsChart {
 // lists too, e.g. "Elephant, Game Recommendations".
 class NeedsCalculator {
   public:
-    // The form must outlive the calculator.
-    explicit NeedsCalculator(const FormState& form) : form_(&form) {}
+    // The form must outlive the calculator. The rows are the animals of `game`, in its order.
+    explicit NeedsCalculator(const FormState& form, game::GameTable game = game::DefaultTable())
+        : form_(&form), game_(std::move(game)) {}
 
     NeedsTable Table();
 
@@ -98,6 +100,7 @@ class NeedsCalculator {
 
     const FormState* form_;
     ArrowsThatRaise raising_; // by every animal of the table being made
+    game::GameTable game_;
 };
 
 } // namespace kesta::whatif

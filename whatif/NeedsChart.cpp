@@ -22,7 +22,7 @@ template <typename Run> std::optional<double> DepthOrGap(Run&& run) {
 
 NeedsChart NeedsCalculator::Chart(std::size_t position) {
     const SetUp s = ReadSetUp();
-    const std::vector<game::Animal>& animals = game::Animals();
+    const std::vector<game::Animal>& animals = game_.animals;
     if (position >= animals.size()) throw RuntimeError(ErrorKind::SubscriptOutOfRange);
     const game::AnimalFigures figures = game::FiguresOf(animals[position]);
     AnimalTrial trial(s.ro, s.bladeAreaSum, figures);

@@ -9,6 +9,7 @@
 #include "window/AccessibleNames.h"
 #include "window/Form1Layout.h"
 #include "window/FormBinding.h"
+#include "window/GameMenu.h"
 #include "window/ReportFont.h"
 #include "window/ReportPrinter.h"
 #include "window/SetupMenus.h"
@@ -112,6 +113,7 @@ Form1::Form1(SettingsStore& store, Notifier notifier, QWidget* parent)
     BuildControls();
     NameControlsForScreenReaders(*this);
     BuildMenus();
+    BuildGameMenu();
     setups_ = new SetupMenus(*this, store_.FileName());
     QScreen* shown = screen();
     const QSize design(TwipsToPixels(kReportBoxRightTwips), TwipsToPixels(kReportBoxBottomTwips));
@@ -280,6 +282,10 @@ void Form1::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     SaveInputs();
+    if (!game_->Save())
+        Notify(QMessageBox::Critical,
+               tr("The chosen game could not be saved: %1.\nSettings file: %2")
+                   .arg(ErrorMessage(ErrorKind::PathFileAccess), store_.FileName()));
 }
 
 void Form1::doReport_Click() {

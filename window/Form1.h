@@ -22,6 +22,7 @@ class QPlainTextEdit;
 
 namespace kesta {
 
+class GameMenu;
 class NeedsWindow;
 class DownrangeWindow;
 class SettingsStore;
@@ -69,6 +70,8 @@ class Form1 : public QWidget {
     QMenu& HelpMenu() const { return *helpMenu_; }
     // Opening, saving and comparing set-up files (SetupMenus.h).
     SetupMenus& Setups() const { return *setups_; }
+    // The game the report judges (GameMenu.h).
+    GameMenu& Game() const { return *game_; }
 
     // Where "Export report as PDF..." writes; by default a file dialog asks. Tests set a
     // function that returns the path (an empty path cancels).
@@ -107,6 +110,7 @@ class Form1 : public QWidget {
   private:
     void BuildControls();
     void BuildMenus();
+    void BuildGameMenu();
     QSize MenuBarSize() const;
     void Form_Load();
     void SaveInputs();
@@ -134,6 +138,7 @@ class Form1 : public QWidget {
     QScrollArea* scroller_ = nullptr;
     QWidget* helpWindow_ = nullptr;
     SetupMenus* setups_ = nullptr;
+    GameMenu* game_ = nullptr;
     NeedsWindow* needsWindow_ = nullptr;
     DownrangeWindow* downrangeWindow_ = nullptr;
     PathChooser choosePdfPath_;

@@ -4,9 +4,11 @@
 #include "window/Form1.h"
 
 #include "settings/DownrangeSettings.h"
+#include "settings/SettingsStore.h"
 #include "tools/Errors.h"
-#include "window/FormBinding.h"
 #include "window/DownrangeWindow.h"
+#include "window/FormBinding.h"
+#include "window/GameMenu.h"
 #include "window/NeedsWindow.h"
 #include "window/ReportPrinter.h"
 #include "window/ScreenFit.h"
@@ -61,6 +63,19 @@ void Form1::BuildMenus() {
         action->setShortcutContext(Qt::WindowShortcut);
 }
 
+void Form1::BuildGameMenu() {
+    // An unreadable store is neither read nor written over, for the game as for the inputs.
+    game_ = new GameMenu(*menuBar_, helpMenu_->menuAction(),
+                         store_.Unreadable().isEmpty() ? store_.FileName() : QString(), this);
+    calculator_.SetGame(game_->Table());
+    connect(game_, &GameMenu::Changed, this, [this] {
+        calculator_.SetGame(game_->Table());
+        if (needsWindow_ != nullptr && needsWindow_->isVisible()) needsWindow_->Recalculate();
+        if (downrangeWindow_ != nullptr && downrangeWindow_->isVisible())
+            downrangeWindow_->Recalculate();
+    });
+}
+
 void Form1::ShowNeedsWindow() {
     if (needsWindow_ == nullptr) {
         needsWindow_ = new NeedsWindow(
@@ -69,6 +84,7 @@ void Form1::ShowNeedsWindow() {
                 NotifyStopped(error, place, CurrentInputs());
             },
             this);
+        needsWindow_->SetGameReader([this] { return game_->Table(); });
         connect(this, &Form1::InputsChanged, needsWindow_, &NeedsWindow::InputsChanged);
     }
     needsWindow_->Recalculate();
@@ -92,6 +108,8 @@ void Form1::ShowDownrangeWindow() {
                 Notify(QMessageBox::Critical, text);
             },
             this);
+        downrangeWindow_->SetAnimalsReader(
+            [this]() -> const std::vector<game::Animal>& { return game_->Table().animals; });
         downrangeWindow_->ShowInputs(LoadDownrangeInputs(store_));
         // Remembered as soon as they have worked; an input that was refused never replaces
         // a good one.

@@ -106,7 +106,8 @@ bool NeedsWindow::Calculate(bool quietly) {
     recalculateSoon_->stop();
     const std::optional<std::size_t> selected = SelectedPosition();
     FormState form = readForm_();
-    whatif::NeedsCalculator needs(form);
+    game::GameTable game = readGame_ ? readGame_() : game::DefaultTable();
+    whatif::NeedsCalculator needs(form, game);
     whatif::NeedsTable table;
     try {
         table = needs.Table();
@@ -121,11 +122,14 @@ bool NeedsWindow::Calculate(bool quietly) {
         if (!quietly) notifyStop_(QString::fromUtf8(e.what()), e.place());
         return false;
     }
+    // Another table's animal at the same position is another animal: start from the first.
+    const bool sameGame = game == game_;
     stale_->hide();
     form_ = std::move(form);
+    game_ = std::move(game);
     setUp_->setText(NeedsExplanation(table.setUp));
     FillNeedsTable(*table_, table);
-    Select(selected.value_or(0));
+    Select(sameGame ? selected.value_or(0) : 0);
     return true;
 }
 
@@ -149,7 +153,7 @@ void NeedsWindow::Select(std::size_t position) {
 void NeedsWindow::ShowChart(int row) {
     const QTableWidgetItem* item = table_->item(row, kPositionColumn);
     if (item == nullptr) return;
-    whatif::NeedsCalculator needs(form_);
+    whatif::NeedsCalculator needs(form_, game_);
     try {
         QChart* old = chartView_->chart();
         chartView_->setChart(BuildNeedsChart(needs.Chart(item->data(kPositionRole).toULongLong())));

@@ -33,6 +33,10 @@ class NeedsWindow : public QWidget {
 
     NeedsWindow(FormReader readForm, StopNotifier notifyStop, QWidget* parent = nullptr);
 
+    // The game table the answers are for, read at each recalculation; the default without one.
+    using GameReader = std::function<game::GameTable()>;
+    void SetGameReader(GameReader readGame) { readGame_ = std::move(readGame); }
+
     QTableWidget& Table() const { return *table_; }
     QChartView& ChartView() const { return *chartView_; }
 
@@ -58,7 +62,9 @@ class NeedsWindow : public QWidget {
 
     FormReader readForm_;
     StopNotifier notifyStop_;
-    FormState form_; // the inputs of the last recalculation
+    GameReader readGame_;
+    FormState form_;       // the inputs of the last recalculation
+    game::GameTable game_; // and the game table it judged
     QLabel* setUp_ = nullptr;
     QPushButton* recalculate_ = nullptr;
     QLabel* stale_ = nullptr;

@@ -3,6 +3,7 @@
 #include "settings/AtomicFile.h"
 #include "settings/DownrangeSettings.h"
 #include "settings/FileError.h"
+#include "settings/GameStore.h"
 #include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 #include "settings/SetupFile.h"
@@ -10,6 +11,7 @@
 #include "window/DownrangeWindow.h"
 #include "window/Form1.h"
 #include "window/FormBinding.h"
+#include "window/GameMenu.h"
 #include "window/ReportTextFile.h"
 
 #include <QCheckBox>
@@ -40,6 +42,8 @@ bool SetupSession::Open(const QString& path) {
         emit RecentChanged();
         return false;
     }
+    // A set-up saved with a game table brings it back; one saved without keeps the choice.
+    if (const std::optional<StoredGame> game = ReadGameGroup(path)) window_.Game().Adopt(*game);
     Adopt(path, QFileInfo(path).fileName());
     recent_.Add(path);
     emit RecentChanged();
@@ -89,9 +93,13 @@ bool SetupSession::SaveAs(const QString& chosen) {
     // The downrange inputs go with the set-up once the user has worked with them.
     const auto downrange = window_.Store().ReadGroup(kDownrangeGroup);
     try {
+        // The default game, with no list of one's own, writes no [game] group: such a file is
+        // byte for byte what it always was.
+        const StoredGame& game = window_.Game().Stored();
         WriteSetupFile(path, inputs,
                        downrange.empty() ? std::nullopt
-                                         : std::optional(DownrangeInputsOf(downrange)));
+                                         : std::optional(DownrangeInputsOf(downrange)),
+                       game == StoredGame() ? StoredValues() : GameValues(game));
     } catch (const FileError& e) {
         window_.Notify(QMessageBox::Critical, FileMessage(tr("The set-up could not be saved"), e));
         return false;

@@ -33,6 +33,7 @@ Args WithValue(const OptionSpec& option) {
     if (name == "example") return {"worked-example"};
     if (name == "format") return {"csv", "--needs"};
     if (name == "compare") return {"a.kesta", "example:light-deer"};
+    if (name == "game") return {"europe"};
     ADD_FAILURE() << "no good value known for --" << name;
     return {"x"};
 }
@@ -43,6 +44,7 @@ std::string Summary(const CommandLine& line) {
                        std::to_string(static_cast<int>(line.store)) + "|" +
                        std::to_string(static_cast<int>(line.format)) + "|" + line.settingsFile +
                        "|" + line.exampleName + "|" + line.compareA + "|" + line.compareB + "|" +
+                       line.game + "|" +
                        (line.crlf ? "crlf" : "") + (line.verbose ? "verbose" : "") +
                        (line.help ? "help" : "") + (line.version ? "version" : "");
     for (const auto& [key, value] : line.overrides)
@@ -130,6 +132,8 @@ TEST(CommandLine, ExclusionsNameBothOptions) {
          "--format is for --needs, --downrange, --ranges and --compare; the report is plain "
          "text"},
         {{"--downrange", "--ranges"}, "--downrange and --ranges exclude each other"},
+        {{"--downrange", "--game", "europe"},
+         "--game is for the report, --needs, --ranges and --compare"},
         {{"--list-examples", "--format=csv"},
          "--format is for --needs, --downrange, --ranges and --compare; the report is plain "
          "text"},
