@@ -15,7 +15,7 @@ createKestaEngine({ wasmBinary: fs.readFileSync(path.join(site, "kesta-engine.wa
   const out = [];
   lines.on("line", (line) => {
     if (line.trim() === "") return;
-    const r = engine.report(JSON.parse(line));
+    const r = engine.report(JSON.parse(line), null);
     out.push(JSON.stringify({ text: r.text, error: r.error, place: r.place }));
     if (out.length >= 200) process.stdout.write(out.splice(0).join("\n") + "\n");
   });
