@@ -191,7 +191,9 @@ std::string RangesText(const Ranges& r) {
     out += PadRight("", nameWidth) +
            "   (kg)                        to (yd)     to (yd)   (yd)      (yd)\n";
     for (const std::vector<std::string>& c : cells)
-        out += PadRight(c[0], nameWidth) + PadLeft(c[1], 7) + PadLeft(c[2], 5) + "  " +
+        // A hunter's mass in pounds reads back as a long kg figure: keep it off the name.
+        out += PadRight(c[0], nameWidth) + PadLeft(c[1], std::max<std::size_t>(7, c[1].size() + 1)) +
+               PadLeft(c[2], 5) + "  " +
                PadRight(c[3], 15) + PadLeft(c[4], 10) + PadLeft(c[5], 10) + PadLeft(c[6], 10) +
                PadLeft(c[7], 9) + "\n";
     return out;

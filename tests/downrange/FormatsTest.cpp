@@ -171,5 +171,16 @@ TEST_F(DownrangeFormats, TheCellsAreTheTextTablesFiguresRoundedForReading) {
     EXPECT_TRUE(sawNone);
 }
 
+// A hunter's list in pounds gives masses of many digits in kg; the text must still part them
+// from the name, and a short mass keeps its column.
+TEST_F(DownrangeFormats, ALongMassInTheRangesTextStaysApartFromTheName) {
+    const std::vector<game::Animal> animals = {{"Whitetail buck", 90.945270185},
+                                               {"Roe doe", 22}};
+    const std::string text =
+        downrange::RangesText(downrange::RangesOf(WorkedExample(), inputs_, animals));
+    EXPECT_NE(text.find("\nWhitetail buck 90.945270185    2  "), std::string::npos) << text;
+    EXPECT_NE(text.find("\nRoe doe            22    1  "), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace kesta::test
