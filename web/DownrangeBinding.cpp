@@ -5,6 +5,7 @@
 #include "downrange/Downrange.h"
 #include "downrange/DownrangeFormats.h"
 #include "downrange/DownrangeInputs.h"
+#include "downrange/StoredInputs.h"
 #include "web/GameChoice.h"
 #include "web/Outcome.h"
 #include "web/PairsForm.h"
@@ -12,7 +13,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <optional>
+#include <map>
 #include <string>
 
 namespace kesta::web {
@@ -21,14 +22,16 @@ namespace {
 
 using emscripten::val;
 
+// The pairs' downrange texts, read as kesta-report reads its KEY=VALUE pairs.
 downrange::Inputs DownrangeInputsOf(const val& pairs) {
     const val toText = val::global("String");
-    return downrange::ReadInputs([&](const std::string& key) -> std::optional<std::string> {
-        if (pairs.isUndefined() || pairs.isNull()) return std::nullopt;
-        const val value = pairs[key];
-        if (value.isUndefined() || value.isNull()) return std::nullopt;
-        return toText(value).as<std::string>();
-    });
+    std::map<std::string, std::string> texts;
+    if (!pairs.isUndefined() && !pairs.isNull())
+        for (const std::string& key : downrange::InputKeys()) {
+            const val value = pairs[key];
+            if (!value.isUndefined() && !value.isNull()) texts[key] = toText(value).as<std::string>();
+        }
+    return downrange::InputsOfTexts(texts);
 }
 
 val CellsOf(const downrange::Cells& cells) {
