@@ -255,6 +255,13 @@ def own_game_list(page):
         _, err = run_native(page, "--example", "light-deer", "--game", file)
         check(shown(page, "game-problem") == "This list cannot be used: %s." % native_error(err, file),
               "%s shown as %r, native %r" % (name, shown(page, "game-problem"), err))
+    # A refused file is not kept: a reload shows the last list typed, not the file decoded.
+    kept = page.js("return JSON.parse(localStorage.getItem('kesta-game')).csv")
+    choose_game(page, "europe")
+    choose_game(page, "my-game")
+    page.open()
+    check(page.js("return document.getElementById('my-game-csv').value") == kept
+          and "Deer,80" not in kept and "\ufffd" not in kept, "a refused file was kept")
     good = os.path.join(folder, "good.csv")
     with open(good, "wb") as f:
         f.write(b"\xef\xbb\xbfanimal,mass_kg\r\nR\xc3\xa9h,20.25\r\n")

@@ -22,9 +22,12 @@ function stored() {
 }
 
 function save() {
+  // A loaded file the engine refused shows in the box as the browser decodes it, which could
+  // read otherwise (a byte that is not UTF-8 becomes U+FFFD): the list kept stays the last good.
+  const kept = loadedBytes === null ? { name: listName, csv: $("my-game-csv").value } : stored();
   try {
     localStorage.setItem(STORE_KEY, JSON.stringify({ table: $("game-table").value,
-                                                     name: listName, csv: $("my-game-csv").value }));
+                                                     name: kept.name, csv: kept.csv }));
   } catch {
     // Storage full or refused: the choice only lasts until the page is closed.
   }
