@@ -22,8 +22,8 @@ namespace {
 
 using emscripten::val;
 
-// The pairs' downrange texts, read as kesta-report reads its KEY=VALUE pairs.
-downrange::Inputs DownrangeInputsOf(const val& pairs) {
+// The pairs' downrange keys with their texts.
+std::map<std::string, std::string> DownrangeTextsOf(const val& pairs) {
     const val toText = val::global("String");
     std::map<std::string, std::string> texts;
     if (!pairs.isUndefined() && !pairs.isNull())
@@ -31,7 +31,12 @@ downrange::Inputs DownrangeInputsOf(const val& pairs) {
             const val value = pairs[key];
             if (!value.isUndefined() && !value.isNull()) texts[key] = toText(value).as<std::string>();
         }
-    return downrange::InputsOfTexts(texts);
+    return texts;
+}
+
+// The pairs' downrange texts, read as kesta-report reads its KEY=VALUE pairs.
+downrange::Inputs DownrangeInputsOf(const val& pairs) {
+    return downrange::InputsOfTexts(DownrangeTextsOf(pairs));
 }
 
 val CellsOf(const downrange::Cells& cells) {
@@ -119,12 +124,28 @@ val DownrangeDefaults() {
     return pairs;
 }
 
+// The texts a set-up file keeps for the pairs' downrange inputs, as the desktop program saves
+// them: a text the model cannot use takes its default, numbers their shortest exact text, the
+// chronograph keys only when there are readings; in the files' order of the keys.
+val StoredDownrange(const val& pairs) {
+    val stored = val::array();
+    const downrange::Inputs inputs = downrange::StoredInputs(DownrangeTextsOf(pairs));
+    for (const auto& [key, text] : downrange::InputTexts(inputs)) {
+        val pair = val::array();
+        pair.call<void>("push", key);
+        pair.call<void>("push", text);
+        stored.call<void>("push", pair);
+    }
+    return stored;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(kesta_downrange) {
     emscripten::function("downrange", &Downrange);
     emscripten::function("ranges", &Ranges);
     emscripten::function("downrangeDefaults", &DownrangeDefaults);
+    emscripten::function("storedDownrange", &StoredDownrange);
 }
 
 } // namespace kesta::web

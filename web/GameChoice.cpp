@@ -45,7 +45,9 @@ val ReadOwnGame(const val& csv, const std::string& name) {
         val choice = val::object();
         choice.set("name", name);
         choice.set("csv", csv);
-        for (const game::Animal& animal : GameOf(choice).animals) {
+        const game::GameTable table = GameOf(choice);
+        result.set("csv", game::GameListCsv(table));
+        for (const game::Animal& animal : table.animals) {
             val a = val::object();
             a.set("animal", animal.name);
             a.set("mass_kg", ShortestText(animal.massKg));
@@ -54,6 +56,7 @@ val ReadOwnGame(const val& csv, const std::string& name) {
         SetNoFailure(result);
     } catch (const RuntimeError& e) {
         animals = val::array();
+        result.set("csv", std::string());
         SetFailure(result, e);
     }
     result.set("animals", animals);

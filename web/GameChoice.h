@@ -17,9 +17,10 @@ game::GameTable GameOf(const emscripten::val& choice);
 // [{name, description, count}] of the built-in tables, the default first.
 emscripten::val BuiltInGames();
 
-// {name, animals: [{animal, mass_kg}], error, place, where}: what the hunter's list holds as
-// the engine reads it (masses in kg as their shortest exact text), or why it cannot be used
-// (then animals is empty).
+// {name, animals: [{animal, mass_kg}], csv, error, place, where}: what the hunter's list holds
+// as the engine reads it (masses in kg as their shortest exact text; csv the list as the
+// desktop program keeps it in a file, game::GameListCsv), or why it cannot be used (then
+// animals is empty and csv "").
 emscripten::val ReadOwnGame(const emscripten::val& csv, const std::string& name);
 
 } // namespace kesta::web

@@ -2,8 +2,9 @@
 import { readPairs, showPairs } from "./form.js";
 import { setupFileText, readSetupFile } from "./setupfile.js";
 import { showNeeds } from "./needs.js";
-import { startGame, chosenGame } from "./game.js";
-import { startDownrange, readDownrange, showDownrangeResults } from "./downrange.js";
+import { startGame, chosenGame, gameGroup, adoptGameGroup } from "./game.js";
+import { startDownrange, readDownrange, showDownrangeResults, downrangeWorkedWith,
+         adoptDownrange } from "./downrange.js";
 
 const STORE_KEY = "kesta-inputs";
 const MAX_SETUP_BYTES = 1024 * 1024; // as the desktop program: a set-up is about 700 bytes
@@ -25,7 +26,10 @@ const kesta = {
   // --ranges --format json's fields (model, max_distance_yd, animals), json, text, cells.
   ranges: (pairs, game) => engine.ranges(pairs, game ?? null),
   downrangeDefaults: () => engine.downrangeDefaults(),
+  // [[key, text], ...]: the pairs' downrange inputs as a set-up file keeps them.
+  storedDownrange: (pairs) => engine.storedDownrange(pairs),
   games: () => engine.games(),                                // [{name, description, count}]
+  // {name, animals, csv, error, place, where}; csv the list as a set-up file keeps it.
   readGameList: (csv, name) => engine.readGameList(csv, name ?? "My game"),
   get mostGameListBytes() { return engine.mostGameListBytes; },
   defaults: () => engine.defaults(),
@@ -107,7 +111,9 @@ function showExamples() {
 }
 
 function downloadSetup() {
-  const text = setupFileText(readPairs(kesta.keys()), kesta.keys());
+  const groups = { game: gameGroup(kesta) };
+  if (downrangeWorkedWith()) groups.downrange = kesta.storedDownrange(readDownrange(downrangeKeys));
+  const text = setupFileText(readPairs(kesta.keys()), kesta.keys(), groups);
   const link = document.createElement("a");
   link.href = URL.createObjectURL(new Blob([text], { type: "text/plain" }));
   link.download = "setup.kesta";
@@ -131,7 +137,15 @@ async function openSetup(file) {
   }
   showPairs(kesta.load(read.pairs, readPairs(kesta.keys())));
   saveInputs();
-  problem.textContent = read.warning ? `Opened ${file.name}, but ${read.warning}.` : `Opened ${file.name}.`;
+  // As the desktop program opens one: the downrange inputs and the game choice when the file
+  // holds them, a text the model cannot use taking its default, a list the engine cannot read
+  // left out while the rest of the set-up still opens.
+  if (Object.keys(read.downrange).length > 0)
+    adoptDownrange(downrangeKeys, kesta.storedDownrange(read.downrange));
+  const gameProblem = "table" in read.game || "my_game" in read.game
+    ? adoptGameGroup(kesta, read.game) : "";
+  problem.textContent = (read.warning ? `Opened ${file.name}, but ${read.warning}.` : `Opened ${file.name}.`) +
+    (gameProblem ? ` Its own game list was left out: ${gameProblem}.` : "");
 }
 
 // The browser's print of the report alone under the printed report's title (style.css), which

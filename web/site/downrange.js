@@ -68,6 +68,14 @@ function showDownrange(pairs) {
   }
 }
 
+// Whether the hunter has worked with the inputs (changed one, or opened a set-up that holds
+// them): only then does a downloaded set-up carry them, as the desktop program's does.
+let workedWith = false;
+
+export function downrangeWorkedWith() {
+  return workedWith;
+}
+
 function stored() {
   try {
     return JSON.parse(localStorage.getItem(STORE_KEY));
@@ -77,6 +85,7 @@ function stored() {
 }
 
 function save(keys) {
+  workedWith = true;
   try {
     localStorage.setItem(STORE_KEY, JSON.stringify(readDownrange(keys)));
   } catch {
@@ -97,12 +106,21 @@ export function startDownrange(kesta, group) {
     group.append(inputRow(key));
   }
   const keep = stored();
+  workedWith = keep !== null;
   showDownrange(defaults);
   if (keep) showDownrange(Object.fromEntries(keys.filter((k) => typeof keep[k] === "string")
                                                  .map((k) => [k, keep[k]])));
   group.addEventListener("input", () => save(keys));
   group.addEventListener("change", () => save(keys));
   return keys;
+}
+
+// Shows and keeps the inputs a set-up file holds: `texts` as kesta.storedDownrange gives
+// them, every key but the chronograph readings, which are absent when there are none.
+export function adoptDownrange(keys, texts) {
+  const given = Object.fromEntries(texts);
+  showDownrange(Object.fromEntries(keys.map((key) => [key, given[key] ?? ""])));
+  save(keys);
 }
 
 function fillTable(table, cells, firstIsName) {

@@ -41,6 +41,44 @@ export function chosenGame(kesta) {
   return table === kesta.games()[0].name ? null : table;
 }
 
+// The choice as the desktop program keeps it in a set-up's [game] group: [[key, text], ...]
+// with table=NAME and, when the hunter has a list the engine reads, my_game=its CSV text as the
+// desktop writes it; null for the default table with no list of one's own, which a set-up does
+// not mention (its file is then what it always was).
+export function gameGroup(kesta) {
+  const table = $("game-table").value;
+  const read = kesta.readGameList(loadedBytes ?? $("my-game-csv").value, listName);
+  const group = [["table", table]];
+  if (read.error === null && read.animals.length > 0) group.push(["my_game", read.csv]);
+  return group.length === 1 && table === kesta.games()[0].name ? null : group;
+}
+
+// Takes the choice of a set-up's [game] group ({table, my_game} texts, either may be absent)
+// as the desktop program does: the list, when the engine reads it, becomes the hunter's own;
+// the table is the one named if there is one (the own list only with a list), else the
+// default. A list that cannot be read is left out; its reason in the engine's words, with the
+// place as the desktop names it, is returned ("" when there is none).
+export function adoptGameGroup(kesta, group) {
+  const list = group.my_game ?? "";
+  let problem = "";
+  let csv = "";
+  if (list !== "") {
+    const read = kesta.readGameList(list, "[game] my_game");
+    if (read.error === null) csv = list;
+    else problem = `${read.error} (${read.where})`;
+  }
+  const table = group.table ?? "";
+  const known = table === MY_GAME ? csv !== "" : kesta.games().some((g) => g.name === table);
+  $("game-table").value = known ? table : kesta.games()[0].name;
+  $("my-game-csv").value = csv;
+  loadedBytes = null;
+  listName = MY_GAME_NAME;
+  describe(kesta);
+  save();
+  changedGame();
+  return problem;
+}
+
 // The table in use, as the report area names it; the engine's message for a list it cannot read.
 function describe(kesta) {
   const table = $("game-table").value;
@@ -76,7 +114,10 @@ async function loadFile(kesta, file) {
   }
 }
 
+let changedGame = () => {};
+
 export function startGame(kesta, onChange) {
+  changedGame = onChange;
   const select = $("game-table");
   for (const game of kesta.games()) {
     const option = document.createElement("option");
