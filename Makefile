@@ -43,14 +43,15 @@ clean:
 
 # libFuzzer (clang, ASan, UBSan) on each target for FUZZ_SECONDS, on a working corpus in
 # build-fuzz/corpus/<target> seeded from fuzz/corpus/<target>, with fuzz/<target>.dict if there
-# is one; a failing input is saved as build-fuzz/<target>-crash-*. One target for an hour:
+# is one; a failing input is saved as build-fuzz/<target>-crash-*. Each run ends with libFuzzer's
+# final stats (stat::number_of_executed_units: the inputs tried). One target for an hour:
 #   make fuzz FUZZ_TARGETS=ReportFuzz FUZZ_SECONDS=3600
 # QSettings keeps a bounded cache of the files it has read, which libFuzzer takes for a leak:
 # it would run LeakSanitizer after nearly every settings or set-up file input (8 instead of
 # 200 inputs/s).
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= NumberTextFuzz ReportFuzz StringStackFuzz SettingsTextFuzz SetupFileFuzz \
-                CommandLineFuzz CompareFuzz
+                CommandLineFuzz CompareFuzz GameListFuzz
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTA_FUZZ=ON -DKESTA_SANITIZE=ON
 	cmake --build build-fuzz --target $(FUZZ_TARGETS)
@@ -61,5 +62,6 @@ fuzz: deps
 	    dict=; [ -f fuzz/$$t.dict ] && dict=-dict=fuzz/$$t.dict; \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp build-fuzz/fuzz/$$t $$dict \
 	        -max_total_time=$(FUZZ_SECONDS) -timeout=1 -rss_limit_mb=4096 -detect_leaks=$$leaks \
+	        -print_final_stats=1 \
 	        -artifact_prefix=build-fuzz/$$t- build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done

@@ -5,7 +5,20 @@
 #include "settings/GameFile.h"
 #include "tools/Errors.h"
 
+#include <string>
+
 namespace kesta::cli {
+
+namespace {
+
+// The reader names the file as it was given, then the line: the file is echoed as every
+// argument is, so a long or odd path cannot flood the message.
+std::string EchoedPlace(const std::string& place, const std::string& file) {
+    if (place.compare(0, file.size(), file) != 0) return place;
+    return Echoed(file) + place.substr(file.size());
+}
+
+} // namespace
 
 std::optional<game::GameTable> ChosenGame(const CommandLine& line, int& status) {
     if (line.game.empty()) return game::DefaultTable();
@@ -18,7 +31,7 @@ std::optional<game::GameTable> ChosenGame(const CommandLine& line, int& status) 
                               "' (see --list-games)\n");
             status = 2;
         } else {
-            status = Fail(std::string(e.what()) + " (" + e.place() + ")");
+            status = Fail(std::string(e.what()) + " (" + EchoedPlace(e.place(), line.game) + ")");
         }
     }
     return std::nullopt;

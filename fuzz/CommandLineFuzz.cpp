@@ -1,9 +1,10 @@
 // libFuzzer target for kesta-report's command line: the input is the arguments, separated by
 // NUL bytes. Checks: the line is parsed or a problem is given, never both; a problem is one
 // bounded line however long the arguments (each is echoed cut to 60 characters); what was
-// parsed holds together (one store, a file or name where the store needs one, only known keys,
-// --compare with both sides).
+// parsed holds together (one store, a file or name where the store needs one, only known keys:
+// the settings keys and the downrange inputs; --compare with both sides).
 #include "cli/CommandLine.h"
+#include "downrange/DownrangeInputs.h"
 #include "form/SettingsKeys.h"
 #include "fuzz/FuzzInput.h"
 
@@ -33,6 +34,8 @@ const std::set<std::string>& Keys() {
         std::set<std::string> names;
         for (const SettingsKey& row : SettingsKeys())
             names.insert(row.key);
+        for (const std::string& key : downrange::InputKeys())
+            names.insert(key);
         return names;
     }();
     return keys;

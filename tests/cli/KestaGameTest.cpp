@@ -189,6 +189,34 @@ TEST(KestaGame, BadGameFilesStopWithTheirReasonFileAndLine) {
     ::unlink(fifo.c_str());
 }
 
+TEST(KestaGame, ABadGameFileIsNamedWithAtMost60Characters) {
+    // As every echoed argument: a long path, one too long for the system, or one holding a
+    // line break cannot flood the message or break its line.
+    const std::string ellipsis = "\xE2\x80\xA6";
+    const std::string longPath =
+        TempFile(std::string(200, 'g') + ".csv", "animal,mass_kg\nElk,x\n");
+    ASSERT_GT(longPath.size(), 60u);
+    const std::string brokenLine = TempFile("two\nlines.csv", "animal,mass_kg\nElk,0\n");
+    ASSERT_LE(brokenLine.size(), 60u) << "the temporary folder's path is too long for this test";
+    const std::string tooLong(5000, 'f');
+    struct Case {
+        std::string game, err;
+    };
+    for (const Case& c : std::vector<Case>{
+             {longPath, "error: the mass 'x' is not a number (a mass in kg, a point before any "
+                        "decimals) (" +
+                            longPath.substr(0, 60) + ellipsis + ", line 2)\n"},
+             {brokenLine, "error: the mass 0 kg is not above 0 (" +
+                              text::ReplaceAll(brokenLine, "\n", "?") + ", line 2)\n"},
+             {tooLong, "error: File name too long (" + tooLong.substr(0, 60) + ellipsis + ")\n"},
+         }) {
+        const ToolRun run = RunTool({"--needs", "--game", c.game});
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
 TEST(KestaGame, BadGameOptionsAreBadCommandLines) {
     for (const Args& args :
          {Args{"--game"}, Args{"--game="}, Args{"--game", "europe", "--game", "africa"},

@@ -168,6 +168,18 @@ TEST(InputWarnings, ALongTextIsQuotedShort) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], "Arrow speed 'x" + std::string(39, '9') +
                             "\xE2\x80\xA6' is not a number: this report uses 0 fps");
+
+    // Texts from a set-up file or the command line: a line break or a terminal's escape would
+    // break the warning's line or act on the terminal, and stray UTF-8 continuation bytes are
+    // no way past the cut (four make a character at most).
+    FormState form = ExampleForm();
+    form.SetText("InArrowSpeed", "4\n0\x1b[2J\x7f\t");
+    form.SetText("InArrowMass", "x" + std::string(5000, '\xa3'));
+    EXPECT_EQ(Texts(form),
+              (std::vector<std::string>{
+                  "Arrow speed '4?0?[2J??' is not a number: this report uses 0 fps",
+                  "Arrow mass 'x" + std::string(159, '\xa3') +
+                      "\xE2\x80\xA6' is not a number: this report uses 0 grains"}));
 }
 
 } // namespace
