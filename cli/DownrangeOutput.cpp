@@ -3,6 +3,7 @@
 #include "cli/Output.h"
 #include "downrange/Downrange.h"
 #include "downrange/DownrangeFormats.h"
+#include "downrange/StoredInputs.h"
 #include "tools/Errors.h"
 #include "tools/Text.h"
 
@@ -41,11 +42,7 @@ downrange::Inputs DownrangeInputsOf(const std::map<std::string, std::string>& st
     std::map<std::string, std::string> texts = stored;
     for (const auto& [key, text] : line.overrides)
         if (downrange::IsInputKey(key)) texts[key] = text;
-    return downrange::ReadInputs([&texts](const std::string& key) -> std::optional<std::string> {
-        const auto it = texts.find(key);
-        if (it == texts.end()) return std::nullopt;
-        return it->second;
-    });
+    return downrange::InputsOfTexts(texts);
 }
 
 int WriteDownrange(const FormState& form, const std::map<std::string, std::string>& stored,

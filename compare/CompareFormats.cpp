@@ -1,5 +1,6 @@
 #include "compare/CompareFormats.h"
 
+#include "tools/JsonOrNull.h"
 #include "tools/NumberText.h"
 
 #include <nlohmann/json.hpp>
@@ -33,12 +34,8 @@ std::string CsvNumber(const std::optional<ShownFigure>& shown) {
     return shown ? NumberText(shown->value) : std::string();
 }
 
-nlohmann::ordered_json JsonNumber(const std::optional<double>& value) {
-    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
-}
-
 nlohmann::ordered_json JsonShown(const std::optional<ShownFigure>& shown) {
-    return shown ? nlohmann::ordered_json(shown->value) : nlohmann::ordered_json(nullptr);
+    return JsonOrNull(shown ? std::optional<double>(shown->value) : std::nullopt);
 }
 
 nlohmann::ordered_json JsonSide(const SideReport& side, const std::string& name) {
@@ -156,7 +153,7 @@ std::string CompareJson(const Comparison& c, const std::string& nameA, const std
                            {"unit", FigureUnit(row.figure)},
                            {"a", JsonShown(row.a)},
                            {"b", JsonShown(row.b)},
-                           {"difference", JsonNumber(row.difference)},
+                           {"difference", JsonOrNull(row.difference)},
                            {"through_a", WentThrough(row.figure, row.a)},
                            {"through_b", WentThrough(row.figure, row.b)},
                            {"better", row.better == Better::Unclear

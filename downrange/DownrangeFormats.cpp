@@ -1,5 +1,6 @@
 #include "downrange/DownrangeFormats.h"
 
+#include "tools/JsonOrNull.h"
 #include "tools/NumberText.h"
 
 #include <nlohmann/json.hpp>
@@ -35,9 +36,6 @@ template <class T> std::string CsvOptional(const std::optional<T>& value) {
     return value ? ShortestText(static_cast<double>(*value)) : std::string();
 }
 
-template <class T> Json JsonOptional(const std::optional<T>& value) {
-    return value ? Json(*value) : Json(nullptr);
-}
 
 // Rounded to a fixed count of decimals, trailing zeros kept, so that a column lines up.
 std::string Fixed(double x, int decimals) {
@@ -145,7 +143,7 @@ std::string DistanceJson(const DistanceTable& t) {
     Json reaction = Json::array();
     for (const ReactionRow& r : t.reaction)
         reaction.push_back({{"reaction_s", r.reactionS},
-                            {"yards_constant_speed", JsonOptional(r.yardsConstantSpeed)},
+                            {"yards_constant_speed", JsonOrNull(r.yardsConstantSpeed)},
                             {"yards_with_drag", r.yardsWithDrag}});
     const Json json = {
         {"model", ModelJson(t.model)}, {"distances", distances}, {"reaction", reaction}};
@@ -194,10 +192,10 @@ std::string RangesJson(const Ranges& r) {
                            {"mass_kg", row.massKg},
                            {"category", row.category},
                            {"verdict_at_bow", game::VerdictName(row.atBow)},
-                           {"sufficient_to_yd", JsonOptional(row.sufficientTo)},
-                           {"marginal_to_yd", JsonOptional(row.marginalTo)},
+                           {"sufficient_to_yd", JsonOrNull(row.sufficientTo)},
+                           {"marginal_to_yd", JsonOrNull(row.marginalTo)},
                            {"accuracy_yd", row.accuracy},
-                           {"ethical_yd", JsonOptional(row.ethical)}});
+                           {"ethical_yd", JsonOrNull(row.ethical)}});
     const Json json = {{"model", ModelJson(r.model)},
                        {"max_distance_yd", r.inputs.maxDistance},
                        {"animals", animals}};

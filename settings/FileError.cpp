@@ -2,8 +2,17 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace kesta {
+
+QString NotARegularFileReason(unsigned mode) {
+    if (S_ISDIR(mode)) return QStringLiteral("it is a folder");
+    if (S_ISFIFO(mode)) return QStringLiteral("it is a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device");
+    if (S_ISSOCK(mode)) return QStringLiteral("it is a socket");
+    return QStringLiteral("it is not a regular file");
+}
 
 QString ReasonOf(int error) {
     switch (error) {

@@ -15,6 +15,10 @@ namespace kesta {
 // denied", ...; otherwise the system's own text, starting in lower case.
 QString ReasonOf(int error);
 
+// Why a file of this type (st_mode) is not read as a file: "it is a folder", "it is a named
+// pipe", "it is a device", "it is a socket".
+QString NotARegularFileReason(unsigned mode);
+
 class FileError : public RuntimeError {
   public:
     FileError(QString path, QString reason)

@@ -25,15 +25,6 @@ QString ErrnoText(int error) {
     return ReasonOf(error);
 }
 
-// Why a file of this type is not read.
-QString NotAFile(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("it is a folder");
-    if (S_ISFIFO(mode)) return QStringLiteral("it is a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device");
-    if (S_ISSOCK(mode)) return QStringLiteral("it is a socket");
-    return QStringLiteral("it is not a regular file");
-}
-
 // Why the open failed, in the user's words: a link to nothing is no missing file.
 FileBytes OpenFailed(const QByteArray& name, int error) {
     if (error == ELOOP) return Problem(QStringLiteral("it is a link that loops"));
@@ -44,7 +35,7 @@ FileBytes OpenFailed(const QByteArray& name, int error) {
         return {std::nullopt, true, {}};
     }
     if (error == ENOTDIR) return {std::nullopt, true, {}}; // a "folder" on the way is a file
-    if (error == ENXIO) return Problem(NotAFile(S_IFSOCK)); // only a socket says so
+    if (error == ENXIO) return Problem(NotARegularFileReason(S_IFSOCK)); // only a socket says so
     return Problem(ErrnoText(error));
 }
 
@@ -88,7 +79,7 @@ FileBytes ReadUserFile(const QString& path) {
     if (::fstat(fd, &info) != 0)
         read = Problem(ErrnoText(errno));
     else if (!S_ISREG(info.st_mode))
-        read = Problem(NotAFile(info.st_mode));
+        read = Problem(NotARegularFileReason(info.st_mode));
     else if (info.st_size > maxBytes)
         read = Problem(TooLargeText(info.st_size));
     else

@@ -118,15 +118,15 @@ SetupFileRead ReadSetupFile(const QString& path) {
 }
 
 void WriteSetupFile(const QString& path, const FormState& form,
-                    const std::optional<downrange::Inputs>& downrange, const StoredValues& more) {
+                    const std::vector<std::pair<std::string, std::string>>& downrange,
+                    const StoredValues& more) {
     StoredValues saved = FormatValues();
     for (const auto& [key, value] : SaveSettings(form))
         saved.emplace_back(GroupKey(kValuesGroup, QString::fromStdString(key)),
                            QString::fromStdString(value));
-    if (downrange)
-        for (const auto& [key, value] : downrange::InputTexts(*downrange))
-            saved.emplace_back(GroupKey(kDownrangeGroup, QString::fromStdString(key)),
-                               QString::fromStdString(value));
+    for (const auto& [key, value] : downrange)
+        saved.emplace_back(GroupKey(kDownrangeGroup, QString::fromStdString(key)),
+                           QString::fromStdString(value));
     saved.insert(saved.end(), more.begin(), more.end());
     WriteIniFile(path, {}, saved);
 }

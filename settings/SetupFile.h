@@ -3,7 +3,6 @@
 // window's Open and Save as, its examples and kesta-report --compare all go through here.
 #pragma once
 
-#include "downrange/DownrangeInputs.h"
 #include "form/FormState.h"
 #include "settings/FileReader.h"
 #include "settings/IniWriter.h"
@@ -13,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kesta {
@@ -48,12 +48,12 @@ struct SetupFileRead {
 SetupFileRead ReadSetupFile(const QString& path);
 
 // Writes the form's set-up file through the settings store's writer: [kesta] with the format
-// version, [values] with the 46 keys, and [downrange] with the downrange inputs when there are
-// any. Raises FileError with the reason when it cannot be written; a failed save leaves an old
+// version, [values] with the 46 keys, and [downrange] with the downrange inputs' texts when
+// there are any. Raises FileError with the reason when it cannot be written; a failed save leaves an old
 // file at the path whole.
 // `more` are further groups' keys written after those (the chosen game, GameStore.h).
 void WriteSetupFile(const QString& path, const FormState& form,
-                    const std::optional<downrange::Inputs>& downrange = std::nullopt,
+                    const std::vector<std::pair<std::string, std::string>>& downrange = {},
                     const StoredValues& more = {});
 
 } // namespace kesta

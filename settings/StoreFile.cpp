@@ -21,15 +21,6 @@ StoreFile FromErrno(int error) {
     return Unreadable(ReasonOf(error));
 }
 
-// Why a file of this type is no settings store.
-QString NotAFile(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("it is a folder");
-    if (S_ISFIFO(mode)) return QStringLiteral("it is a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device");
-    if (S_ISSOCK(mode)) return QStringLiteral("it is a socket");
-    return QStringLiteral("it is not a regular file");
-}
-
 // The target of a link, or why there is none to read.
 StoreFile FollowLink(const QByteArray& name, struct stat& target) {
     if (::stat(name.constData(), &target) == 0) return {StoreFile::State::Readable, {}};
@@ -52,14 +43,14 @@ StoreFile CheckStoreFile(const QString& path) {
         const StoreFile link = FollowLink(name, info);
         if (link.state == StoreFile::State::Unreadable) return link;
     }
-    if (!S_ISREG(info.st_mode)) return Unreadable(NotAFile(info.st_mode));
+    if (!S_ISREG(info.st_mode)) return Unreadable(NotARegularFileReason(info.st_mode));
     // Opening is the only sure test of permission (the superuser reads any file). O_NONBLOCK
     // keeps even a file swapped for a pipe since the check above from blocking here.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return FromErrno(errno);
     const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
-    if (!regular) return Unreadable(NotAFile(info.st_mode));
+    if (!regular) return Unreadable(NotARegularFileReason(info.st_mode));
     return {StoreFile::State::Readable, {}};
 }
 

@@ -2,6 +2,7 @@
 
 #include "downrange/Downrange.h"
 #include "downrange/DownrangeFormats.h"
+#include "downrange/StoredInputs.h"
 #include "tools/Errors.h"
 #include "tools/NumberText.h"
 #include "window/DownrangeParts.h"
@@ -308,10 +309,7 @@ void DownrangeWindow::Recalculate() {
     downrange::DistanceTable table;
     downrange::Ranges ranges;
     try {
-        inputs = downrange::ReadInputs([&texts](const std::string& key) {
-            const auto it = texts.find(key);
-            return it == texts.end() ? std::nullopt : std::optional<std::string>(it->second);
-        });
+        inputs = downrange::InputsOfTexts(texts);
         table = downrange::DistanceTableOf(form, inputs);
         ranges = readAnimals_ ? downrange::RangesOf(form, inputs, readAnimals_())
                               : downrange::RangesOf(form, inputs);

@@ -3,7 +3,7 @@
 // their own actions to FileMenu() and ToolsMenu().
 #include "window/Form1.h"
 
-#include "settings/DownrangeSettings.h"
+#include "window/DownrangeStore.h"
 #include "settings/SettingsStore.h"
 #include "tools/Errors.h"
 #include "window/DownrangeWindow.h"

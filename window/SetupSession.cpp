@@ -1,13 +1,14 @@
 #include "window/SetupSession.h"
 
+#include "downrange/StoredInputs.h"
 #include "settings/AtomicFile.h"
-#include "settings/DownrangeSettings.h"
 #include "settings/FileError.h"
 #include "settings/GameStore.h"
 #include "settings/IniGroups.h"
 #include "settings/SettingsStore.h"
 #include "settings/SetupFile.h"
 #include "tools/Errors.h"
+#include "window/DownrangeStore.h"
 #include "window/DownrangeWindow.h"
 #include "window/Form1.h"
 #include "window/FormBinding.h"
@@ -97,8 +98,9 @@ bool SetupSession::SaveAs(const QString& chosen) {
         // byte for byte what it always was.
         const StoredGame& game = window_.Game().Stored();
         WriteSetupFile(path, inputs,
-                       downrange.empty() ? std::nullopt
-                                         : std::optional(DownrangeInputsOf(downrange)),
+                       downrange.empty()
+                           ? std::vector<std::pair<std::string, std::string>>()
+                           : downrange::InputTexts(downrange::StoredInputs(downrange)),
                        game == StoredGame() ? StoredValues() : GameValues(game));
     } catch (const FileError& e) {
         window_.Notify(QMessageBox::Critical, FileMessage(tr("The set-up could not be saved"), e));
@@ -122,7 +124,7 @@ bool SetupSession::SaveReportText(const QString& path) {
 }
 
 void SetupSession::AdoptDownrange(const std::map<std::string, std::string>& texts) {
-    const downrange::Inputs inputs = DownrangeInputsOf(texts);
+    const downrange::Inputs inputs = downrange::StoredInputs(texts);
     try {
         SaveDownrangeInputs(window_.Store(), inputs);
     } catch (const RuntimeError&) {

@@ -1,5 +1,4 @@
-// Helpers of the downrange tests: the worked example, random downrange inputs and a reader
-// over a map of stored texts.
+// Helpers of the downrange tests: the worked example, and random downrange inputs.
 #pragma once
 
 #include "downrange/Downrange.h"
@@ -14,14 +13,6 @@ namespace kesta::test {
 
 inline FormState WorkedExample() {
     return ExampleForm(*FindExample("worked-example"));
-}
-
-inline downrange::InputReader ReaderOf(const std::map<std::string, std::string>& texts) {
-    return [texts](const std::string& key) -> std::optional<std::string> {
-        const auto it = texts.find(key);
-        if (it == texts.end()) return std::nullopt;
-        return it->second;
-    };
 }
 
 // Downrange inputs a hunter might give: any fletching and head, shafts of 0.2 to 0.4 inch,

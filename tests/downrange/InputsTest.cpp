@@ -2,6 +2,7 @@
 // use, each refused with its reason and the input's key.
 #include "DownrangeTestSupport.h"
 
+#include "downrange/StoredInputs.h"
 #include "tools/Errors.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 using Texts = std::map<std::string, std::string>;
 
 downrange::Inputs Read(const Texts& texts) {
-    return downrange::ReadInputs(ReaderOf(texts));
+    return downrange::InputsOfTexts(texts);
 }
 
 TEST(DownrangeInputs, AbsentOrBlankKeysTakeTheDefaults) {
@@ -118,6 +119,32 @@ TEST(DownrangeInputs, EveryValueTheModelCannotUseIsRefusedNamingItsInput) {
             EXPECT_NE(std::string(e.what()), ErrorMessage(e.kind())) << "no reason: " << shown;
         }
     }
+}
+
+// A hand-edited file: each text the model cannot use takes its default alone, and one refused
+// chronograph reading drops the whole calibration.
+TEST(DownrangeInputs, StoredTextsTheModelCannotUseTakeTheirDefaultsAlone) {
+    const Texts stored = {{"ShaftOD", "thin"},        {"Head", "field"},
+                          {"Altitude", "900"},        {"ChronoNear", "280"},
+                          {"ChronoNearYards", "10"},  {"ChronoFar", "290"},
+                          {"ChronoFarYards", "40"},   {"MaxDistance", "250"}};
+    EXPECT_THROW(Read(stored), RuntimeError);
+    const downrange::Inputs in = downrange::StoredInputs(stored);
+    EXPECT_EQ(in.shaftOdInches, 0.3);
+    EXPECT_EQ(in.head, downrange::Head::Field);
+    EXPECT_EQ(in.altitudeM, 900);
+    EXPECT_EQ(in.maxDistance, 100);
+    EXPECT_FALSE(in.chronograph); // a pair that speeds up is no calibration
+
+    Texts oneBadReading = {{"ChronoNear", "300"}, {"ChronoNearYards", "x"},
+                           {"ChronoFar", "290"},  {"ChronoFarYards", "40"},
+                           {"Zero", "30"}};
+    const downrange::Inputs kept = downrange::StoredInputs(oneBadReading);
+    EXPECT_FALSE(kept.chronograph);
+    EXPECT_EQ(kept.zeroYards, 30);
+    oneBadReading["ChronoNearYards"] = "10";
+    ASSERT_TRUE(downrange::StoredInputs(oneBadReading).chronograph);
+    EXPECT_EQ(downrange::StoredInputs(oneBadReading).chronograph->farFps, 290);
 }
 
 } // namespace

@@ -43,13 +43,7 @@ class CompareWindowTest : public QObject {
     }
 
     QString Write(const QString& name, const FormState& form) {
-        const QString path = dir_.Path(name);
-        try {
-            WriteSetupFile(path, form);
-        } catch (const RuntimeError&) {
-            return QString();
-        }
-        return path;
+        return test::WriteSetup(dir_.Path(name), form);
     }
 
   private slots:

@@ -86,13 +86,7 @@ class SetupMenusTest : public QObject {
     }
 
     QString WriteSetup(const QString& name, const FormState& form) {
-        const QString path = Path(name);
-        try {
-            WriteSetupFile(path, form);
-        } catch (const RuntimeError&) {
-            return QString();
-        }
-        return path;
+        return test::WriteSetup(Path(name), form);
     }
 
   private slots:

@@ -4,6 +4,7 @@
 
 #include "form/FormState.h"
 #include "settings/SettingsStore.h"
+#include "settings/SetupFile.h"
 #include "tests/common/TestFiles.h"
 #include "tests/common/WorkedExampleForm.h"
 #include "window/Form1.h"
@@ -62,6 +63,17 @@ using kesta::test::WorkedExampleTexts;
 // The example as the form state the report reads.
 inline FormState ExampleForm() {
     return WorkedExampleForm();
+}
+
+// Writes the form as a set-up file at `path`; the path, or an empty text when it could not be
+// written (the caller's QVERIFY then names the case).
+inline QString WriteSetup(const QString& path, const FormState& form) {
+    try {
+        WriteSetupFile(path, form);
+    } catch (const RuntimeError&) {
+        return QString();
+    }
+    return path;
 }
 
 } // namespace kesta::test
