@@ -4,6 +4,7 @@
 #include "downrange/Downrange.h"
 #include "downrange/DownrangeFormats.h"
 #include "downrange/StoredInputs.h"
+#include "form/SettingsKeys.h"
 #include "tools/Errors.h"
 #include "tools/Text.h"
 
@@ -55,7 +56,7 @@ int WriteDownrange(const FormState& form, const std::map<std::string, std::strin
         else
             out = TableIn(downrange::DistanceTableOf(form, inputs), line.format);
     } catch (const RuntimeError& e) {
-        return Fail(std::string(e.what()) + " (" + e.place() + ")");
+        return Fail(std::string(e.what()) + " (" + PlaceWithKey(e.place()) + ")");
     }
     return WriteOut(text::ToCrLf(out), line.crlf);
 }

@@ -29,13 +29,16 @@ StoredTexts ReadStore(const SettingsStore& store) {
     return texts;
 }
 
-StoredTexts ReadUserStore(std::string& reason, StoredTexts& downrange) {
+StoredTexts ReadUserStore(std::string& reason, StoredGroups& groups) {
     const SettingsStore store;
     if (!store.Unreadable().isEmpty()) {
         reason = store.Unreadable().toStdString();
         throw RuntimeError(ErrorKind::PathFileAccess);
     }
-    downrange = store.ReadGroup(kDownrangeGroup);
+    groups.downrange = store.ReadGroup(kDownrangeGroup);
+    QString problem;
+    groups.game = GameOfGroup(store.ReadGroup(kGameGroup), &problem);
+    groups.gameProblem = problem.toStdString();
     return ReadStore(store);
 }
 
@@ -43,7 +46,7 @@ StoredTexts ReadUserStore(std::string& reason, StoredTexts& downrange) {
 // mistyped path, a binary or empty file or one without a [values] group is refused with the
 // reason, never taken for a first run.
 StoredTexts ReadSettingsFile(const std::string& path, std::string& reason,
-                             StoredTexts& downrange) {
+                             StoredGroups& groups) {
     const SetupFileRead read = ReadSetupFile(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!read.contents) {
         if (read.problem == QString::fromUtf8(ErrorMessage(ErrorKind::FileNotFound)))
@@ -54,19 +57,21 @@ StoredTexts ReadSettingsFile(const std::string& path, std::string& reason,
     if (!read.contents->formatWarning.isEmpty())
         Write(stderr, "warning: " + Echoed(path) + ": " +
                           read.contents->formatWarning.toStdString() + "\n");
-    downrange = read.contents->downrange;
+    groups.downrange = read.contents->downrange;
+    groups.game = read.contents->game;
+    groups.gameProblem = read.contents->gameProblem.toStdString();
     return read.contents->values;
 }
 
 } // namespace
 
-FormState FormOf(const CommandLine& line, std::string& reason, StoredTexts& downrangeTexts) {
+FormState FormOf(const CommandLine& line, std::string& reason, StoredGroups& groups) {
     StoredTexts stored; // empty: a first run
-    downrangeTexts.clear();
+    groups = StoredGroups();
     if (line.store == CommandLine::Store::User)
-        stored = ReadUserStore(reason, downrangeTexts);
+        stored = ReadUserStore(reason, groups);
     else if (line.store == CommandLine::Store::File)
-        stored = ReadSettingsFile(line.settingsFile, reason, downrangeTexts);
+        stored = ReadSettingsFile(line.settingsFile, reason, groups);
     else if (line.store == CommandLine::Store::Example)
         stored = ExampleTexts(line.exampleName);
     for (const auto& [key, text] : line.overrides)

@@ -66,14 +66,22 @@ int main(int argc, char** argv) {
         line->mode == CommandLine::Mode::Downrange || line->mode == CommandLine::Mode::Ranges;
     FormState form;
     std::string reason;
-    std::map<std::string, std::string> downrangeTexts;
+    cli::StoredGroups groups;
     try {
-        form = cli::FormOf(*line, reason, downrangeTexts);
+        form = cli::FormOf(*line, reason, groups);
     } catch (const RuntimeError& e) {
         return cli::Fail(e.what() + std::string(": ") + cli::StorePath(*line) +
                          (reason.empty() ? std::string() : ": " + reason));
     }
-    if (downrange) return cli::WriteDownrange(form, downrangeTexts, *line, *game);
-    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line, *game)
-                                                  : cli::WriteReport(form, *line, *game);
+    // Without --game, a set-up saved with a game table (or the window's choice, with --user)
+    // is judged as the window judges it.
+    const game::GameTable& table =
+        line->game.empty() && groups.game ? groups.game->Chosen() : *game;
+    if (line->game.empty() && !groups.gameProblem.empty() && !line->quiet)
+        cli::Write(stderr, "warning: " + cli::StorePath(*line) +
+                               ": its own game list was left out: " + groups.gameProblem +
+                               "; the game table in use is " + table.name + "\n");
+    if (downrange) return cli::WriteDownrange(form, groups.downrange, *line, table);
+    return line->mode == CommandLine::Mode::Needs ? cli::WriteNeeds(form, *line, table)
+                                                  : cli::WriteReport(form, *line, table);
 }

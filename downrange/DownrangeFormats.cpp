@@ -98,26 +98,40 @@ std::string ModelText(const Inputs& in, const DragModel& model) {
     return text + ": k = " + Rounded(model.k, 6) + " per metre.";
 }
 
+Cells DistanceCells(const DistanceTable& t) {
+    Cells cells;
+    for (const DistanceRow& r : t.rows) {
+        if (r.yards % 5 != 0 && r.yards != t.inputs.maxDistance) continue;
+        cells.push_back({std::to_string(r.yards), Fixed(r.speedFps, 1), Fixed(r.energyFtLb, 1),
+                         Fixed(r.momentumSlugFtS, 3), Fixed(r.timeS, 3), Fixed(r.pathInches, 1)});
+    }
+    return cells;
+}
+
+Cells ReactionCells(const DistanceTable& t) {
+    Cells cells;
+    for (const ReactionRow& r : t.reaction)
+        cells.push_back({NumberText(r.reactionS),
+                         r.yardsConstantSpeed ? Rounded(*r.yardsConstantSpeed, 0) : "-",
+                         std::to_string(r.yardsWithDrag)});
+    return cells;
+}
+
 std::string DistanceText(const DistanceTable& t) {
     std::string out = "Downrange: " + SetUpLine(t.setUp) + ", sighted in at " +
                       NumberText(t.inputs.zeroYards) + " yards\n" + ModelText(t.inputs, t.model) +
                       "\n\n";
     out += "Yards  Speed  Energy  Momentum   Time    Path\n";
     out += "       (fps) (ft-lb) (slug-ft/s)  (s)   (inch)\n";
-    for (const DistanceRow& r : t.rows) {
-        if (r.yards % 5 != 0 && r.yards != t.inputs.maxDistance) continue;
-        out += PadLeft(std::to_string(r.yards), 5) + PadLeft(Fixed(r.speedFps, 1), 7) +
-               PadLeft(Fixed(r.energyFtLb, 1), 8) + PadLeft(Fixed(r.momentumSlugFtS, 3), 10) +
-               PadLeft(Fixed(r.timeS, 3), 7) + PadLeft(Fixed(r.pathInches, 1), 8) + "\n";
-    }
+    for (const std::vector<std::string>& c : DistanceCells(t))
+        out += PadLeft(c[0], 5) + PadLeft(c[1], 7) + PadLeft(c[2], 8) + PadLeft(c[3], 10) +
+               PadLeft(c[4], 7) + PadLeft(c[5], 8) + "\n";
     out += "Path: inches above (+) or below (-) the line of sight.\n\n";
     out += "Max distance in relation to reaction time (yards)\n";
     out += "Second  Constant speed  With drag\n";
-    for (const ReactionRow& r : t.reaction) {
-        const std::string constant =
-            r.yardsConstantSpeed ? Rounded(*r.yardsConstantSpeed, 0) + " Y" : std::string("-");
-        out += PadRight(NumberText(r.reactionS), 6) + PadLeft(constant, 16) +
-               PadLeft(std::to_string(r.yardsWithDrag) + " Y", 11) + "\n";
+    for (const std::vector<std::string>& c : ReactionCells(t)) {
+        const std::string constant = c[1] == "-" ? c[1] : c[1] + " Y";
+        out += PadRight(c[0], 6) + PadLeft(constant, 16) + PadLeft(c[2] + " Y", 11) + "\n";
     }
     return out;
 }
@@ -150,10 +164,20 @@ std::string DistanceJson(const DistanceTable& t) {
     return json.dump(2) + "\n";
 }
 
-std::string RangesText(const Ranges& r) {
-    std::size_t nameWidth = 6;
+Cells RangesCells(const Ranges& r) {
+    Cells cells;
     for (const AnimalRange& row : r.rows)
-        nameWidth = std::max(nameWidth, row.animal.size());
+        cells.push_back({row.animal, NumberText(row.massKg), std::to_string(row.category),
+                         game::VerdictName(row.atBow), Yards(row.sufficientTo),
+                         Yards(row.marginalTo), NumberText(row.accuracy), Yards(row.ethical)});
+    return cells;
+}
+
+std::string RangesText(const Ranges& r) {
+    const Cells cells = RangesCells(r);
+    std::size_t nameWidth = 6;
+    for (const std::vector<std::string>& c : cells)
+        nameWidth = std::max(nameWidth, c[0].size());
     std::string out = "Ethical range per animal: " + SetUpLine(r.setUp) + ", up to " +
                       std::to_string(r.inputs.maxDistance) + " yards\n" +
                       ModelText(r.inputs, r.model) + "\n";
@@ -164,12 +188,12 @@ std::string RangesText(const Ranges& r) {
            "   Mass  Cat  At the bow       Sufficient  Marginal  Accuracy  Ethical\n";
     out += PadRight("", nameWidth) +
            "   (kg)                        to (yd)     to (yd)   (yd)      (yd)\n";
-    for (const AnimalRange& row : r.rows)
-        out += PadRight(row.animal, nameWidth) + PadLeft(NumberText(row.massKg), 7) +
-               PadLeft(std::to_string(row.category), 5) + "  " +
-               PadRight(game::VerdictName(row.atBow), 15) + PadLeft(Yards(row.sufficientTo), 10) +
-               PadLeft(Yards(row.marginalTo), 10) + PadLeft(NumberText(row.accuracy), 10) +
-               PadLeft(Yards(row.ethical), 9) + "\n";
+    for (const std::vector<std::string>& c : cells)
+        // A hunter's mass in pounds reads back as a long kg figure: keep it off the name.
+        out += PadRight(c[0], nameWidth) + PadLeft(c[1], std::max<std::size_t>(7, c[1].size() + 1)) +
+               PadLeft(c[2], 5) + "  " +
+               PadRight(c[3], 15) + PadLeft(c[4], 10) + PadLeft(c[5], 10) + PadLeft(c[6], 10) +
+               PadLeft(c[7], 9) + "\n";
     return out;
 }
 

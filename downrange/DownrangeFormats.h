@@ -7,8 +7,22 @@
 #include "downrange/Downrange.h"
 
 #include <string>
+#include <vector>
 
 namespace kesta::downrange {
+
+// The cells of the text tables, rounded for reading exactly as the text forms show them, so
+// that a page can lay them out as its own tables without rounding any figure itself. "-" where
+// there is no figure.
+using Cells = std::vector<std::vector<std::string>>;
+// Yards, speed (fps), energy (ft-lb), momentum (slug-ft/s), time (s), path (inches): every 5
+// yards and the last distance, as DistanceText.
+Cells DistanceCells(const DistanceTable& table);
+// Reaction time (s), yards at constant speed, yards with drag: one row per reaction time.
+Cells ReactionCells(const DistanceTable& table);
+// Animal, mass (kg), category, verdict at the bow, sufficient to, marginal to, accuracy and
+// ethical range (yards), in table order, as RangesText.
+Cells RangesCells(const Ranges& ranges);
 
 // "flat fire, no wind; drag of large vanes or feathers and a fixed-blade broadhead (Cd 2.665)
 // on a 0.3 inch shaft in air of 1.2250 kg/m³ (0 m, 15 °C): k = ... per metre", or the

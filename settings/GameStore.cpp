@@ -28,12 +28,25 @@ StoredGame ReadStoredGame(const QString& iniFile, QString* problem) {
 
 std::optional<StoredGame> ReadGameGroup(const QString& iniFile, QString* problem) {
     const QSettings settings(iniFile, QSettings::IniFormat);
-    if (!settings.contains(Key("table")) && !settings.contains(Key("my_game"))) return std::nullopt;
+    std::map<std::string, std::string> texts;
+    for (const char* name : {"table", "my_game"})
+        if (settings.contains(Key(name)))
+            texts[name] = settings.value(Key(name)).toString().toStdString();
+    return GameOfGroup(texts, problem);
+}
+
+std::optional<StoredGame> GameOfGroup(const std::map<std::string, std::string>& texts,
+                                      QString* problem) {
+    const auto text = [&texts](const char* name) {
+        const auto it = texts.find(name);
+        return it == texts.end() ? std::string() : it->second;
+    };
+    if (texts.count("table") == 0 && texts.count("my_game") == 0) return std::nullopt;
     StoredGame stored;
-    const QString list = settings.value(Key("my_game")).toString();
-    if (!list.isEmpty()) {
+    const std::string list = text("my_game");
+    if (!list.empty()) {
         try {
-            stored.myGame = game::ReadGameList(list.toStdString(), "[game] my_game");
+            stored.myGame = game::ReadGameList(list, "[game] my_game");
             stored.myGame.name = "My game";
         } catch (const RuntimeError& e) {
             if (problem != nullptr)
@@ -41,7 +54,7 @@ std::optional<StoredGame> ReadGameGroup(const QString& iniFile, QString* problem
                            QString::fromStdString(e.place()) + QLatin1Char(')');
         }
     }
-    const std::string table = settings.value(Key("table")).toString().toStdString();
+    const std::string table = text("table");
     if (table == kMyGame ? !stored.myGame.animals.empty()
                          : game::FindBuiltInTable(table) != nullptr)
         stored.table = table;

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,9 @@ struct StoredGame {
 StoredGame ReadStoredGame(const QString& iniFile, QString* problem = nullptr);
 // The same, or nullopt when the file has no [game] group (a set-up saved without one).
 std::optional<StoredGame> ReadGameGroup(const QString& iniFile, QString* problem = nullptr);
+// The same from the group's texts by key, as SettingsStore::ReadGroup gives them.
+std::optional<StoredGame> GameOfGroup(const std::map<std::string, std::string>& texts,
+                                      QString* problem = nullptr);
 
 // The [game] keys of a choice, for the one INI writer.
 StoredValues GameValues(const StoredGame& stored);

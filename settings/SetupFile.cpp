@@ -80,7 +80,14 @@ SetupFileRead Parse(const QByteArray& bytes) {
         return Problem(QStringLiteral("it is not in the saved-settings (INI) format"));
     contents.formatWarning = FormatWarning(all);
     const QString values = GroupKey(kValuesGroup, {});
+    std::map<std::string, std::string> gameTexts;
     for (const QString& key : all.allKeys()) {
+        // The game table chosen with the set-up.
+        const QString game = GroupKey(kGameGroup, {});
+        if (key.startsWith(game)) {
+            gameTexts[key.mid(game.size()).toStdString()] = all.value(key).toString().toStdString();
+            continue;
+        }
         // The downrange inputs kept with the set-up.
         const QString downrange = GroupKey(kDownrangeGroup, {});
         if (key.startsWith(downrange)) {
@@ -99,6 +106,7 @@ SetupFileRead Parse(const QByteArray& bytes) {
         }
     }
     std::sort(contents.unknownKeys.begin(), contents.unknownKeys.end());
+    contents.game = GameOfGroup(gameTexts, &contents.gameProblem);
     return {std::move(contents), {}};
 }
 

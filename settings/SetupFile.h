@@ -5,6 +5,7 @@
 
 #include "form/FormState.h"
 #include "settings/FileReader.h"
+#include "settings/GameStore.h"
 #include "settings/IniWriter.h"
 
 #include <QString>
@@ -24,6 +25,11 @@ struct SetupFileContents {
     std::map<std::string, std::string> values; // the settings keys the file holds, with texts
     // The [downrange] group: the downrange inputs kept with the set-up, by key.
     std::map<std::string, std::string> downrange;
+    // The [game] group: the game table chosen with the set-up, when the file has one; read
+    // from the same checked bytes as the values. `gameProblem` says why its own list was
+    // passed over (the table then falls back as GameOfGroup says).
+    std::optional<StoredGame> game;
+    QString gameProblem;
     // Any other keys, ignored: by name within [values], as "group/key" outside it.
     std::vector<std::string> unknownKeys;
     // Why the file may not read as it was meant, from its format version ([kesta] format): a

@@ -1,11 +1,13 @@
 // The functions the page and its tests call (window.kesta wraps them, see site/app.js). Each
 // works on a fresh form and calculator, as kesta-report does, so the same pairs always give the
 // same text whatever was reported before.
+#include "web/GameChoice.h"
+#include "web/Outcome.h"
 #include "web/PairsForm.h"
 
+#include "ballistics/GameListText.h"
 #include "ballistics/GameTable.h"
 #include "form/Examples.h"
-#include "form/InputLabels.h"
 #include "form/SettingsKeys.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
@@ -25,37 +27,34 @@ namespace {
 
 using emscripten::val;
 
-// The place of a failure twice: by settings key as kesta-report names it ("input length"), for
-// scripts, and as the window names it to the user ("Arrow length"), for the page.
-void SetPlace(val& result, const std::string& place) {
-    result.set("place", PlaceWithKey(place));
-    result.set("where", PlaceForUser(place));
-}
-
 // {text, error, place, where}: error, place and where null when nothing failed.
-val Outcome(std::string text, const char* error, const std::string& place) {
+val Outcome(std::string text, const RuntimeError* error) {
     val result = val::object();
     result.set("text", std::move(text));
-    result.set("error", error ? val(std::string(error)) : val::null());
-    if (error) {
-        SetPlace(result, place);
-    } else {
-        result.set("place", val::null());
-        result.set("where", val::null());
-    }
+    if (error)
+        SetFailure(result, *error);
+    else
+        SetNoFailure(result);
     return result;
 }
 
 // The report box's lines, each followed by "\n"; after a failure the lines written before it.
-val Report(const val& pairs) {
+// `game` chooses the game table (GameOf); a hunter's list that cannot be read stops the report
+// before its first line, as kesta-report --game does.
+val Report(const val& pairs, const val& game) {
     const FormState form = FormFromPairs(pairs);
-    Calculator calculator(form);
+    std::optional<Calculator> calculator;
     try {
-        calculator.WriteReport();
+        calculator.emplace(form, GameOf(game));
     } catch (const RuntimeError& e) {
-        return Outcome(text::CrLfToLf(calculator.BoxText()), e.what(), e.place());
+        return Outcome(std::string(), &e);
     }
-    return Outcome(text::CrLfToLf(calculator.BoxText()), nullptr, {});
+    try {
+        calculator->WriteReport();
+    } catch (const RuntimeError& e) {
+        return Outcome(text::CrLfToLf(calculator->BoxText()), &e);
+    }
+    return Outcome(text::CrLfToLf(calculator->BoxText()), nullptr);
 }
 
 template <typename T> val Field(const std::optional<T>& n) {
@@ -66,14 +65,14 @@ template <typename T> val Field(const std::optional<T>& n) {
         return val(ShortestText(*n));
 }
 
-// The what-if table: {rows, error, place}, each row the fields of kesta-report --needs
+// The what-if table for the chosen game table: {rows, error, place, where}, each row the fields of kesta-report --needs
 // --format csv by their column names, as the CSV's texts ("" for none).
-val Needs(const val& pairs) {
+val Needs(const val& pairs, const val& game) {
     const FormState form = FormFromPairs(pairs);
-    whatif::NeedsCalculator needs(form);
     val rows = val::array();
     val result = val::object();
     try {
+        whatif::NeedsCalculator needs(form, GameOf(game));
         const whatif::NeedsTable table = needs.Table();
         for (const whatif::NeedsRow& row : table.rows) {
             val r = val::object();
@@ -88,13 +87,10 @@ val Needs(const val& pairs) {
             r.set("same_energy_fps", Field(row.sameEnergyFps));
             rows.call<void>("push", r);
         }
-        result.set("error", val::null());
-        result.set("place", val::null());
-        result.set("where", val::null());
+        SetNoFailure(result);
     } catch (const RuntimeError& e) {
         rows = val::array();
-        result.set("error", std::string(e.what()));
-        SetPlace(result, e.place());
+        SetFailure(result, e);
     }
     result.set("rows", rows);
     return result;
@@ -141,6 +137,9 @@ EMSCRIPTEN_BINDINGS(kesta) {
     emscripten::function("load", &Load);
     emscripten::function("examples", &ExampleList);
     emscripten::function("keys", &Keys);
+    emscripten::function("games", &BuiltInGames);
+    emscripten::function("readGameList", &ReadOwnGame);
+    emscripten::constant("mostGameListBytes", static_cast<double>(game::kMostGameListBytes));
 }
 
 } // namespace kesta::web

@@ -43,8 +43,6 @@ bool SetupSession::Open(const QString& path) {
         emit RecentChanged();
         return false;
     }
-    // A set-up saved with a game table brings it back; one saved without keeps the choice.
-    if (const std::optional<StoredGame> game = ReadGameGroup(path)) window_.Game().Adopt(*game);
     Adopt(path, QFileInfo(path).fileName());
     recent_.Add(path);
     emit RecentChanged();
@@ -72,6 +70,16 @@ bool SetupSession::Load(const SetupFileRead& read, const QString& path) {
     read.contents->LoadInto(loaded);
     CopyFormToWidgets(loaded, window_);
     if (!read.contents->downrange.empty()) AdoptDownrange(read.contents->downrange);
+    // A set-up saved with a game table brings it back; one saved without keeps the choice.
+    if (read.contents->game) window_.Game().Adopt(*read.contents->game);
+    if (!read.contents->gameProblem.isEmpty()) {
+        // Never a silent change of the animals judged: say which table the verdicts now use.
+        const QString table = QString::fromStdString(window_.Game().Table().name);
+        window_.Notify(QMessageBox::Warning,
+                       FileMessage(tr("The set-up's own game list was left out"), path,
+                                   tr("%1; the game table in use is %2")
+                                       .arg(read.contents->gameProblem, table)));
+    }
     if (!read.contents->formatWarning.isEmpty())
         window_.Notify(QMessageBox::Warning,
                        FileMessage(tr("The set-up may not read as it was meant"), path,

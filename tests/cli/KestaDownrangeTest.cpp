@@ -79,6 +79,13 @@ TEST(KestaDownrange, AnInputThatCannotBeUsedStopsNamingIt) {
                 << run.err;
         }
     }
+    // A form input that stops the figures is named by the key the command line takes, as the
+    // report and --needs name it.
+    for (const char* mode : {"--downrange", "--ranges"}) {
+        const ToolRun run = RunTool(Example({mode, "length=long"}));
+        EXPECT_EQ(run.status, 3) << mode;
+        EXPECT_NE(run.err.find(" (input length)\n"), std::string::npos) << run.err;
+    }
 }
 
 TEST(KestaDownrange, TheDownrangeKeysAndModesAreCheckedOnTheCommandLine) {

@@ -110,6 +110,45 @@ TEST(KestaGame, OwnGameFilesInKilogramsAndPounds) {
     }
 }
 
+// A set-up saved with a game table is judged against it, as the window judges it, unless
+// --game says otherwise; an own list in it that cannot be read is said, never silently
+// swapped for another table's animals.
+TEST(KestaGame, ASetUpFileBringsItsGameTable) {
+    const std::string values = Slurp(fs::path(KESTA_EXAMPLES_DIR) / "worked-example.kesta");
+    const auto withGame = [&values](const std::string& name, const std::string& group) {
+        return TempFile(name, values + "\n[game]\n" + group);
+    };
+    const std::string europe = withGame("europe.kesta", "table=europe\n");
+    const ToolRun saved = RunTool({"--settings", europe});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, EngineReport("worked-example", *game::FindBuiltInTable("europe")));
+    const ToolRun overridden = RunTool({"--settings", europe, "--game", "north-america"});
+    EXPECT_EQ(overridden.out,
+              RunTool({"--game", "north-america", "--example", "worked-example"}).out);
+    EXPECT_EQ(RunTool({"--needs", "--settings", europe, "--format", "csv"}).out,
+              RunTool({"--needs", "--game", "europe", "--example", "worked-example", "--format",
+                       "csv"})
+                  .out);
+
+    const std::string own =
+        withGame("own.kesta", "table=my-game\nmy_game=\"animal,mass_kg\\nElk,320\\n\"\n");
+    const ToolRun mine = RunTool({"--ranges", "--settings", own, "--format", "csv"});
+    EXPECT_EQ(mine.status, 0) << mine.err;
+    EXPECT_EQ(Lines(mine.out).size(), 2u) << mine.out; // the header and Elk
+    EXPECT_NE(mine.out.find("Elk"), std::string::npos) << mine.out;
+
+    const std::string bad =
+        withGame("bad.kesta", "table=my-game\nmy_game=\"animal,mass_kg\\nElk,0\\n\"\n");
+    const ToolRun warned = RunTool({"--settings", bad});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.out, RunTool({"--example", "worked-example"}).out);
+    EXPECT_NE(warned.err.find("its own game list was left out: the mass 0 kg is not above 0 "
+                              "([game] my_game, line 2); the game table in use is africa"),
+              std::string::npos)
+        << warned.err;
+    EXPECT_EQ(RunTool({"--settings", bad, "--quiet"}).err, "");
+}
+
 TEST(KestaGame, BadGameFilesStopWithTheirReasonFileAndLine) {
     const std::string dir = ::testing::TempDir();
     const std::string fifo = dir + "/game.fifo";

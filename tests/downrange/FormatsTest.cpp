@@ -134,5 +134,53 @@ TEST_F(DownrangeFormats, TheRangesJsonAndTextAgreeWithTheRows) {
     }
 }
 
+// The cells a page lays out as its own tables: the figures rounded as the text rounds them, the
+// worked example's rows as they were first worked out by hand, and the last distance shown even
+// when it is no multiple of 5.
+TEST_F(DownrangeFormats, TheCellsAreTheTextTablesFiguresRoundedForReading) {
+    downrange::Inputs inputs;
+    const auto table = downrange::DistanceTableOf(WorkedExample(), inputs);
+    const downrange::Cells distances = downrange::DistanceCells(table);
+    ASSERT_EQ(distances.size(), 21u); // 0, 5, ..., 100
+    EXPECT_EQ(distances[0], (std::vector<std::string>{"0", "300.0", "80.0", "0.533", "0.000", "0.0"}));
+    EXPECT_EQ(distances[4], (std::vector<std::string>{"20", "284.7", "72.0", "0.506", "0.205", "0.0"}));
+    EXPECT_EQ(distances[20],
+              (std::vector<std::string>{"100", "230.9", "47.4", "0.410", "1.143", "-211.6"}));
+    const downrange::Cells reaction = downrange::ReactionCells(table);
+    ASSERT_EQ(reaction.size(), 5u);
+    EXPECT_EQ(reaction[3], (std::vector<std::string>{"0.3", "41", "38"}));
+
+    inputs.maxDistance = 37;
+    const downrange::Cells shorter =
+        downrange::DistanceCells(downrange::DistanceTableOf(WorkedExample(), inputs));
+    ASSERT_EQ(shorter.size(), 9u); // 0, 5, ..., 35, 37
+    EXPECT_EQ(shorter.back()[0], "37");
+
+    const downrange::Cells animals = downrange::RangesCells(ranges_);
+    ASSERT_EQ(animals.size(), ranges_.rows.size());
+    bool sawNone = false;
+    for (std::size_t i = 0; i < animals.size(); ++i) {
+        const auto& row = ranges_.rows[i];
+        ASSERT_EQ(animals[i].size(), 8u);
+        EXPECT_EQ(animals[i][0], row.animal);
+        EXPECT_EQ(animals[i][3], game::VerdictName(row.atBow));
+        EXPECT_EQ(animals[i][4], row.sufficientTo ? std::to_string(*row.sufficientTo) : "-");
+        EXPECT_EQ(animals[i][7] == "-", !row.ethical);
+        sawNone = sawNone || animals[i][4] == "-";
+    }
+    EXPECT_TRUE(sawNone);
+}
+
+// A hunter's list in pounds gives masses of many digits in kg; the text must still part them
+// from the name, and a short mass keeps its column.
+TEST_F(DownrangeFormats, ALongMassInTheRangesTextStaysApartFromTheName) {
+    const std::vector<game::Animal> animals = {{"Whitetail buck", 90.945270185},
+                                               {"Roe doe", 22}};
+    const std::string text =
+        downrange::RangesText(downrange::RangesOf(WorkedExample(), inputs_, animals));
+    EXPECT_NE(text.find("\nWhitetail buck 90.945270185    2  "), std::string::npos) << text;
+    EXPECT_NE(text.find("\nRoe doe            22    1  "), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace kesta::test

@@ -289,16 +289,22 @@ def offline(page):
     page.open()
     text, error = page.press_report()
     check(text == page.native(page.form_pairs())[0], "offline report differs")
-    print("offline: page and report served by the service worker")
+    load_example(page, "worked-example")
+    page.driver.find_element(By.ID, "downrange-button").click()
+    check(page.js("return document.querySelectorAll('#ranges-table tbody tr').length") == 48,
+          "no downrange figures offline")
+    print("offline: page, report and downrange served by the service worker")
 
 
 def same_origin(page):
-    """No request of a whole session (load, examples, report, what-if) leaves the origin."""
+    """No request of a whole session (load, examples, report, what-if, downrange) leaves the
+    origin."""
     page.driver.get_log("performance")
     page.open()
     page.js("document.getElementById('example-button').click()")
     page.press_report()
     page.driver.find_element(By.ID, "needs-button").click()
+    page.driver.find_element(By.ID, "downrange-button").click()
     urls = []
     for entry in page.driver.get_log("performance"):
         message = json.loads(entry["message"])["message"]

@@ -4,6 +4,7 @@ import contextlib
 import json
 import os
 import random
+import re
 import socket
 import subprocess
 import sys
@@ -22,15 +23,21 @@ def random_pairs(count, seed):
         yield random_setups.random_setup(rng, wildness=wildness)
 
 
+def write_settings(path, groups):
+    """An INI file of {group: {key: text}} as the settings store writes one."""
+    with open(path, "w", encoding="utf-8") as ini:
+        for group, pairs in groups.items():
+            ini.write("[%s]\n" % group)
+            for key, text in pairs.items():
+                ini.write('%s="%s"\n' % (key, text.replace("\\", "\\\\").replace('"', '\\"')))
+
+
 def native_report(kesta_report, pairs, home):
     """(text, error, place) of kesta-report on the pairs: its stdout and its error line."""
     # Through a settings file, as the window's store holds them: the command line refuses
     # option values the store's loading rules still read ("yes", " FALSE ", "2.5").
     settings = os.path.join(home, "pairs.kesta")
-    with open(settings, "w", encoding="utf-8") as ini:
-        ini.write("[values]\n")
-        for key, text in pairs.items():
-            ini.write('%s="%s"\n' % (key, text.replace("\\", "\\\\").replace('"', '\\"')))
+    write_settings(settings, {"values": pairs})
     args = [kesta_report, "--quiet", "--settings", settings]
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
     run = subprocess.run(args, capture_output=True, timeout=120, env=env)
@@ -42,6 +49,55 @@ def native_report(kesta_report, pairs, home):
     if run.returncode != 3 or not m:
         raise RuntimeError("kesta-report exit %d: %r" % (run.returncode, err))
     return text, m.group(1).decode(), m.group(2).decode()
+
+
+ERROR_LINE = re.compile(r"^error: (.*) \((.*)\)\n$", re.S)
+
+
+def native_downrange(kesta_report, pairs, downrange, home, *options):
+    """(stdout, error, place) of kesta-report --downrange or --ranges (in `options`) on the
+    form's pairs and the downrange inputs, read from a settings file as the store holds them."""
+    settings = os.path.join(home, "downrange.kesta")
+    write_settings(settings, {"values": pairs, "downrange": downrange})
+    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+    run = subprocess.run([kesta_report, "--quiet", "--settings", settings, *options],
+                         capture_output=True, timeout=120, env=env)
+    if run.returncode == 0:
+        return run.stdout.decode("utf-8"), None, None
+    err = run.stderr.decode("utf-8")
+    m = ERROR_LINE.match(err)
+    if run.returncode != 3 or not m:
+        raise RuntimeError("kesta-report %s exit %d: %r" % (" ".join(options), run.returncode, err))
+    return run.stdout.decode("utf-8"), m.group(1), m.group(2)
+
+
+def random_downrange(rng, wildness):
+    """Downrange inputs: each key absent now and then (its default), realistic texts, a pair
+    of chronograph readings in a third of the cases, and with `wildness` texts no model takes."""
+    pairs = {}
+    realistic = {
+        "ShaftOD": lambda: "%.3f" % rng.uniform(0.2, 0.45),
+        "Fletching": lambda: rng.choice(["small", "large"]),
+        "Head": lambda: rng.choice(["field", "fixed", "mechanical"]),
+        "Altitude": lambda: str(rng.randint(-400, 4000)),
+        "Temperature": lambda: "%.1f" % rng.uniform(-25, 40),
+        "Zero": lambda: str(rng.randint(10, 45)),
+        "MaxDistance": lambda: str(rng.randint(5, 130)),
+    }
+    for key, make in realistic.items():
+        if rng.random() < 0.15:
+            continue
+        pairs[key] = rng.choice(["", "x", "0", "-3", "250.5", "FIXED"]) \
+            if rng.random() < wildness else make()
+    if rng.random() < 0.33:
+        near = rng.uniform(150, 380)
+        near_yards = rng.randint(1, 10)
+        pairs.update({"ChronoNear": "%.1f" % near, "ChronoNearYards": str(near_yards),
+                      "ChronoFar": "%.1f" % (near * rng.uniform(0.85, 0.99)),
+                      "ChronoFarYards": str(near_yards + rng.randint(10, 50))})
+        if rng.random() < wildness:
+            del pairs["ChronoFar"]
+    return pairs
 
 
 def free_port():

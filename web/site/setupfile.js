@@ -1,7 +1,10 @@
-// Set-up files (.kesta): the saved-settings INI text, the format version in [kesta], then
-// group [values] with one key=value line per settings key (written in table order). Values are written as the desktop program writes them (quotes
-// around texts with ',', ';', '=' or blanks at either end; backslash escapes; "@" doubled at
-// the start), so a file saved here opens there and the other way round.
+// Set-up files (.kesta): the saved-settings INI text, the format version in [kesta], group
+// [values] with one key=value line per settings key (written in table order), and beside them
+// the groups a set-up may carry: [downrange] (the downrange inputs' texts by key) and [game]
+// (table=NAME and my_game=CSV text). Values are written as the desktop program writes them
+// (quotes around texts with ',', ';', '=' or blanks at either end; backslash escapes; "@"
+// doubled at the start), and the groups and their keys in the order its writer puts them (by
+// name), so a file saved here opens there, byte for byte the same, and the other way round.
 
 const NAMED_ESCAPES = {
   "\x07": "\\a", "\b": "\\b", "\f": "\\f", "\n": "\\n", "\r": "\\r", "\t": "\\t", "\v": "\\v",
@@ -44,16 +47,26 @@ export function iniValueText(value) {
 
 export const SETUP_FORMAT = 1; // what this page writes and reads
 
-export function setupFileText(pairs, keys) {
-  let text = "[kesta]\nformat=" + SETUP_FORMAT + "\n\n[values]\n";
-  for (const key of keys) text += key + "=" + iniValueText(pairs[key] ?? "") + "\n";
-  return text;
+// Names in the desktop writer's order: by UTF-16 code units, capitals before small letters.
+function byName(a, b) {
+  return a[0] < b[0] ? -1 : a[0] > b[0] ? 1 : 0;
 }
 
-// One stored value: quoted parts and escapes resolved, blanks outside quotes trimmed, the
-// pieces of a list (unquoted commas) joined by "," as the settings store reads them.
-// null for a typed value ("@Variant(...)") that is no text.
-export function iniValue(raw) {
+// `groups`: {name: [[key, text], ...]}, the further groups; an empty or absent one is not
+// written, so a set-up without them is what it always was.
+export function setupFileText(pairs, keys, groups = {}) {
+  const sections = Object.entries(groups).filter(([, entries]) => entries && entries.length)
+                         .map(([name, entries]) => [name, [...entries].sort(byName)]);
+  sections.push(["kesta", [["format", String(SETUP_FORMAT)]]],
+                ["values", keys.map((key) => [key, pairs[key] ?? ""])]);
+  return sections.sort(byName).map(([name, entries]) =>
+    "[" + name + "]\n" + entries.map(([key, text]) => key + "=" + iniValueText(text) + "\n").join(""))
+    .join("\n");
+}
+
+// The pieces of one stored value: quoted parts and escapes resolved, blanks outside quotes
+// trimmed, split at unquoted commas (a list).
+function iniPieces(raw) {
   const pieces = [];
   let piece = "";
   let inQuotes = false;
@@ -92,12 +105,33 @@ export function iniValue(raw) {
     }
   }
   pieces.push(pieces.length ? piece.trim() : piece);
-  let value = pieces.join(",");
-  if (value.startsWith("@@")) value = value.slice(1);
-  else if (value.startsWith("@String(") && value.endsWith(")")) value = value.slice(8, -1);
-  else if (value.startsWith("@")) return null;
+  return pieces;
+}
+
+// A stored text with its type mark resolved; null for a typed value ("@Variant(...)") that is
+// no text.
+function untyped(value) {
+  if (value.startsWith("@@")) return value.slice(1);
+  if (value.startsWith("@String(") && value.endsWith(")")) return value.slice(8, -1);
+  if (value.startsWith("@")) return null;
   return value;
 }
+
+// One stored value, the pieces of a list joined by "," as the settings store reads [values].
+// null for a typed value that is no text.
+export function iniValue(raw) {
+  return untyped(iniPieces(raw).join(","));
+}
+
+// One value as the desktop reads [downrange] and [game]: the text, or "" for a list (unquoted
+// commas) or a typed value, which it takes for no text at all.
+export function iniText(raw) {
+  const pieces = iniPieces(raw);
+  return pieces.length === 1 ? untyped(pieces[0]) ?? "" : "";
+}
+
+// The further groups Open reads, with their keys' texts.
+const FURTHER_GROUPS = ["downrange", "game"];
 
 // The warning a file's format version gives, "" for one read as it is (none, or 1), in the
 // desktop program's words.
@@ -112,8 +146,10 @@ function formatWarning(text) {
          `it is read as format ${SETUP_FORMAT}`;
 }
 
-// {pairs, problem, warning}: the [values] group's settings keys with their texts, or why the
-// text is no set-up (then pairs is null); warning names a format version not read as it is.
+// {pairs, downrange, game, problem, warning}: the [values] group's settings keys with their
+// texts, or why the text is no set-up (then pairs is null); downrange and game the keys and
+// texts of those groups ({} when the file has no such keys); warning names a format version
+// not read as it is.
 export function readSetupFile(text, keys) {
   if (text.includes("\0"))
     return { pairs: null, problem: "it holds binary data (NUL bytes), not text", warning: "" };
@@ -122,6 +158,8 @@ export function readSetupFile(text, keys) {
     return { pairs: null, problem: "it is not a set-up: it has no [values] group", warning: "" };
   const known = new Set(keys);
   const pairs = {};
+  // No prototype: a hand-edited key such as "__proto__" is a key like any other.
+  const further = Object.fromEntries(FURTHER_GROUPS.map((name) => [name, Object.create(null)]));
   let version = null;
   let group = "";
   for (const line of lines) {
@@ -135,10 +173,11 @@ export function readSetupFile(text, keys) {
     if (eq < 0) continue;
     const key = t.slice(0, eq).trim();
     if (group === "kesta" && key === "format") version = iniValue(t.slice(eq + 1));
+    if (FURTHER_GROUPS.includes(group)) further[group][key] = iniText(t.slice(eq + 1));
     if (group !== "values") continue;
     if (!known.has(key)) continue;
     const value = iniValue(t.slice(eq + 1));
     if (value !== null) pairs[key] = value;
   }
-  return { pairs, problem: null, warning: formatWarning(version) };
+  return { pairs, ...further, problem: null, warning: formatWarning(version) };
 }

@@ -145,6 +145,20 @@ class GameMenuTest : public QObject {
         QCOMPARE(run.window().Game().Table().name, std::string("europe"));
         QVERIFY(Box(run).contains("Roe doe"));
         QVERIFY(run.messages.empty()); // the [game] keys are no unknown keys
+
+        // An own list the file holds but that cannot be read is said, with the table in use.
+        QSettings edited(file, QSettings::IniFormat);
+        edited.setValue("game/table", "my-game");
+        edited.setValue("game/my_game", "animal,mass_kg\nElk,0\n");
+        edited.sync();
+        QVERIFY(run.window().Setups().Session().Open(file));
+        QCOMPARE(run.window().Game().Table().name, std::string("africa"));
+        QCOMPARE(int(run.messages.size()), 1);
+        QCOMPARE(run.messages.back().icon, QMessageBox::Warning);
+        QVERIFY2(run.messages.back().text.contains("own game list was left out: the mass 0 kg is not "
+                                              "above 0 ([game] my_game, line 2); the game table "
+                                              "in use is africa"),
+                 qPrintable(run.messages.back().text));
         run.Close();
     }
 
