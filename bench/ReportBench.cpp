@@ -2,11 +2,13 @@
 // imperial example, a worst case that keeps every simulation stepping as long as it can, the
 // slowest report fuzzing found and an arrow too long for the balance search to step.
 // Then "what would it take" for the worked example: the whole table, and one animal's chart;
-// the slowest table found; and the worked example's downrange figures: the distance table and
+// the slowest tables found; and the worked example's downrange figures: the distance table and
 // every animal's ranges.
+#include "ballistics/GameList.h"
 #include "ballistics/GameTable.h"
 #include "downrange/Downrange.h"
 #include "form/Examples.h"
+#include "form/SettingsKeys.h"
 #include "report/Calculator.h"
 #include "tools/Errors.h"
 #include "whatif/Needs.h"
@@ -102,6 +104,23 @@ void BM_NeedsHeaviestArrow(benchmark::State& state) {
         benchmark::DoNotOptimize(needs.Table().rows.data());
 }
 
+// The slowest tables a random search of extreme inputs found, as `kesta-report --needs
+// mass=1e306 speed=1000 BH0=50 BH1=50` makes them, with each built-in game table (the
+// argument is its position in the list). The same bow would send every arrow of 1 to 3000
+// grains so fast that the very first step of its run overflows, for every animal.
+void BM_NeedsHeavyArrowBigBlade(benchmark::State& state) {
+    FormState form;
+    kesta::LoadSettings(form, kesta::ReaderOf({{"mass", "1e306"},
+                                               {"speed", "1000"},
+                                               {"BH0", "50"},
+                                               {"BH1", "50"}}));
+    const auto& game = kesta::game::BuiltInTables().at(static_cast<std::size_t>(state.range(0)));
+    kesta::whatif::NeedsCalculator needs(form, game);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(needs.Table().rows.data());
+    state.SetLabel(game.name);
+}
+
 // The chart of the animal at this table position (0 Black Wildebeest, 13 Elephant, 15 fox).
 void BM_NeedsChart(benchmark::State& state) {
     const FormState form = ExampleForm();
@@ -132,6 +151,7 @@ BENCHMARK(BM_SlowestFuzzed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongArrow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NeedsTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsHeaviestArrow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NeedsHeavyArrowBigBlade)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsChart)->Arg(0)->Arg(13)->Arg(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DownrangeTable)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DownrangeRanges)->Unit(benchmark::kMillisecond);

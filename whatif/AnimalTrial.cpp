@@ -14,20 +14,63 @@ constexpr double kStep = 0.001;
 
 } // namespace
 
+void ArrowsThatRaise::clear() {
+    beforeTheSlab_.clear();
+    atTheFirstStep_.clear();
+}
+
+bool ArrowsThatRaise::BeforeTheSlab(double grains, double fps, bool entryLoss) const {
+    return beforeTheSlab_.count({grains, fps, entryLoss}) != 0;
+}
+
+void ArrowsThatRaise::AddBeforeTheSlab(double grains, double fps, bool entryLoss) {
+    beforeTheSlab_.insert({grains, fps, entryLoss});
+}
+
+ArrowsThatRaise::Entering ArrowsThatRaise::KeyOf(const Arrow::Steps::Run& r) {
+    return {r.Rn, r.m, r.v, r.dm, r.p, r.A, r.dx, r.q};
+}
+
+std::optional<ErrorKind> ArrowsThatRaise::AtTheFirstStep(const Arrow::Steps::Run& entering) const {
+    const auto known = atTheFirstStep_.find(KeyOf(entering));
+    if (known == atTheFirstStep_.end()) return std::nullopt;
+    return known->second;
+}
+
+void ArrowsThatRaise::AddAtTheFirstStep(const Arrow::Steps::Run& entering, ErrorKind kind) {
+    atTheFirstStep_.emplace(KeyOf(entering), kind);
+}
+
 const AnimalTrial::Answer& AnimalTrial::Run(double grains, double fps) {
     auto [at, isNew] = answers_.try_emplace({grains, fps}, Answer{0, false, ErrorKind::Overflow});
-    Answer& answer = at->second;
-    if (isNew) {
-        try {
-            answer.depth = Arrow::Penetration(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep,
-                                              animal_.ribResistance, animal_.chestDepth,
-                                              animal_.ribResistance);
-        } catch (const RuntimeError& e) {
-            answer.failed = true;
-            answer.failure = e.kind();
-        }
+    if (isNew) at->second = Fresh(grains, fps);
+    return at->second;
+}
+
+AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps) {
+    namespace Steps = Arrow::Steps;
+    Steps::Run r;
+    try {
+        if (!Steps::Prepare(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep,
+                            animal_.ribResistance, animal_.chestDepth, animal_.ribResistance, r))
+            return {0, false, ErrorKind::Overflow};
+    } catch (const RuntimeError& e) {
+        return {0, true, e.kind()};
     }
-    return answer;
+    // With a slab of negative thickness the first step would read it: nothing to share then.
+    const bool sharing = raising_ != nullptr && r.D >= 0;
+    if (sharing) {
+        if (const std::optional<ErrorKind> kind = raising_->AtTheFirstStep(r))
+            return {0, true, *kind};
+    }
+    const Steps::Run entering = r;
+    long passes = 0;
+    try {
+        return {Steps::Finish(r, passes), false, ErrorKind::Overflow};
+    } catch (const RuntimeError& e) {
+        if (sharing && passes == 1) raising_->AddAtTheFirstStep(entering, e.kind());
+        return {0, true, e.kind()};
+    }
 }
 
 double AnimalTrial::Depth(double grains, double fps) {
@@ -38,13 +81,12 @@ double AnimalTrial::Depth(double grains, double fps) {
 
 std::optional<double> AnimalTrial::TrialDepth(double grains, double fps) {
     const bool entryLoss = animal_.ribResistance > 0;
-    const std::tuple<double, double, bool> arrow{grains, fps, entryLoss};
-    if (raising_ != nullptr && raising_->count(arrow) != 0) return std::nullopt;
+    if (raising_ != nullptr && raising_->BeforeTheSlab(grains, fps, entryLoss)) return std::nullopt;
     const Answer& answer = Run(grains, fps);
     if (!answer.failed) return answer.depth;
     if (raising_ != nullptr &&
         Arrow::RaisesForEverySlab(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, entryLoss))
-        raising_->insert(arrow);
+        raising_->AddBeforeTheSlab(grains, fps, entryLoss);
     return std::nullopt;
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "ballistics/GameTable.h"
+#include "ballistics/PenetrationSteps.h"
 #include "tools/Errors.h"
 
+#include <array>
 #include <map>
 #include <optional>
 #include <set>
@@ -14,12 +16,32 @@
 
 namespace kesta::whatif {
 
-// The arrows (mass, speed) whose penetration run raises for every animal, shared by the trials
-// of one set-up's animals: a search that meets errors tries its range number by number, and
-// an arrow the model cannot follow at all (1e308 grains at the same bow's speed) need not be
-// run, and fail, for each animal again.
-// By mass, speed and whether the animal's entry loss is above 0 (Arrow::RaisesForEverySlab).
-using ArrowsThatRaise = std::set<std::tuple<double, double, bool>>;
+// What the trials of one set-up's animals learn about runs that raise, shared by them: a search
+// that meets errors tries its range number by number, and an arrow the model cannot follow at
+// all (1e308 grains at the same bow's speed) need not be run, and fail, for each animal again.
+class ArrowsThatRaise {
+  public:
+    void clear();
+
+    // Arrows whose own figures overflow before the slab's are read
+    // (Arrow::RaisesForEverySlab), by mass, speed and whether the animal's entry loss is above 0.
+    bool BeforeTheSlab(double grains, double fps, bool entryLoss) const;
+    void AddBeforeTheSlab(double grains, double fps, bool entryLoss);
+
+    // Runs whose very first step raises. That step reads the arrow as it enters (the speed left
+    // after the entry loss included) and none of the slab's figures while its thickness is not
+    // negative, so another animal's run entering in the very same state raises the same kind
+    // there too. A huge arrow's energy dwarfs every entry loss: all animals enter alike.
+    std::optional<ErrorKind> AtTheFirstStep(const Arrow::Steps::Run& entering) const;
+    void AddAtTheFirstStep(const Arrow::Steps::Run& entering, ErrorKind kind);
+
+  private:
+    std::set<std::tuple<double, double, bool>> beforeTheSlab_;
+    // By the figures the first step reads: Rn, m, v, dm, p, A, dx, q.
+    using Entering = std::array<double, 8>;
+    static Entering KeyOf(const Arrow::Steps::Run& r);
+    std::map<Entering, ErrorKind> atTheFirstStep_;
+};
 
 class AnimalTrial {
   public:
@@ -63,6 +85,9 @@ class AnimalTrial {
     ArrowsThatRaise* raising_;
 
     const Answer& Run(double grains, double fps);
+    // The run itself: Arrow::Penetration's steps, taken here so the state the arrow enters in
+    // can be shared with the other animals' trials.
+    Answer Fresh(double grains, double fps);
 };
 
 } // namespace kesta::whatif

@@ -8,6 +8,7 @@
 #include "tools/Errors.h"
 #include "whatif/AnimalTrial.h"
 #include "whatif/LeastWhole.h"
+#include "whatif/SameBowSpeeds.h"
 
 #include <cmath>
 #include <map>
@@ -39,7 +40,7 @@ int Whole(double x, int low, int high) {
 }
 
 // The three least answers for one animal; the verdict is already in the row.
-void FindLeast(AnimalTrial& trial, const SetUp& s, NeedsRow& row) {
+void FindLeast(AnimalTrial& trial, const SetUp& s, SameBowSpeeds& sameBow, NeedsRow& row) {
     const double chest = trial.Figures().chestDepth;
     const int lightest = LightestThatCanSuffice(trial);
     row.leastGrains = LeastWhole({lightest, kMostGrains, lightest, chest},
@@ -49,8 +50,11 @@ void FindLeast(AnimalTrial& trial, const SetUp& s, NeedsRow& row) {
                                   [&](int fps) { return Judged(trial, s.grains, fps); });
     // The mass that suffices at the set-up's speed is a near guess for the same bow too.
     const int start = row.leastGrains.value_or(lightest);
+    // A mass the bow gives no speed is tried as a run that raises would be: not sufficient.
     row.sameEnergyGrains = LeastWhole({lightest, kMostGrains, start, chest}, [&](int grains) {
-        return Judged(trial, grains, SameEnergyFps(s, grains));
+        const std::optional<double> fps = sameBow.Of(grains);
+        if (!fps) return Trial{false, 0, true};
+        return Judged(trial, grains, *fps);
     });
     if (row.sameEnergyGrains) row.sameEnergyFps = SameEnergyFps(s, *row.sameEnergyGrains);
 }
@@ -86,6 +90,7 @@ NeedsTable NeedsCalculator::Table() {
     raising_.clear();
     // Animals of equal body mass have equal figures, hence equal answers.
     std::map<double, std::size_t> byMass; // mass, row
+    SameBowSpeeds sameBow(table.setUp);
     const std::vector<game::Animal>& animals = game_.animals;
     for (std::size_t position = 0; position < animals.size(); ++position) {
         const game::Animal& animal = animals[position];
@@ -97,12 +102,13 @@ NeedsTable NeedsCalculator::Table() {
             continue;
         }
         byMass[animal.massKg] = table.rows.size();
-        table.rows.push_back(RowOf(table.setUp, position, animal));
+        table.rows.push_back(RowOf(table.setUp, position, animal, sameBow));
     }
     return table;
 }
 
-NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game::Animal& animal) {
+NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game::Animal& animal,
+                                SameBowSpeeds& sameBow) {
     const game::AnimalFigures figures = game::FiguresOf(animal);
     NeedsRow row{};
     row.position = position;
@@ -117,7 +123,7 @@ NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game
         e.SetPlace(animal.name + ", Game Recommendations");
         throw;
     }
-    FindLeast(trial, s, row);
+    FindLeast(trial, s, sameBow, row);
     return row;
 }
 

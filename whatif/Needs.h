@@ -83,6 +83,8 @@ struct NeedsChart {
 // "input InArrowLength" as the report says it, "Ro, Broadhead", or the animal
 // whose penetration run for the set-up's own arrow failed, which would stop the report's game
 // lists too, e.g. "Elephant, Game Recommendations".
+class SameBowSpeeds;
+
 class NeedsCalculator {
   public:
     // The form must outlive the calculator. The rows are the animals of `game`, in its order.
@@ -96,7 +98,8 @@ class NeedsCalculator {
 
   private:
     SetUp ReadSetUp();
-    NeedsRow RowOf(const SetUp& s, std::size_t position, const game::Animal& animal);
+    NeedsRow RowOf(const SetUp& s, std::size_t position, const game::Animal& animal,
+                   SameBowSpeeds& sameBow);
 
     const FormState* form_;
     ArrowsThatRaise raising_; // by every animal of the table being made
