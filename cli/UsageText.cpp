@@ -3,6 +3,7 @@
 
 #include "downrange/DownrangeInputs.h"
 #include "form/SettingsKeys.h"
+#include "tools/Text.h"
 
 namespace kesta {
 
@@ -28,22 +29,8 @@ std::string OptionLines(const std::string& option, const std::string& help) {
 
 std::string Echoed(const std::string& text) {
     // A mistyped argument can be as long as the shell allows; the message needs only enough
-    // of it to be recognised. Control characters (a line break, a terminal's escape) would
-    // break the message's one line or act on the terminal: each shows as "?".
-    // A character is a lead byte and at most three continuation bytes: a run of stray
-    // continuation bytes (no UTF-8) counts byte by byte, so it is cut too.
-    constexpr std::size_t kShown = 60;
-    std::string shown;
-    std::size_t characters = 0;
-    int continued = 3;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool startsCharacter = (byte & 0xC0) != 0x80 || continued == 3;
-        continued = startsCharacter ? 0 : continued + 1;
-        if (startsCharacter && characters++ == kShown) return shown + "\xE2\x80\xA6"; // …
-        shown += byte < 0x20 || byte == 0x7F ? '?' : c;
-    }
-    return shown;
+    // of it to be recognised.
+    return text::ShownShort(text, 60);
 }
 
 std::string UsageText() {

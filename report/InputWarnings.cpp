@@ -4,6 +4,7 @@
 #include "form/InputLabels.h"
 #include "tools/Errors.h"
 #include "tools/NumberText.h"
+#include "tools/Text.h"
 
 #include <optional>
 #include <string_view>
@@ -12,27 +13,11 @@ namespace kesta {
 
 namespace {
 
-// A typed text as a message quotes it: enough to recognise, never a whole pasted page. A text
-// from a set-up file or the command line may hold anything: a control character (a line break,
-// a terminal's escape) would break the message's line or act on the terminal, so each shows as
-// "?"; a character is a lead byte and at most three continuation bytes, so a run of stray
-// continuation bytes (no UTF-8) is cut too.
+// A typed text as a message quotes it: enough to recognise, never a whole pasted page.
 std::string Quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
     // Appended piece by piece: GCC 12 warns falsely about "'" + a temporary.
     std::string quoted(1, '\'');
-    std::size_t characters = 0;
-    int continued = 3;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool startsCharacter = (byte & 0xC0) != 0x80 || continued == 3;
-        continued = startsCharacter ? 0 : continued + 1;
-        if (startsCharacter && characters++ == kShown) {
-            quoted.append("\xE2\x80\xA6"); // …
-            break;
-        }
-        quoted.push_back(byte < 0x20 || byte == 0x7F ? '?' : c);
-    }
+    quoted.append(text::ShownShort(text, 40));
     quoted.push_back('\'');
     return quoted;
 }

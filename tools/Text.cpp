@@ -87,4 +87,18 @@ std::size_t CountCrLf(std::string_view text) {
     return count;
 }
 
+std::string ShownShort(std::string_view text, std::size_t characters) {
+    std::string shown;
+    std::size_t counted = 0;
+    int continued = 3;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool startsCharacter = (byte & 0xC0) != 0x80 || continued == 3;
+        continued = startsCharacter ? 0 : continued + 1;
+        if (startsCharacter && counted++ == characters) return shown + "\xE2\x80\xA6"; // …
+        shown += byte < 0x20 || byte == 0x7F ? '?' : c;
+    }
+    return shown;
+}
+
 } // namespace kesta::text

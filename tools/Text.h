@@ -33,4 +33,11 @@ std::string CrLfToLf(std::string_view text);
 // The number of CR LF pairs, that is of finished lines in a report box text.
 std::size_t CountCrLf(std::string_view text);
 
+// A text a message quotes back to the user: at most `characters` characters, then "…". A
+// text from a file or the command line may hold anything: a control character (a line break,
+// a terminal's escape) would break the message's line or act on the terminal, so each shows
+// as "?"; a character is a lead byte and at most three continuation bytes, so a run of stray
+// continuation bytes (no UTF-8) is cut too.
+std::string ShownShort(std::string_view text, std::size_t characters);
+
 } // namespace kesta::text
