@@ -12,9 +12,7 @@ texts and whole numbers, and every other number may differ by at most RELATIVE o
 usage: downrange_exactness.py SITE_DIR KESTA_REPORT COUNT [SEED]
 """
 import json
-import os
 import random
-import subprocess
 import sys
 import tempfile
 
@@ -58,19 +56,6 @@ def json_difference(web, native, path="", counts=None):
     return None if web == native else "%s: %r against %r" % (path, web, native)
 
 
-def engine_answers(site, mode, inputs):
-    driver = os.path.join(web_common.HERE, "engine_driver.js")
-    run = subprocess.run(["node", driver, site, mode],
-                         input="\n".join(map(json.dumps, inputs)) + "\n",
-                         capture_output=True, text=True, timeout=1800)
-    if run.returncode != 0:
-        sys.exit("node failed: " + run.stderr)
-    answers = [json.loads(line) for line in run.stdout.splitlines()]
-    if len(answers) != len(inputs):
-        sys.exit("node answered %d of %d" % (len(answers), len(inputs)))
-    return answers
-
-
 def main():
     site, kesta_report, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
     seed = int(sys.argv[4]) if len(sys.argv) > 4 else 20261209
@@ -79,9 +64,11 @@ def main():
     downranges = [web_common.random_downrange(rng, 0.0 if case % 2 == 0 else 0.1)
                   for case in range(count)]
     games = ["africa", "north-america", "europe", "australia-new-zealand"]
-    web_table = engine_answers(site, "downrange", [dict(p, **d) for p, d in zip(setups, downranges)])
-    web_ranges = engine_answers(site, "ranges", [{"pairs": dict(p, **d), "game": games[i % 4]}
-                                                 for i, (p, d) in enumerate(zip(setups, downranges))])
+    web_table = web_common.engine_answers(
+        site, [dict(p, **d) for p, d in zip(setups, downranges)], mode="downrange")
+    web_ranges = web_common.engine_answers(
+        site, [{"pairs": dict(p, **d), "game": games[i % 4]}
+               for i, (p, d) in enumerate(zip(setups, downranges))], mode="ranges")
     failures = {"downrange": 0, "ranges": 0}
     last_bits = [0, 0.0]
     same_json = 0

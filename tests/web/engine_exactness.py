@@ -4,9 +4,6 @@ exp and log are not glibc's, so a last-bit difference could one day show in a ro
 
 usage: engine_exactness.py SITE_DIR KESTA_REPORT COUNT [SEED]
 """
-import json
-import os
-import subprocess
 import sys
 import tempfile
 
@@ -17,14 +14,7 @@ def main():
     site, kesta_report, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
     seed = int(sys.argv[4]) if len(sys.argv) > 4 else 20261209
     setups = list(web_common.random_pairs(count, seed))
-    driver = os.path.join(web_common.HERE, "engine_driver.js")
-    run = subprocess.run(["node", driver, site], input="\n".join(map(json.dumps, setups)) + "\n",
-                         capture_output=True, text=True, timeout=1800)
-    if run.returncode != 0:
-        sys.exit("node failed: " + run.stderr)
-    web = [json.loads(line) for line in run.stdout.splitlines()]
-    if len(web) != len(setups):
-        sys.exit("node answered %d of %d set-ups" % (len(web), len(setups)))
+    web = web_common.engine_answers(site, setups)
     errors = 0
     with tempfile.TemporaryDirectory() as home:
         for case, (pairs, got) in enumerate(zip(setups, web)):

@@ -32,6 +32,20 @@ def write_settings(path, groups):
                 ini.write('%s="%s"\n' % (key, text.replace("\\", "\\\\").replace('"', '\\"')))
 
 
+def engine_answers(site, inputs, mode="report"):
+    """The built site's engine under node (engine_driver.js): one answer per input, in order."""
+    driver = os.path.join(HERE, "engine_driver.js")
+    run = subprocess.run(["node", driver, site, mode],
+                         input="\n".join(map(json.dumps, inputs)) + "\n",
+                         capture_output=True, text=True, timeout=1800)
+    if run.returncode != 0:
+        sys.exit("node failed: " + run.stderr)
+    answers = [json.loads(line) for line in run.stdout.splitlines()]
+    if len(answers) != len(inputs):
+        sys.exit("node answered %d of %d" % (len(answers), len(inputs)))
+    return answers
+
+
 def native_report(kesta_report, pairs, home):
     """(text, error, place) of kesta-report on the pairs: its stdout and its error line."""
     # Through a settings file, as the window's store holds them: the command line refuses
