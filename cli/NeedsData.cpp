@@ -4,6 +4,7 @@
 
 #include "ballistics/GameTable.h"
 #include "tools/NumberText.h"
+#include "tools/Text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -12,17 +13,6 @@ namespace kesta::cli {
 namespace {
 
 using whatif::NeedsRow;
-
-// A field quoted, its quotes doubled, when it holds a comma, a quote or a line end.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
 
 template <typename T> std::string CsvNumber(const std::optional<T>& n) {
     if (!n) return "";
@@ -43,9 +33,9 @@ std::string NeedsCsv(const whatif::NeedsTable& table) {
     std::string out = "position,animal,mass_kg,category,verdict,least_grains,least_fps,"
                       "same_energy_grains,same_energy_fps\n";
     for (const NeedsRow& row : table.rows) {
-        out += std::to_string(row.position) + "," + CsvField(row.animal) + "," +
+        out += std::to_string(row.position) + "," + text::CsvField(row.animal) + "," +
                ShortestText(row.massKg) + "," + std::to_string(row.category) + "," +
-               CsvField(game::VerdictName(row.verdict)) + "," + CsvNumber(row.leastGrains) + "," +
+               text::CsvField(game::VerdictName(row.verdict)) + "," + CsvNumber(row.leastGrains) + "," +
                CsvNumber(row.leastFps) + "," + CsvNumber(row.sameEnergyGrains) + "," +
                CsvNumber(row.sameEnergyFps) + "\n";
     }

@@ -2,6 +2,7 @@
 
 #include "tools/JsonOrNull.h"
 #include "tools/NumberText.h"
+#include "tools/Text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,15 +20,6 @@ std::string PadRight(std::string text, std::size_t width) {
 
 std::string PadLeft(const std::string& text, std::size_t width) {
     return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-
-// RFC 4180: fields with a comma, quote or line break are quoted, quotes doubled.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 std::string CsvNumber(const std::optional<ShownFigure>& shown) {
@@ -133,15 +125,15 @@ std::string CompareText(const Comparison& c, const std::string& nameA, const std
 std::string CompareCsv(const Comparison& c) {
     std::string out = "figure,a,b,difference,better\n";
     for (const FigureRow& row : c.figures)
-        out += CsvField(FigureLabel(row.figure)) + "," + CsvNumber(row.a) + "," +
+        out += text::CsvField(FigureLabel(row.figure)) + "," + CsvNumber(row.a) + "," +
                CsvNumber(row.b) + "," +
                (row.difference ? NumberText(*row.difference) : std::string()) + "," +
                BetterText(row.better) + "\n";
     for (const InputRow& row : c.inputs)
-        out += CsvField("input: " + row.input) + "," + CsvField(row.a) + "," + CsvField(row.b) +
+        out += text::CsvField("input: " + row.input) + "," + text::CsvField(row.a) + "," + text::CsvField(row.b) +
                ",,\n";
     for (const VerdictChange& change : c.verdictChanges)
-        out += CsvField("verdict: " + change.animal) + "," + game::VerdictName(change.a) + "," +
+        out += text::CsvField("verdict: " + change.animal) + "," + game::VerdictName(change.a) + "," +
                game::VerdictName(change.b) + ",,\n";
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "tools/JsonOrNull.h"
 #include "tools/NumberText.h"
+#include "tools/Text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,15 +22,6 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 std::string PadRight(std::string text, std::size_t width) {
     if (text.size() < width) text.append(width - text.size(), ' ');
     return text;
-}
-
-// RFC 4180: fields with a comma, quote or line break are quoted, quotes doubled.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 template <class T> std::string CsvOptional(const std::optional<T>& value) {
@@ -201,7 +193,7 @@ std::string RangesCsv(const Ranges& r) {
     std::string out =
         "position,animal,mass_kg,category,sufficient_to_yd,marginal_to_yd,accuracy_yd,ethical_yd\n";
     for (const AnimalRange& row : r.rows)
-        out += std::to_string(row.position) + "," + CsvField(row.animal) + "," +
+        out += std::to_string(row.position) + "," + text::CsvField(row.animal) + "," +
                ShortestText(row.massKg) + "," + std::to_string(row.category) + "," +
                CsvOptional(row.sufficientTo) + "," + CsvOptional(row.marginalTo) + "," +
                ShortestText(row.accuracy) + "," + CsvOptional(row.ethical) + "\n";

@@ -101,4 +101,15 @@ std::string ShownShort(std::string_view text, std::size_t characters) {
     return shown;
 }
 
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted(1, '"');
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
 } // namespace kesta::text

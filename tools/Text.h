@@ -33,6 +33,10 @@ std::string CrLfToLf(std::string_view text);
 // The number of CR LF pairs, that is of finished lines in a report box text.
 std::size_t CountCrLf(std::string_view text);
 
+// One CSV field (RFC 4180): quoted, its quotes doubled, when it holds a comma, a quote or a
+// line break; otherwise as it is.
+std::string CsvField(const std::string& text);
+
 // A text a message quotes back to the user: at most `characters` characters, then "…". A
 // text from a file or the command line may hold anything: a control character (a line break,
 // a terminal's escape) would break the message's line or act on the terminal, so each shows

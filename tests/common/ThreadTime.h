@@ -6,6 +6,13 @@
 
 namespace kesta::test {
 
+// Time limits are for the optimised build: a debug or sanitizer build runs many times slower.
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kTimeLimitsApply = true;
+#else
+inline constexpr bool kTimeLimitsApply = false;
+#endif
+
 // Seconds of processor time this thread has used so far.
 inline double ThreadSeconds() {
     timespec now = {};

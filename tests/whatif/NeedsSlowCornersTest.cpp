@@ -156,12 +156,9 @@ TEST(NeedsSlowCorners, TheSlowestTablesFoundAreQuick) {
                 EXPECT_FALSE(Sufficient(table.setUp, f, *m - 1, table.setUp.fps)) << row.animal;
             }
         }
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
         // Processor time of this thread. Before failed runs and same-bow speeds were shared,
         // the heavy arrow took 0.16 to 0.37 s, the negative mass 0.37 s of kesta-report's.
-        EXPECT_LT(seconds, 0.25);
-#endif
-        (void)seconds;
+        if (kTimeLimitsApply) EXPECT_LT(seconds, 0.25);
     }
 }
 
