@@ -80,21 +80,19 @@ SetupFileRead Parse(const QByteArray& bytes) {
         return Problem(QStringLiteral("it is not in the saved-settings (INI) format"));
     contents.formatWarning = FormatWarning(all);
     const QString values = GroupKey(kValuesGroup, {});
+    // The groups kept beside the values, as texts by key: the downrange inputs and the game
+    // table chosen with the set-up.
     std::map<std::string, std::string> gameTexts;
+    const QString downrange = GroupKey(kDownrangeGroup, {});
+    const QString game = GroupKey(kGameGroup, {});
+    const auto take = [&all](const QString& key, const QString& group,
+                             std::map<std::string, std::string>& texts) {
+        if (!key.startsWith(group)) return false;
+        texts[key.mid(group.size()).toStdString()] = all.value(key).toString().toStdString();
+        return true;
+    };
     for (const QString& key : all.allKeys()) {
-        // The game table chosen with the set-up.
-        const QString game = GroupKey(kGameGroup, {});
-        if (key.startsWith(game)) {
-            gameTexts[key.mid(game.size()).toStdString()] = all.value(key).toString().toStdString();
-            continue;
-        }
-        // The downrange inputs kept with the set-up.
-        const QString downrange = GroupKey(kDownrangeGroup, {});
-        if (key.startsWith(downrange)) {
-            contents.downrange[key.mid(downrange.size()).toStdString()] =
-                all.value(key).toString().toStdString();
-            continue;
-        }
+        if (take(key, downrange, contents.downrange) || take(key, game, gameTexts)) continue;
         if (known.count(key.toStdString())) continue;
         // Keys of [values] by their own name; other groups are read by their own readers (the
         // format version, the store's list of recent set-ups) or are no set-up's at all.
