@@ -11,6 +11,8 @@
 #include "tools/Checked.h"
 #include "tools/Units.h"
 
+#include <cmath>
+
 namespace kesta::Arrow::Steps {
 
 constexpr double kShaft = 0.75;       // metres of shaft that can be in contact
@@ -131,6 +133,48 @@ inline double Depth(const Run& r) {
 // counts on from its value.
 inline double Finish(Run& r, long& passes) {
     while (Moving(r)) {
+        ++passes;
+        if (r.x > Num(r.D) + kShaft) return kPassThrough;
+        double contact = 0;
+        if (!Contact(r, contact)) break;
+        Decelerate(r, contact);
+    }
+    return Depth(r);
+}
+
+// Whether no later pass of this run can raise, whatever it meets: once a run is known to end
+// beyond some depth, it may then stop there without changing the answer to "does it pass that
+// depth?". Each bound keeps one operation of a later pass finite and well defined:
+//  - m > 0 and q * m finite: the exit loss, charged at most once and at a squared speed no
+//    higher than now, computes q * m, halves it, subtracts E2 >= 0 and doubles the rest, so
+//    every value stays at or below q * m; dividing by m gives back no more than about q.
+//  - 1 < q <= 1e50 and 1 <= v <= 1e50: the passes only lower q (the resistances below are not
+//    negative), so v = q^0.5 stays in range; Re >= dx * 1055 / 0.0035 > 0 and at most ~1e57.
+//  - Rn, A, the front area and the perimeter in 0..1e50, D within 1e10, 0 < dx <= 1 and
+//    m >= 1e-100: P, F and the deceleration stay below ~1e260.
+// The shaft's front area must be known already (one pass stepped), so no new operation is
+// left but those of the passes.
+inline bool CannotRaiseFromHere(const Run& r) {
+    constexpr double kLarge = 1e50;
+    const auto within = [](double value, double low, double high) {
+        return value >= low && value <= high; // false for NaN
+    };
+    return r.frontAreaKnown && within(r.frontArea, 0, kLarge) && within(r.Rn, 0, kLarge) &&
+           within(r.A, 0, kLarge) && within(r.p, 0, kLarge) && within(r.D, -1e10, 1e10) &&
+           within(r.dx, 1e-300, 1) && within(r.E2, 0, 1e300) && r.m >= 1e-100 &&
+           r.q > 1.0 && r.q <= kLarge && within(r.v, 1, kLarge) && std::isfinite(r.q * r.m);
+}
+
+// As Finish, but stops as soon as the depth reached is beyond `past` and no later pass can
+// raise: the run would end at least that deep (the point only moves on, and a pass-through
+// counts as 999). Gives the depth reached then, and sets `stoppedEarly`.
+inline double FinishOrStopPast(Run& r, long& passes, double past, bool& stoppedEarly) {
+    stoppedEarly = false;
+    while (Moving(r)) {
+        if (r.x < kLongestPath && Depth(r) > past && CannotRaiseFromHere(r)) {
+            stoppedEarly = true;
+            return Depth(r);
+        }
         ++passes;
         if (r.x > Num(r.D) + kShaft) return kPassThrough;
         double contact = 0;

@@ -41,13 +41,13 @@ void ArrowsThatRaise::AddAtTheFirstStep(const Arrow::Steps::Run& entering, Error
     atTheFirstStep_.emplace(KeyOf(entering), kind);
 }
 
-const AnimalTrial::Answer& AnimalTrial::Run(double grains, double fps) {
+const AnimalTrial::Answer& AnimalTrial::Run(double grains, double fps, bool whole) {
     auto [at, isNew] = answers_.try_emplace({grains, fps}, Answer{0, false, ErrorKind::Overflow});
-    if (isNew) at->second = Fresh(grains, fps);
+    if (isNew || (whole && at->second.atLeast)) at->second = Fresh(grains, fps, whole);
     return at->second;
 }
 
-AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps) {
+AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps, bool whole) {
     namespace Steps = Arrow::Steps;
     Steps::Run r;
     try {
@@ -66,7 +66,10 @@ AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps) {
     const Steps::Run entering = r;
     long passes = 0;
     try {
-        return {Steps::Finish(r, passes), false, ErrorKind::Overflow};
+        if (whole) return {Steps::Finish(r, passes), false, ErrorKind::Overflow};
+        bool stoppedEarly = false;
+        const double depth = Steps::FinishOrStopPast(r, passes, animal_.chestDepth, stoppedEarly);
+        return {depth, false, ErrorKind::Overflow, stoppedEarly};
     } catch (const RuntimeError& e) {
         if (sharing && passes == 1) raising_->AddAtTheFirstStep(entering, e.kind());
         return {0, true, e.kind()};
@@ -74,7 +77,7 @@ AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps) {
 }
 
 double AnimalTrial::Depth(double grains, double fps) {
-    const Answer& answer = Run(grains, fps);
+    const Answer& answer = Run(grains, fps, true);
     if (answer.failed) throw RuntimeError(answer.failure);
     return answer.depth;
 }
@@ -82,7 +85,7 @@ double AnimalTrial::Depth(double grains, double fps) {
 std::optional<double> AnimalTrial::TrialDepth(double grains, double fps) {
     const bool entryLoss = animal_.ribResistance > 0;
     if (raising_ != nullptr && raising_->BeforeTheSlab(grains, fps, entryLoss)) return std::nullopt;
-    const Answer& answer = Run(grains, fps);
+    const Answer& answer = Run(grains, fps, !MassCanSuffice(grains));
     if (!answer.failed) return answer.depth;
     if (raising_ != nullptr &&
         Arrow::RaisesForEverySlab(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, entryLoss))
@@ -91,7 +94,11 @@ std::optional<double> AnimalTrial::TrialDepth(double grains, double fps) {
 }
 
 game::Verdict AnimalTrial::VerdictOf(double grains, double fps) {
-    return VerdictOfDepth(grains, Depth(grains, fps));
+    // Past the chest, and so past half of it, the verdict no longer depends on how deep: the
+    // run may stop there (the chest depth is not negative for a mass of 1 kg or more).
+    const Answer& answer = Run(grains, fps, animal_.chestDepth < 0);
+    if (answer.failed) throw RuntimeError(answer.failure);
+    return VerdictOfDepth(grains, answer.depth);
 }
 
 game::Verdict AnimalTrial::VerdictOfDepth(double grains, double depth) const {

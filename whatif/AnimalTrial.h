@@ -56,10 +56,13 @@ class AnimalTrial {
     // Both-ribs penetration (inches; 999 when the arrow passes through). Raises what the
     // penetration run raises.
     double Depth(double grains, double fps);
-    // The same depth for a search's trial arrow, or nullopt where Depth would raise; never
-    // raises.
+    // For a search's trial arrow: nullopt where Depth would raise; never raises. Otherwise
+    // the depth Depth gives, except that an arrow of a mass that can suffice is followed only
+    // until it is through the chest for good (no later step could raise): the depth given is
+    // then where it stopped, beyond the chest, which is all the verdict needs.
     std::optional<double> TrialDepth(double grains, double fps);
 
+    // The verdict Depth's depth gives; raises what Depth raises.
     game::Verdict VerdictOf(double grains, double fps);
     // The verdict for an arrow of `grains` whose run reached `depth`.
     game::Verdict VerdictOfDepth(double grains, double depth) const;
@@ -80,14 +83,18 @@ class AnimalTrial {
         double depth;
         bool failed;
         ErrorKind failure;
+        // The run was stopped once it was through the chest and could no longer raise: the
+        // depth is where it stopped, and the whole run goes at least as deep.
+        bool atLeast = false;
     };
     std::map<std::pair<double, double>, Answer> answers_; // by mass and speed
     ArrowsThatRaise* raising_;
 
-    const Answer& Run(double grains, double fps);
+    // `whole`: the depth itself is wanted, not only whether the arrow is through the chest.
+    const Answer& Run(double grains, double fps, bool whole);
     // The run itself: Arrow::Penetration's steps, taken here so the state the arrow enters in
     // can be shared with the other animals' trials.
-    Answer Fresh(double grains, double fps);
+    Answer Fresh(double grains, double fps, bool whole);
 };
 
 } // namespace kesta::whatif

@@ -36,7 +36,9 @@ struct Point {
 
 class Bracket {
   public:
-    explicit Bracket(const Search& s) : s_(s), fails_(s.low - 1), holds_(s.high + 1) {}
+    explicit Bracket(const Search& s)
+        : s_(s), start_(std::clamp(s.start, s.low, s.high)), fails_(s.low - 1),
+          holds_(s.high + 1) {}
 
     bool Open() const { return holds_ - fails_ > 1; }
     std::optional<int> Answer() const {
@@ -45,7 +47,8 @@ class Bracket {
     }
 
     int Next() const {
-        if (trials_ == 0) return std::clamp(s_.start, s_.low, s_.high);
+        if (trials_ == 0) return start_;
+        if (trials_ == 1 && s_.startIsNear) return holds_ == start_ ? start_ - 1 : start_ + 1;
         if (heldInARow_ >= 2 || trials_ >= 10) return Halved();
         const std::optional<double> aim = Aim();
         if (!aim || !std::isfinite(*aim) || *aim >= holds_) return Halved();
@@ -93,6 +96,7 @@ class Bracket {
     }
 
     const Search& s_;
+    int start_;
     int fails_;                    // the largest number known not to hold
     int holds_;                    // the least number known to hold
     std::optional<Point> lower_;   // the last failing trial with a measure

@@ -25,6 +25,9 @@ struct Search {
     int high;
     int start;     // the first number tried (brought into the range)
     double target; // where the measure is expected to make the trial hold
+    // The start is likely the answer or next to it (a like search's answer): the number next
+    // to it is tried second, below it if it holds, above it if not.
+    bool startIsNear = false;
 };
 
 // A trial that raises RuntimeError counts as not holding. Such a trial may break the ordering

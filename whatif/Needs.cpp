@@ -39,19 +39,45 @@ int Whole(double x, int low, int high) {
     return static_cast<int>(std::lround(x));
 }
 
-// The three least answers for one animal; the verdict is already in the row.
-void FindLeast(AnimalTrial& trial, const SetUp& s, SameBowSpeeds& sameBow, NeedsRow& row) {
+// What the next lighter animal's search found, when it searched: a heavier animal needs as
+// much or a little more, and none in the range when the lighter one found none.
+struct Lighters {
+    bool searched;
+    std::optional<int> answer;
+};
+
+// Where a search starts: next to the lighter animal's answer, at the top of the range if it
+// found none, else at `otherwise`.
+Search From(int low, int high, const Lighters& lighters, int otherwise, double target) {
+    if (!lighters.searched) return {low, high, otherwise, target};
+    return {low, high, lighters.answer.value_or(high), target, true};
+}
+
+// The three least answers for one animal; the verdict is already in the row. `lighter` is the
+// row of the next lighter animal, searched already, or null.
+void FindLeast(AnimalTrial& trial, const SetUp& s, SameBowSpeeds& sameBow, const NeedsRow* lighter,
+               NeedsRow& row) {
     const double chest = trial.Figures().chestDepth;
     const int lightest = LightestThatCanSuffice(trial);
-    row.leastGrains = LeastWhole({lightest, kMostGrains, lightest, chest},
-                                 [&](int grains) { return Judged(trial, grains, s.fps); });
+    const auto lighters = [&](std::optional<int> NeedsRow::*answer, bool searched = true) {
+        if (lighter == nullptr || !searched) return Lighters{false, std::nullopt};
+        return Lighters{true, lighter->*answer};
+    };
+    row.leastGrains =
+        LeastWhole(From(lightest, kMostGrains, lighters(&NeedsRow::leastGrains), lightest, chest),
+                   [&](int grains) { return Judged(trial, grains, s.fps); });
     if (trial.MassCanSuffice(s.grains))
-        row.leastFps = LeastWhole({1, kMostFps, Whole(s.fps, 1, kMostFps), chest},
+        row.leastFps = LeastWhole(From(1, kMostFps,
+                                       lighters(&NeedsRow::leastFps,
+                                                lighter != nullptr && lighter->leastFps),
+                                       Whole(s.fps, 1, kMostFps), chest),
                                   [&](int fps) { return Judged(trial, s.grains, fps); });
     // The mass that suffices at the set-up's speed is a near guess for the same bow too.
     const int start = row.leastGrains.value_or(lightest);
     // A mass the bow gives no speed is tried as a run that raises would be: not sufficient.
-    row.sameEnergyGrains = LeastWhole({lightest, kMostGrains, start, chest}, [&](int grains) {
+    const Search sameBowSearch =
+        From(lightest, kMostGrains, lighters(&NeedsRow::sameEnergyGrains), start, chest);
+    row.sameEnergyGrains = LeastWhole(sameBowSearch, [&](int grains) {
         const std::optional<double> fps = sameBow.Of(grains);
         if (!fps) return Trial{false, 0, true};
         return Judged(trial, grains, *fps);
@@ -87,35 +113,57 @@ SetUp NeedsCalculator::ReadSetUp() {
 
 NeedsTable NeedsCalculator::Table() {
     NeedsTable table{ReadSetUp(), {}};
+    const SetUp& s = table.setUp;
     raising_.clear();
-    // Animals of equal body mass have equal figures, hence equal answers.
-    std::map<double, std::size_t> byMass; // mass, row
-    SameBowSpeeds sameBow(table.setUp);
     const std::vector<game::Animal>& animals = game_.animals;
+    // Animals of equal body mass have equal figures, hence equal answers: each mass is
+    // worked out once, for its first animal.
+    std::map<double, std::size_t> firstOfMass; // mass, position; lightest first
+    std::vector<AnimalTrial> trials;           // by position of a first animal
+    std::vector<std::size_t> trialOf(animals.size());
+    table.rows.reserve(animals.size());
+    // The verdicts first, in table order, so that a run that raises stops the table at the
+    // animal where the report's game lists would stop.
     for (std::size_t position = 0; position < animals.size(); ++position) {
         const game::Animal& animal = animals[position];
-        if (const auto same = byMass.find(animal.massKg); same != byMass.end()) {
-            NeedsRow copy = table.rows[same->second];
+        const auto [first, isNew] = firstOfMass.try_emplace(animal.massKg, position);
+        if (!isNew) {
+            NeedsRow copy = table.rows[first->second];
             copy.position = position;
             copy.animal = animal.name;
             table.rows.push_back(std::move(copy));
             continue;
         }
-        byMass[animal.massKg] = table.rows.size();
-        table.rows.push_back(RowOf(table.setUp, position, animal, sameBow));
+        trialOf[position] = trials.size();
+        trials.emplace_back(s.ro, s.bladeAreaSum, game::FiguresOf(animal), &raising_);
+        table.rows.push_back(VerdictRow(s, position, animal, trials.back()));
+    }
+    // The searches, lightest animal first: each starts from the answers of the one before.
+    SameBowSpeeds sameBow(s);
+    const NeedsRow* lighter = nullptr;
+    for (const auto& [mass, position] : firstOfMass) {
+        NeedsRow& row = table.rows[position];
+        FindLeast(trials[trialOf[position]], s, sameBow, lighter, row);
+        lighter = &row;
+    }
+    for (NeedsRow& row : table.rows) {
+        const NeedsRow& first = table.rows[firstOfMass.at(row.massKg)];
+        if (&first == &row) continue;
+        row.leastGrains = first.leastGrains;
+        row.leastFps = first.leastFps;
+        row.sameEnergyGrains = first.sameEnergyGrains;
+        row.sameEnergyFps = first.sameEnergyFps;
     }
     return table;
 }
 
-NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game::Animal& animal,
-                                SameBowSpeeds& sameBow) {
-    const game::AnimalFigures figures = game::FiguresOf(animal);
+NeedsRow NeedsCalculator::VerdictRow(const SetUp& s, std::size_t position,
+                                     const game::Animal& animal, AnimalTrial& trial) {
     NeedsRow row{};
     row.position = position;
     row.animal = animal.name;
     row.massKg = animal.massKg;
-    row.category = figures.category;
-    AnimalTrial trial(s.ro, s.bladeAreaSum, figures, &raising_);
+    row.category = trial.Figures().category;
     try {
         row.verdict = trial.VerdictOf(s.grains, s.fps);
     } catch (RuntimeError& e) {
@@ -123,7 +171,6 @@ NeedsRow NeedsCalculator::RowOf(const SetUp& s, std::size_t position, const game
         e.SetPlace(animal.name + ", Game Recommendations");
         throw;
     }
-    FindLeast(trial, s, sameBow, row);
     return row;
 }
 

@@ -98,8 +98,9 @@ class NeedsCalculator {
 
   private:
     SetUp ReadSetUp();
-    NeedsRow RowOf(const SetUp& s, std::size_t position, const game::Animal& animal,
-                   SameBowSpeeds& sameBow);
+    // The row's animal and its verdict for the set-up; the least answers are found later.
+    static NeedsRow VerdictRow(const SetUp& s, std::size_t position, const game::Animal& animal,
+                               AnimalTrial& trial);
 
     const FormState* form_;
     ArrowsThatRaise raising_; // by every animal of the table being made
