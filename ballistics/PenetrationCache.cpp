@@ -29,19 +29,21 @@ std::uint64_t Bits(double value) {
 
 void PenetrationCache::Clear() {
     prefixes_.clear();
+    prefixOfKey_.clear();
     answers_.clear();
     stepped_ = 0;
+    statesKept_ = 0;
 }
 
 std::size_t PenetrationCache::PrefixOf(const Steps::Run& r) {
     const ArrowKey key = {Bits(r.Rn), Bits(r.m), Bits(r.v),  Bits(r.dm),
                           Bits(r.p),  Bits(r.A), Bits(r.dx), Bits(r.q)};
-    for (std::size_t i = 0; i < prefixes_.size(); ++i) {
-        if (prefixes_[i].key == key) return i;
-    }
+    const auto [known, isNew] = prefixOfKey_.try_emplace(key, prefixes_.size());
+    if (!isNew) return known->second;
     Prefix prefix;
     prefix.key = key;
     prefix.states.push_back({r.q, r.v, r.x});
+    ++statesKept_;
     prefixes_.push_back(std::move(prefix));
     return prefixes_.size() - 1;
 }
@@ -78,24 +80,26 @@ std::size_t PenetrationCache::ResumePoint(Prefix& prefix, const Steps::Run& r) {
             prefix.frontAreaKnown = true;
             prefix.frontArea = s.frontArea;
             prefix.states.push_back({s.q, s.v, s.x});
+            ++statesKept_;
         }
     }
     return prefix.states.size() - 1;
 }
 
-double PenetrationCache::Penetration(double Ro, double mass, double speed, double shaftDiameter,
-                                     double bladeArea, double dx, double entryLoss,
-                                     double thickness, double exitLoss, long& passes) {
+double PenetrationCache::Run(double Ro, double mass, double speed, double shaftDiameter,
+                             double bladeArea, double dx, double entryLoss, double thickness,
+                             double exitLoss, long& passes, const double* past,
+                             bool& stoppedEarly) {
     passes = 0;
+    stoppedEarly = false;
     Steps::Run r;
     if (!Steps::Prepare(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
                         exitLoss, r))
         return 0;
     const std::size_t p = PrefixOf(r);
-    const std::uint64_t D = Bits(r.D);
-    const std::uint64_t E2 = Bits(r.E2);
-    for (const Answer& a : answers_) {
-        if (a.prefix != p || a.D != D || a.E2 != E2) continue;
+    const AnswerKey key{p, Bits(r.D), Bits(r.E2)};
+    if (const auto known = answers_.find(key); known != answers_.end()) {
+        const Answer& a = known->second;
         passes = a.passes;
         if (a.failed) throw RuntimeError(a.failure);
         return a.depth;
@@ -112,18 +116,28 @@ double PenetrationCache::Penetration(double Ro, double mass, double speed, doubl
         r.frontArea = prefix.frontArea;
     }
     passes = static_cast<long>(k);
-    Answer answer{p, D, E2, 0, 0, false, ErrorKind::Overflow};
+    Answer answer{0, 0, false, ErrorKind::Overflow};
     try {
-        answer.depth = Steps::Finish(r, passes);
+        answer.depth = past != nullptr ? Steps::FinishOrStopPast(r, passes, *past, stoppedEarly)
+                                       : Steps::Finish(r, passes);
     } catch (const RuntimeError& e) {
         answer.failed = true;
         answer.failure = e.kind();
     }
     stepped_ += passes - static_cast<long>(k);
     answer.passes = passes;
-    answers_.push_back(answer);
+    // A run that stopped early is no answer to a plain call.
+    if (!stoppedEarly) answers_.emplace(key, answer);
     if (answer.failed) throw RuntimeError(answer.failure);
     return answer.depth;
+}
+
+double PenetrationCache::Penetration(double Ro, double mass, double speed, double shaftDiameter,
+                                     double bladeArea, double dx, double entryLoss,
+                                     double thickness, double exitLoss, long& passes) {
+    bool stoppedEarly = false;
+    return Run(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness, exitLoss,
+               passes, nullptr, stoppedEarly);
 }
 
 double PenetrationCache::Penetration(double Ro, double mass, double speed, double shaftDiameter,
@@ -132,6 +146,15 @@ double PenetrationCache::Penetration(double Ro, double mass, double speed, doubl
     long passes = 0;
     return Penetration(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
                        exitLoss, passes);
+}
+
+double PenetrationCache::PenetrationOrPast(double Ro, double mass, double speed,
+                                           double shaftDiameter, double bladeArea, double dx,
+                                           double entryLoss, double thickness, double exitLoss,
+                                           double past, bool& stoppedEarly) {
+    long passes = 0;
+    return Run(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness, exitLoss,
+               passes, &past, stoppedEarly);
 }
 
 } // namespace kesta::Arrow

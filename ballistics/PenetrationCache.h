@@ -12,6 +12,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace kesta::Arrow {
@@ -26,11 +28,20 @@ class PenetrationCache {
                        double dx, double entryLoss, double thickness, double exitLoss,
                        long& passes);
 
+    // As Penetration, for a caller that only asks whether the run goes deeper than `past`
+    // (inches): once the run is past it and no later pass could raise, it stops there. The
+    // depth reached then is given and `stoppedEarly` set; the whole run goes at least as deep.
+    double PenetrationOrPast(double Ro, double mass, double speed, double shaftDiameter,
+                             double bladeArea, double dx, double entryLoss, double thickness,
+                             double exitLoss, double past, bool& stoppedEarly);
+
     // Forgets every run.
     void Clear();
 
     // The passes this cache has actually stepped since it was last cleared.
     long Stepped() const { return stepped_; }
+    // The states of shared passes it holds, a measure of its size.
+    std::size_t StatesKept() const { return statesKept_; }
 
   private:
     // The bit patterns of a prepared run's arrow: everything the passes inside the slab read.
@@ -53,11 +64,10 @@ class PenetrationCache {
         ErrorKind failure = ErrorKind::Overflow;
     };
 
-    // One finished call: the arrow, the slab thickness and exit loss (bit patterns), and its
-    // depth and pass count, or its error.
+    // One finished call, by its arrow, slab thickness and exit loss (bit patterns): its depth
+    // and pass count, or its error.
+    using AnswerKey = std::tuple<std::size_t, std::uint64_t, std::uint64_t>;
     struct Answer {
-        std::size_t prefix;
-        std::uint64_t D, E2;
         double depth;
         long passes;
         bool failed;
@@ -66,10 +76,16 @@ class PenetrationCache {
 
     std::size_t PrefixOf(const Steps::Run& r);
     std::size_t ResumePoint(Prefix& prefix, const Steps::Run& r);
+    // Penetration, or PenetrationOrPast when `past` is given.
+    double Run(double Ro, double mass, double speed, double shaftDiameter, double bladeArea,
+               double dx, double entryLoss, double thickness, double exitLoss, long& passes,
+               const double* past, bool& stoppedEarly);
 
     std::vector<Prefix> prefixes_;
-    std::vector<Answer> answers_;
+    std::map<ArrowKey, std::size_t> prefixOfKey_;
+    std::map<AnswerKey, Answer> answers_;
     long stepped_ = 0;
+    std::size_t statesKept_ = 0;
 };
 
 } // namespace kesta::Arrow

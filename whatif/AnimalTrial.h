@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ballistics/GameTable.h"
+#include "ballistics/PenetrationCache.h"
 #include "ballistics/PenetrationSteps.h"
 #include "tools/Errors.h"
 
@@ -47,9 +48,11 @@ class AnimalTrial {
   public:
     // Ro (lbs) and the blade area sum (square inches) of the set-up's broadhead; `raising`
     // (optional) is shared with the other animals' trials of the same set-up.
+    // `alike` (optional), also shared, steps once for all animals the passes of an arrow whose
+    // energy so dwarfs every entry loss that it enters each animal in the very same state.
     AnimalTrial(double ro, double bladeAreaSum, const game::AnimalFigures& animal,
-                ArrowsThatRaise* raising = nullptr)
-        : ro_(ro), bladeArea_(bladeAreaSum), animal_(animal), raising_(raising) {}
+                ArrowsThatRaise* raising = nullptr, Arrow::PenetrationCache* alike = nullptr)
+        : ro_(ro), bladeArea_(bladeAreaSum), animal_(animal), raising_(raising), alike_(alike) {}
 
     const game::AnimalFigures& Figures() const { return animal_; }
 
@@ -89,12 +92,15 @@ class AnimalTrial {
     };
     std::map<std::pair<double, double>, Answer> answers_; // by mass and speed
     ArrowsThatRaise* raising_;
+    Arrow::PenetrationCache* alike_;
 
     // `whole`: the depth itself is wanted, not only whether the arrow is through the chest.
     const Answer& Run(double grains, double fps, bool whole);
     // The run itself: Arrow::Penetration's steps, taken here so the state the arrow enters in
     // can be shared with the other animals' trials.
     Answer Fresh(double grains, double fps, bool whole);
+    // The run of an arrow that enters as if there were no entry loss, from `alike_`.
+    Answer Alike(double grains, double fps, bool whole);
 };
 
 } // namespace kesta::whatif

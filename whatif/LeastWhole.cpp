@@ -28,6 +28,8 @@ std::optional<int> Scan(const Search& s, const std::function<Trial(int)>& trial)
 }
 
 constexpr double kShort = 0.9;
+// The trials spent near a start that is likely close to the answer before the measure steers.
+constexpr int kNearTrials = 3;
 
 struct Point {
     double n;
@@ -48,7 +50,10 @@ class Bracket {
 
     int Next() const {
         if (trials_ == 0) return start_;
-        if (trials_ == 1 && s_.startIsNear) return holds_ == start_ ? start_ - 1 : start_ + 1;
+        if (s_.startIsNear && trials_ == 1 && holds_ == start_) return start_ - 1;
+        // Not there yet: a step of one, then steps that double, for a few trials.
+        if (s_.startIsNear && trials_ < kNearTrials && holds_ > s_.high)
+            return std::min(s_.high, fails_ + std::max(1, fails_ - start_));
         if (heldInARow_ >= 2 || trials_ >= 10) return Halved();
         const std::optional<double> aim = Aim();
         if (!aim || !std::isfinite(*aim) || *aim >= holds_) return Halved();

@@ -115,6 +115,7 @@ NeedsTable NeedsCalculator::Table() {
     NeedsTable table{ReadSetUp(), {}};
     const SetUp& s = table.setUp;
     raising_.clear();
+    alike_.Clear();
     const std::vector<game::Animal>& animals = game_.animals;
     // Animals of equal body mass have equal figures, hence equal answers: each mass is
     // worked out once, for its first animal.
@@ -135,7 +136,7 @@ NeedsTable NeedsCalculator::Table() {
             continue;
         }
         trialOf[position] = trials.size();
-        trials.emplace_back(s.ro, s.bladeAreaSum, game::FiguresOf(animal), &raising_);
+        trials.emplace_back(s.ro, s.bladeAreaSum, game::FiguresOf(animal), &raising_, &alike_);
         table.rows.push_back(VerdictRow(s, position, animal, trials.back()));
     }
     // The searches, lightest animal first: each starts from the answers of the one before.

@@ -103,7 +103,8 @@ class NeedsCalculator {
                                AnimalTrial& trial);
 
     const FormState* form_;
-    ArrowsThatRaise raising_; // by every animal of the table being made
+    ArrowsThatRaise raising_;          // by every animal of the table being made
+    Arrow::PenetrationCache alike_;    // likewise
     game::GameTable game_;
 };
 

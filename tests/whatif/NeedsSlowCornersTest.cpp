@@ -97,7 +97,9 @@ TEST(NeedsSlowCorners, ASharedFailureIsTheAnimalsOwn) {
                 EXPECT_EQ(tried, plain.depth) << where;
             }
             EXPECT_EQ(KindOf([&] { trial.Depth(grains, fps); }), plain.kind) << where;
-            if (plain.depth) EXPECT_EQ(trial.Depth(grains, fps), *plain.depth) << where;
+            if (plain.depth) {
+                EXPECT_EQ(trial.Depth(grains, fps), *plain.depth) << where;
+            }
             EXPECT_EQ(KindOf([&] { alone.Depth(grains, fps); }), plain.kind) << where;
         }
     }
