@@ -50,11 +50,11 @@ std::size_t PenetrationCache::PrefixOf(const Steps::Run& r) {
 
 // The index of the shared state from which a run of thickness r.D goes on alone: the first
 // whose point is beyond D, or the last one when the shared run ends (or fails) first.
-std::size_t PenetrationCache::ResumePoint(Prefix& prefix, const Steps::Run& r) {
+std::optional<std::size_t> PenetrationCache::ResumePoint(Prefix& prefix, const Steps::Run& r) {
     const auto beyond = std::upper_bound(prefix.states.begin(), prefix.states.end(), r.D,
                                          [](double D, const State& s) { return D < s.x; });
     if (beyond != prefix.states.end()) return beyond - prefix.states.begin();
-    if (prefix.end == Prefix::End::Failed) throw RuntimeError(prefix.failure);
+    if (prefix.end == Prefix::End::Failed) return std::nullopt;
     if (prefix.end == Prefix::End::Open) {
         // Step on from the last shared state, inside the slab, as far as this call goes.
         Steps::Run s = r;
@@ -75,7 +75,7 @@ std::size_t PenetrationCache::ResumePoint(Prefix& prefix, const Steps::Run& r) {
             } catch (const RuntimeError& e) {
                 prefix.end = Prefix::End::Failed;
                 prefix.failure = e.kind();
-                throw;
+                return std::nullopt;
             }
             prefix.frontAreaKnown = true;
             prefix.frontArea = s.frontArea;
@@ -86,58 +86,73 @@ std::size_t PenetrationCache::ResumePoint(Prefix& prefix, const Steps::Run& r) {
     return prefix.states.size() - 1;
 }
 
-double PenetrationCache::Run(double Ro, double mass, double speed, double shaftDiameter,
-                             double bladeArea, double dx, double entryLoss, double thickness,
-                             double exitLoss, long& passes, const double* past,
-                             bool& stoppedEarly) {
-    passes = 0;
-    stoppedEarly = false;
+PenetrationCache::Outcome PenetrationCache::Run(double Ro, double mass, double speed,
+                                                double shaftDiameter, double bladeArea, double dx,
+                                                double entryLoss, double thickness,
+                                                double exitLoss, const double* past) {
+    Outcome out;
     Steps::Run r;
-    if (!Steps::Prepare(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
-                        exitLoss, r))
-        return 0;
+    try {
+        if (!Steps::Prepare(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
+                            exitLoss, r))
+            return out;
+    } catch (const RuntimeError& e) {
+        out.failure = e.kind();
+        return out;
+    }
     const std::size_t p = PrefixOf(r);
     const AnswerKey key{p, Bits(r.D), Bits(r.E2)};
     if (const auto known = answers_.find(key); known != answers_.end()) {
         const Answer& a = known->second;
-        passes = a.passes;
-        if (a.failed) throw RuntimeError(a.failure);
-        return a.depth;
+        out.depth = a.depth;
+        out.passes = a.passes;
+        if (a.failed) out.failure = a.failure;
+        return out;
     }
 
     Prefix& prefix = prefixes_[p];
-    const std::size_t k = ResumePoint(prefix, r);
-    const State& from = prefix.states[k];
+    const std::optional<std::size_t> k = ResumePoint(prefix, r);
+    if (!k) {
+        // The shared pass that fails is the one after the last state kept.
+        out.passes = static_cast<long>(prefix.states.size());
+        out.failure = prefix.failure;
+        return out;
+    }
+    const State& from = prefix.states[*k];
     r.q = from.q;
     r.v = from.v;
     r.x = from.x;
-    if (k > 0) {
+    if (*k > 0) {
         r.frontAreaKnown = true;
         r.frontArea = prefix.frontArea;
     }
-    passes = static_cast<long>(k);
+    out.passes = static_cast<long>(*k);
     Answer answer{0, 0, false, ErrorKind::Overflow};
     try {
-        answer.depth = past != nullptr ? Steps::FinishOrStopPast(r, passes, *past, stoppedEarly)
-                                       : Steps::Finish(r, passes);
+        answer.depth = past != nullptr
+                           ? Steps::FinishOrStopPast(r, out.passes, *past, out.stoppedEarly)
+                           : Steps::Finish(r, out.passes);
     } catch (const RuntimeError& e) {
         answer.failed = true;
         answer.failure = e.kind();
     }
-    stepped_ += passes - static_cast<long>(k);
-    answer.passes = passes;
+    stepped_ += out.passes - static_cast<long>(*k);
+    answer.passes = out.passes;
     // A run that stopped early is no answer to a plain call.
-    if (!stoppedEarly) answers_.emplace(key, answer);
-    if (answer.failed) throw RuntimeError(answer.failure);
-    return answer.depth;
+    if (!out.stoppedEarly) answers_.emplace(key, answer);
+    out.depth = answer.depth;
+    if (answer.failed) out.failure = answer.failure;
+    return out;
 }
 
 double PenetrationCache::Penetration(double Ro, double mass, double speed, double shaftDiameter,
                                      double bladeArea, double dx, double entryLoss,
                                      double thickness, double exitLoss, long& passes) {
-    bool stoppedEarly = false;
-    return Run(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness, exitLoss,
-               passes, nullptr, stoppedEarly);
+    const Outcome out = Run(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness,
+                            exitLoss, nullptr);
+    passes = out.passes;
+    if (out.failure) throw RuntimeError(*out.failure);
+    return out.depth;
 }
 
 double PenetrationCache::Penetration(double Ro, double mass, double speed, double shaftDiameter,
@@ -148,13 +163,11 @@ double PenetrationCache::Penetration(double Ro, double mass, double speed, doubl
                        exitLoss, passes);
 }
 
-double PenetrationCache::PenetrationOrPast(double Ro, double mass, double speed,
-                                           double shaftDiameter, double bladeArea, double dx,
-                                           double entryLoss, double thickness, double exitLoss,
-                                           double past, bool& stoppedEarly) {
-    long passes = 0;
+PenetrationCache::Outcome PenetrationCache::PenetrationOrPast(
+    double Ro, double mass, double speed, double shaftDiameter, double bladeArea, double dx,
+    double entryLoss, double thickness, double exitLoss, double past) {
     return Run(Ro, mass, speed, shaftDiameter, bladeArea, dx, entryLoss, thickness, exitLoss,
-               passes, &past, stoppedEarly);
+               &past);
 }
 
 } // namespace kesta::Arrow

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -28,12 +29,21 @@ class PenetrationCache {
                        double dx, double entryLoss, double thickness, double exitLoss,
                        long& passes);
 
+    // What a run came to, told without raising.
+    struct Outcome {
+        double depth = 0;
+        long passes = 0; // as the plain run counts them, up to where it ended or stopped
+        bool stoppedEarly = false;
+        std::optional<ErrorKind> failure; // what the plain run would raise
+    };
+
     // As Penetration, for a caller that only asks whether the run goes deeper than `past`
-    // (inches): once the run is past it and no later pass could raise, it stops there. The
-    // depth reached then is given and `stoppedEarly` set; the whole run goes at least as deep.
-    double PenetrationOrPast(double Ro, double mass, double speed, double shaftDiameter,
-                             double bladeArea, double dx, double entryLoss, double thickness,
-                             double exitLoss, double past, bool& stoppedEarly);
+    // (inches): once the run is past it and no later pass could raise, it stops there, with
+    // `stoppedEarly` set and the depth reached then; the whole run goes at least as deep.
+    // A failure is told, not raised: a search meets many.
+    Outcome PenetrationOrPast(double Ro, double mass, double speed, double shaftDiameter,
+                              double bladeArea, double dx, double entryLoss, double thickness,
+                              double exitLoss, double past);
 
     // Forgets every run.
     void Clear();
@@ -75,11 +85,12 @@ class PenetrationCache {
     };
 
     std::size_t PrefixOf(const Steps::Run& r);
-    std::size_t ResumePoint(Prefix& prefix, const Steps::Run& r);
+    // Nullopt when the shared pass after the last state kept fails.
+    std::optional<std::size_t> ResumePoint(Prefix& prefix, const Steps::Run& r);
     // Penetration, or PenetrationOrPast when `past` is given.
-    double Run(double Ro, double mass, double speed, double shaftDiameter, double bladeArea,
-               double dx, double entryLoss, double thickness, double exitLoss, long& passes,
-               const double* past, bool& stoppedEarly);
+    Outcome Run(double Ro, double mass, double speed, double shaftDiameter, double bladeArea,
+                double dx, double entryLoss, double thickness, double exitLoss,
+                const double* past);
 
     std::vector<Prefix> prefixes_;
     std::map<ArrowKey, std::size_t> prefixOfKey_;

@@ -72,16 +72,16 @@ AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps, bool whole) {
     } catch (const RuntimeError& e) {
         return {0, true, e.kind()};
     }
-    // Preparing again cannot raise where the first preparation did not: it computes the same
-    // values but for the entry loss.
-    if (alike_ != nullptr && EntersAsIfNoLoss(r, ro_, grains, fps, bladeArea_))
-        return Alike(grains, fps, whole);
     // With a slab of negative thickness the first step would read it: nothing to share then.
     const bool sharing = raising_ != nullptr && r.D >= 0;
     if (sharing) {
         if (const std::optional<ErrorKind> kind = raising_->AtTheFirstStep(r))
             return {0, true, *kind};
     }
+    // Preparing again cannot raise where the first preparation did not: it computes the same
+    // values but for the entry loss.
+    if (alike_ != nullptr && EntersAsIfNoLoss(r, ro_, grains, fps, bladeArea_))
+        return Alike(grains, fps, whole, r, sharing);
     const Steps::Run entering = r;
     long passes = 0;
     try {
@@ -95,24 +95,27 @@ AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps, bool whole) {
     }
 }
 
-AnimalTrial::Answer AnimalTrial::Alike(double grains, double fps, bool whole) {
+AnimalTrial::Answer AnimalTrial::Alike(double grains, double fps, bool whole,
+                                       const Arrow::Steps::Run& entering, bool sharing) {
     if (alike_->StatesKept() > kMostStatesAlike) alike_->Clear();
     const double rib = animal_.ribResistance;
     const double chest = animal_.chestDepth;
-    try {
-        if (whole) {
+    if (whole) {
+        long passes = 0;
+        try {
             return {alike_->Penetration(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, rib,
-                                        chest, rib),
+                                        chest, rib, passes),
                     false, ErrorKind::Overflow};
+        } catch (const RuntimeError& e) {
+            if (sharing && passes == 1) raising_->AddAtTheFirstStep(entering, e.kind());
+            return {0, true, e.kind()};
         }
-        bool stoppedEarly = false;
-        const double depth = alike_->PenetrationOrPast(ro_, grains, fps, kShaftDiameter,
-                                                       bladeArea_, kStep, rib, chest, rib, chest,
-                                                       stoppedEarly);
-        return {depth, false, ErrorKind::Overflow, stoppedEarly};
-    } catch (const RuntimeError& e) {
-        return {0, true, e.kind()};
     }
+    const Arrow::PenetrationCache::Outcome out = alike_->PenetrationOrPast(
+        ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, rib, chest, rib, chest);
+    if (!out.failure) return {out.depth, false, ErrorKind::Overflow, out.stoppedEarly};
+    if (sharing && out.passes == 1) raising_->AddAtTheFirstStep(entering, *out.failure);
+    return {0, true, *out.failure};
 }
 
 double AnimalTrial::Depth(double grains, double fps) {

@@ -56,6 +56,12 @@ class AnimalTrial {
 
     const game::AnimalFigures& Figures() const { return animal_; }
 
+    // What the trial shares from now on (either may be null); see the constructor.
+    void ShareWith(ArrowsThatRaise* raising, Arrow::PenetrationCache* alike) {
+        raising_ = raising;
+        alike_ = alike;
+    }
+
     // Both-ribs penetration (inches; 999 when the arrow passes through). Raises what the
     // penetration run raises.
     double Depth(double grains, double fps);
@@ -99,8 +105,10 @@ class AnimalTrial {
     // The run itself: Arrow::Penetration's steps, taken here so the state the arrow enters in
     // can be shared with the other animals' trials.
     Answer Fresh(double grains, double fps, bool whole);
-    // The run of an arrow that enters as if there were no entry loss, from `alike_`.
-    Answer Alike(double grains, double fps, bool whole);
+    // The run of an arrow that enters as if there were no entry loss, from `alike_`; a first
+    // step that raises is told to `raising_` as Fresh tells it.
+    Answer Alike(double grains, double fps, bool whole, const Arrow::Steps::Run& entering,
+                 bool sharing);
 };
 
 } // namespace kesta::whatif

@@ -9,13 +9,19 @@
 #include "whatif/AnimalTrial.h"
 #include "whatif/LeastWhole.h"
 #include "whatif/SameBowSpeeds.h"
+#include "whatif/SideBySide.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 namespace kesta::whatif {
 
 namespace {
+
+// Animals of distinct masses worked out in one part of a long table. Each part's searches
+// start afresh, so the parts are the same whatever the number of cores.
+constexpr std::size_t kPartAnimals = 128;
 
 // The lightest whole-grain arrow the verdict rule would call sufficient for a deep enough
 // penetration; every lighter one is not sufficient whatever it does, so no run is needed.
@@ -114,39 +120,91 @@ SetUp NeedsCalculator::ReadSetUp() {
 NeedsTable NeedsCalculator::Table() {
     NeedsTable table{ReadSetUp(), {}};
     const SetUp& s = table.setUp;
-    raising_.clear();
-    alike_.Clear();
     const std::vector<game::Animal>& animals = game_.animals;
     // Animals of equal body mass have equal figures, hence equal answers: each mass is
     // worked out once, for its first animal.
     std::map<double, std::size_t> firstOfMass; // mass, position; lightest first
-    std::vector<AnimalTrial> trials;           // by position of a first animal
+    std::vector<std::size_t> firsts;           // positions of the first animals, in table order
+    for (std::size_t position = 0; position < animals.size(); ++position) {
+        if (firstOfMass.try_emplace(animals[position].massKg, position).second)
+            firsts.push_back(position);
+    }
+    std::vector<AnimalTrial> trials; // by position in `firsts`
+    trials.reserve(firsts.size());
     std::vector<std::size_t> trialOf(animals.size());
+    for (std::size_t position : firsts) {
+        trialOf[position] = trials.size();
+        trials.emplace_back(s.ro, s.bladeAreaSum, game::FiguresOf(animals[position]));
+    }
+
+    // A long table is worked out in parts, side by side. What the trials of a part share is
+    // kept by the worker doing it; sharing changes no answer, only the time.
+    const auto partsOf = [](std::size_t count) { return (count + kPartAnimals - 1) / kPartAnimals; };
+    const std::size_t workers = WorkersFor(partsOf(firsts.size()));
+    std::vector<ArrowsThatRaise> raising(workers);
+    std::vector<Arrow::PenetrationCache> alike(workers);
+    std::vector<SameBowSpeeds> sameBow(workers, SameBowSpeeds(s));
+
+    // The verdicts first. A run that raises stops the table at the animal where the report's
+    // game lists would stop: the first in table order.
+    std::vector<std::optional<ErrorKind>> failure(firsts.size());
+    std::vector<game::Verdict> verdicts(firsts.size());
+    SideBySide(partsOf(firsts.size()), [&](std::size_t part, std::size_t worker) {
+        const std::size_t end = std::min(firsts.size(), (part + 1) * kPartAnimals);
+        for (std::size_t i = part * kPartAnimals; i < end; ++i) {
+            AnimalTrial& trial = trials[i];
+            trial.ShareWith(&raising[worker], &alike[worker]);
+            try {
+                verdicts[i] = trial.VerdictOf(s.grains, s.fps);
+            } catch (const RuntimeError& e) {
+                failure[i] = e.kind();
+            }
+        }
+    });
     table.rows.reserve(animals.size());
-    // The verdicts first, in table order, so that a run that raises stops the table at the
-    // animal where the report's game lists would stop.
     for (std::size_t position = 0; position < animals.size(); ++position) {
         const game::Animal& animal = animals[position];
-        const auto [first, isNew] = firstOfMass.try_emplace(animal.massKg, position);
-        if (!isNew) {
-            NeedsRow copy = table.rows[first->second];
+        const std::size_t first = firstOfMass.at(animal.massKg);
+        if (first != position) {
+            NeedsRow copy = table.rows[first];
             copy.position = position;
             copy.animal = animal.name;
             table.rows.push_back(std::move(copy));
             continue;
         }
-        trialOf[position] = trials.size();
-        trials.emplace_back(s.ro, s.bladeAreaSum, game::FiguresOf(animal), &raising_, &alike_);
-        table.rows.push_back(VerdictRow(s, position, animal, trials.back()));
+        const std::size_t i = trialOf[position];
+        if (failure[i]) {
+            RuntimeError error(*failure[i]);
+            // The report's game lists would stop here too.
+            error.SetPlace(animal.name + ", Game Recommendations");
+            throw error;
+        }
+        NeedsRow row{};
+        row.position = position;
+        row.animal = animal.name;
+        row.massKg = animal.massKg;
+        row.category = trials[i].Figures().category;
+        row.verdict = verdicts[i];
+        table.rows.push_back(std::move(row));
     }
-    // The searches, lightest animal first: each starts from the answers of the one before.
-    SameBowSpeeds sameBow(s);
-    const NeedsRow* lighter = nullptr;
-    for (const auto& [mass, position] : firstOfMass) {
-        NeedsRow& row = table.rows[position];
-        FindLeast(trials[trialOf[position]], s, sameBow, lighter, row);
-        lighter = &row;
-    }
+
+    // The searches, lightest animal first: each starts from the answers of the one before,
+    // and the first of each part afresh.
+    std::vector<std::size_t> byMass;
+    byMass.reserve(firstOfMass.size());
+    for (const auto& [mass, position] : firstOfMass)
+        byMass.push_back(position);
+    SideBySide(partsOf(byMass.size()), [&](std::size_t part, std::size_t worker) {
+        const std::size_t end = std::min(byMass.size(), (part + 1) * kPartAnimals);
+        const NeedsRow* lighter = nullptr;
+        for (std::size_t i = part * kPartAnimals; i < end; ++i) {
+            NeedsRow& row = table.rows[byMass[i]];
+            AnimalTrial& trial = trials[trialOf[byMass[i]]];
+            trial.ShareWith(&raising[worker], &alike[worker]);
+            FindLeast(trial, s, sameBow[worker], lighter, row);
+            lighter = &row;
+        }
+    });
     for (NeedsRow& row : table.rows) {
         const NeedsRow& first = table.rows[firstOfMass.at(row.massKg)];
         if (&first == &row) continue;
@@ -156,23 +214,6 @@ NeedsTable NeedsCalculator::Table() {
         row.sameEnergyFps = first.sameEnergyFps;
     }
     return table;
-}
-
-NeedsRow NeedsCalculator::VerdictRow(const SetUp& s, std::size_t position,
-                                     const game::Animal& animal, AnimalTrial& trial) {
-    NeedsRow row{};
-    row.position = position;
-    row.animal = animal.name;
-    row.massKg = animal.massKg;
-    row.category = trial.Figures().category;
-    try {
-        row.verdict = trial.VerdictOf(s.grains, s.fps);
-    } catch (RuntimeError& e) {
-        // The report's game lists would stop here too.
-        e.SetPlace(animal.name + ", Game Recommendations");
-        throw;
-    }
-    return row;
 }
 
 } // namespace kesta::whatif

@@ -83,7 +83,6 @@ struct NeedsChart {
 // "input InArrowLength" as the report says it, "Ro, Broadhead", or the animal
 // whose penetration run for the set-up's own arrow failed, which would stop the report's game
 // lists too, e.g. "Elephant, Game Recommendations".
-class SameBowSpeeds;
 
 class NeedsCalculator {
   public:
@@ -98,13 +97,8 @@ class NeedsCalculator {
 
   private:
     SetUp ReadSetUp();
-    // The row's animal and its verdict for the set-up; the least answers are found later.
-    static NeedsRow VerdictRow(const SetUp& s, std::size_t position, const game::Animal& animal,
-                               AnimalTrial& trial);
 
     const FormState* form_;
-    ArrowsThatRaise raising_;          // by every animal of the table being made
-    Arrow::PenetrationCache alike_;    // likewise
     game::GameTable game_;
 };
 
