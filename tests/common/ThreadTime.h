@@ -20,4 +20,12 @@ inline double ThreadSeconds() {
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
+// Seconds of processor time the whole process has used so far, every thread's: for work that
+// is spread over threads.
+inline double ProcessSeconds() {
+    timespec now = {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
 } // namespace kesta::test

@@ -79,6 +79,34 @@ std::vector<Result> ExpectSameAsPlain(Arrow::PenetrationCache& cache,
     return plain;
 }
 
+// Asks the cache, for every call in order, whether the run goes past the slab's middle and
+// then for the whole run. A stopped run must be one the plain run takes further without
+// raising; any other must be the plain run itself, and a stopped run leaves no answer behind.
+// Gives the number of runs that stopped.
+int ExpectStopsPastAgree(Arrow::PenetrationCache& cache, const std::vector<Call>& calls) {
+    int stopped = 0;
+    for (const Call& c : calls) {
+        const Result expected = Plain(c);
+        const double past = c.thickness / 2;
+        const Arrow::PenetrationCache::Outcome out = cache.PenetrationOrPast(
+            c.Ro, c.mass, c.speed, c.shaft, c.blades, c.dx, c.entry, c.thickness, c.exit, past);
+        EXPECT_EQ(out.failure, expected.error) << Describe(c);
+        if (out.stoppedEarly) {
+            ++stopped;
+            EXPECT_GT(out.depth, past) << Describe(c);
+            EXPECT_GE(std::bit_cast<double>(expected.depthBits), out.depth) << Describe(c);
+        } else if (!expected.error) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(out.depth), expected.depthBits) << Describe(c);
+            EXPECT_EQ(out.passes, expected.passes) << Describe(c);
+        }
+        const Result got = Cached(cache, c);
+        EXPECT_EQ(got.error, expected.error) << Describe(c);
+        EXPECT_EQ(got.depthBits, expected.depthBits) << Describe(c);
+        EXPECT_EQ(got.passes, expected.passes) << Describe(c);
+    }
+    return stopped;
+}
+
 // The worked arrow's report asks: soft tissue, then per category none/entry/exit/both, then
 // both ribs for each animal mass (some repeated).
 std::vector<Call> ReportLikeCalls() {
@@ -166,6 +194,9 @@ TEST(PenetrationCache, ShuffledCallsOfManyArrows) {
     std::shuffle(calls.begin(), calls.end(), shuffle);
     Arrow::PenetrationCache cache;
     ExpectSameAsPlain(cache, calls);
+    // Asked only whether they go past, then whole, of a cache that knows none of them.
+    Arrow::PenetrationCache fresh;
+    EXPECT_GT(ExpectStopsPastAgree(fresh, calls), 100);
 }
 
 // A heavy arrow without blades goes the whole 10 m in a thick slab; a slab just short of
@@ -230,6 +261,23 @@ TEST(PenetrationCache, FailuresAreTheSameKindForTheSameCalls) {
     Arrow::PenetrationCache fresh;
     std::reverse(deep.begin(), deep.end());
     ExpectSameAsPlain(fresh, deep);
+
+    // Told, not raised, by a search's question; the pass that fails is counted as the plain
+    // run counts it, first or later.
+    Arrow::PenetrationCache searching;
+    ExpectStopsPastAgree(searching, calls);
+    for (const Call& c : calls) {
+        const Arrow::PenetrationCache::Outcome out = searching.PenetrationOrPast(
+            c.Ro, c.mass, c.speed, c.shaft, c.blades, c.dx, c.entry, c.thickness, c.exit, 0);
+        if (!out.failure) continue;
+        long passes = 0;
+        try {
+            Arrow::Penetration(c.Ro, c.mass, c.speed, c.shaft, c.blades, c.dx, c.entry,
+                               c.thickness, c.exit, passes);
+        } catch (const RuntimeError&) {
+        }
+        EXPECT_EQ(out.passes, passes) << Describe(c);
+    }
 }
 
 // The calculator clears its cache for each report: reports of different arrows in a row give

@@ -47,17 +47,21 @@ TEST(LeastWhole, GivesThePlainScansAnswerWhereverItLies) {
             answers.push_back(at);
         for (const Shape& shape : Shapes()) {
             for (int at : answers) {
-                for (int start : {low, (low + high) / 2, high, high + 50}) {
+                for (const auto& [start, near] :
+                     {std::pair{low, false}, {(low + high) / 2, false}, {high, false},
+                      {high + 50, false}, {low, true}, {high, true}, {at, true}, {at - 1, true},
+                      {at - 5, true}, {at + 3, true}, {at - 700, true}}) {
                     int trials = 0;
-                    const auto found = LeastWhole({low, high, start, 10.0}, [&](int n) {
+                    const auto found = LeastWhole({low, high, start, 10.0, near}, [&](int n) {
                         EXPECT_GE(n, low);
                         EXPECT_LE(n, high);
                         ++trials;
                         return Trial{n >= at, n >= at ? 999.0 : shape.measure(n, at)};
                     });
                     const auto expected = Scan(low, high, [at](int n) { return n >= at; });
-                    ASSERT_EQ(found, expected) << shape.name << " answer " << at << " start "
-                                               << start << " in " << low << ".." << high;
+                    ASSERT_EQ(found, expected)
+                        << shape.name << " answer " << at << " start " << start
+                        << (near ? " (near)" : "") << " in " << low << ".." << high;
                     // Never much worse than halving: 10 guesses, then halving 3000 numbers.
                     EXPECT_LE(trials, 23) << shape.name << " answer " << at << " start " << start;
                 }
@@ -79,6 +83,22 @@ TEST(LeastWhole, SteeredWellItNeedsFewTrials) {
     EXPECT_LE(most, 8);
 }
 
+// A start at the answer or just below it, as the answer of a slightly lighter animal is,
+// costs the two trials that prove the answer, or three.
+TEST(LeastWhole, ANearStartThatIsRightCostsTwoTrials) {
+    for (int at = 301; at <= 3000; at += 37) {
+        for (const auto& [off, most] : {std::pair{0, 2}, {-1, 2}, {-2, 3}}) {
+            int trials = 0;
+            const auto found = LeastWhole({300, 3000, at + off, 10.0, true}, [&](int n) {
+                ++trials;
+                return Trial{n >= at, 10.0 * std::sqrt(double(n) / at)};
+            });
+            ASSERT_EQ(found, at);
+            EXPECT_LE(trials, most) << "answer " << at << ", start " << at + off;
+        }
+    }
+}
+
 TEST(LeastWhole, ATrialThatRaisesCountsAsNotHolding) {
     struct Row {
         const char* what;
@@ -94,10 +114,11 @@ TEST(LeastWhole, ATrialThatRaisesCountsAsNotHolding) {
         {"raising at the start only", 2000, 300, 300, 2000},
     };
     for (const Row& row : rows) {
-        // Thrown, or told in the trial: the same answer.
-        for (const bool thrown : {true, false}) {
+        // Thrown, or told in the trial, searched from a start that is near or not: the same
+        // answer.
+        for (const auto& [thrown, near] : {std::pair{true, false}, {false, false}, {true, true}}) {
             int trials = 0;
-            const auto found = LeastWhole({300, 3000, 300, 10.0}, [&](int n) {
+            const auto found = LeastWhole({300, 3000, 300, 10.0, near}, [&](int n) {
                 ++trials;
                 const bool raises = n >= row.raisesFrom && n <= row.raisesTo;
                 if (raises && thrown) throw RuntimeError(ErrorKind::Overflow);

@@ -2,7 +2,6 @@
 // them quick: a shared failure must be exactly the failure the animal's own run would raise.
 #include "WhatIfTestSupport.h"
 #include "ballistics/GameList.h"
-#include "form/SettingsKeys.h"
 #include "tests/common/ThreadTime.h"
 #include "whatif/AnimalTrial.h"
 
@@ -15,13 +14,6 @@
 
 namespace kesta::test {
 namespace {
-
-// A form as `kesta-report KEY=VALUE ...` makes it: a first run with these stored texts.
-FormState FirstRunWith(const std::map<std::string, std::string>& texts) {
-    FormState form;
-    LoadSettings(form, ReaderOf(texts));
-    return form;
-}
 
 // 1e306 grains at 1000 fps with one blade of 50 by 50 inches: the same bow would send every
 // arrow of 1 to 3000 grains so fast that its very first step overflows, for every animal.

@@ -4,16 +4,25 @@
 
 #include "ballistics/Arrow.h"
 #include "ballistics/GameTable.h"
+#include "form/SettingsKeys.h"
 #include "tests/report/ReportTestSupport.h"
 #include "tools/Errors.h"
 #include "tools/NumberText.h"
 #include "whatif/Needs.h"
 
 #include <cmath>
+#include <map>
 #include <random>
 #include <string>
 
 namespace kesta::test {
+
+// A form as `kesta-report KEY=VALUE ...` makes it: a first run with these stored texts.
+inline FormState FirstRunWith(const std::map<std::string, std::string>& texts) {
+    FormState form;
+    LoadSettings(form, ReaderOf(texts));
+    return form;
+}
 
 // Both-ribs penetration of one arrow into one animal, as the report's game lists run it.
 inline double PlainDepth(const whatif::SetUp& s, const game::AnimalFigures& f, double grains,

@@ -1,0 +1,143 @@
+// A hunter's own list may hold a thousand animals. Its needs table is searched from one animal
+// to the next heavier one, in parts side by side, sharing runs between animals: none of that
+// may change a row, an error or the animal an error is told at.
+#include "WhatIfTestSupport.h"
+#include "ballistics/GameList.h"
+#include "tests/common/ThreadTime.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kesta::test {
+namespace {
+
+game::GameTable OwnList(const std::vector<double>& masses) {
+    game::GameTable table{"own", "", {}};
+    for (std::size_t i = 0; i < masses.size(); ++i)
+        table.animals.push_back({"Animal " + std::to_string(i), masses[i]});
+    return table;
+}
+
+// Masses from 1 to 5000 kg in random order, one in ten the same as an earlier one.
+std::vector<double> RandomMasses(std::mt19937& rng, int count) {
+    std::uniform_real_distribution<double> kg(1, 5000);
+    std::vector<double> masses;
+    for (int i = 0; i < count; ++i) {
+        if (!masses.empty() && rng() % 10 == 0)
+            masses.push_back(masses[rng() % masses.size()]);
+        else
+            masses.push_back(std::round(kg(rng) * 10) / 10);
+    }
+    return masses;
+}
+
+void ExpectSameRow(const whatif::NeedsRow& got, const whatif::NeedsRow& alone) {
+    EXPECT_EQ(got.verdict, alone.verdict);
+    EXPECT_EQ(got.category, alone.category);
+    EXPECT_EQ(got.leastGrains, alone.leastGrains);
+    EXPECT_EQ(got.leastFps, alone.leastFps);
+    EXPECT_EQ(got.sameEnergyGrains, alone.sameEnergyGrains);
+    EXPECT_EQ(got.sameEnergyFps, alone.sameEnergyFps);
+}
+
+// Each row of the long table is the row of a table that holds that animal alone, searched
+// from scratch; and every few rows, the answers are checked against the definition.
+TEST(NeedsLongList, EveryRowIsTheRowOfItsAnimalAlone) {
+    std::mt19937 rng(20261209);
+    std::vector<std::pair<std::string, FormState>> setUps = {
+        {"worked example", ExampleForm()},
+        {"1e308 grains", ExampleForm("InArrowMass=1e308")},
+        {"1e306 grains at 1000 fps, 50 x 50 inch blade",
+         FirstRunWith({{"mass", "1e306"}, {"speed", "1000"}, {"BH0", "50"}, {"BH1", "50"}})},
+    };
+    for (int i = 0; i < 2; ++i)
+        setUps.emplace_back("random set-up " + std::to_string(i), RandomSetUp(rng));
+    const game::GameTable own = OwnList(RandomMasses(rng, 200));
+    for (const auto& [name, form] : setUps) {
+        SCOPED_TRACE(name);
+        whatif::NeedsCalculator needs(form, own);
+        const whatif::NeedsTable table = needs.Table();
+        ASSERT_EQ(table.rows.size(), own.animals.size());
+        for (std::size_t i = 0; i < own.animals.size(); ++i) {
+            const whatif::NeedsRow& row = table.rows[i];
+            SCOPED_TRACE(row.animal + ", " + std::to_string(row.massKg) + " kg");
+            EXPECT_EQ(row.position, i);
+            EXPECT_EQ(row.animal, own.animals[i].name);
+            whatif::NeedsCalculator single(form, OwnList({own.animals[i].massKg}));
+            ExpectSameRow(row, single.Table().rows.at(0));
+            if (i % 25 != 0) continue;
+            const whatif::SetUp& s = table.setUp;
+            const game::AnimalFigures f = game::FiguresOf(own.animals[i]);
+            if (const auto m = row.leastGrains; m && *m > 1) {
+                EXPECT_TRUE(Sufficient(s, f, *m, s.fps));
+                EXPECT_FALSE(Sufficient(s, f, *m - 1, s.fps));
+            }
+            if (const auto v = row.leastFps; v && *v > 1) {
+                EXPECT_TRUE(Sufficient(s, f, s.grains, *v));
+                EXPECT_FALSE(Sufficient(s, f, s.grains, *v - 1));
+            }
+            if (const auto m = row.sameEnergyGrains; m && *m > 1) {
+                EXPECT_TRUE(SufficientWithSameBow(s, f, *m));
+                EXPECT_FALSE(SufficientWithSameBow(s, f, *m - 1));
+            }
+        }
+    }
+}
+
+// An arrow whose run overflows in animals of 10 kg and more, not in lighter ones. The table
+// stops at the first such animal in the table's order, though a lighter one comes later, in
+// another part of the table.
+TEST(NeedsLongList, AnErrorIsToldAtTheFirstAnimalThatRaisesInTableOrder) {
+    const FormState form =
+        ExampleForm(
+        "InArrowMass=1e143; InArrowSpeed=1e70; InBroadhead_0=-1e60; InBroadhead_1=1e100");
+    std::vector<double> masses;
+    for (int i = 0; i < 300; ++i)
+        masses.push_back(1 + i * 0.013);
+    masses[170] = 4000;
+    masses[260] = 20;
+    game::GameTable own = OwnList(masses);
+    own.animals[170].name = "Raises here";
+    own.animals[260].name = "Raises too";
+    whatif::NeedsCalculator needs(form, own);
+    try {
+        needs.Table();
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Overflow);
+        EXPECT_EQ(e.place(), "Raises here, Game Recommendations");
+    }
+    // Without those two, the table is made.
+    own.animals[170].massKg = 4.99;
+    own.animals[260].massKg = 4.98;
+    whatif::NeedsCalculator without(form, own);
+    EXPECT_EQ(without.Table().rows.size(), 300u);
+}
+
+// The slowest own lists found: a thousand animals a few kilograms apart, the most a list may
+// hold, with ordinary arrows and with the heaviest. Processor time of every thread; before the
+// searches started from the lighter animal's answers and arrows that enter alike shared their
+// passes, these took 0.5 s and 1.1 s.
+TEST(NeedsLongList, AThousandAnimalsAreQuick) {
+    std::vector<double> masses;
+    for (int i = 0; i < 1001; ++i)
+        masses.push_back(1 + i * 4.999);
+    const game::GameTable own = OwnList(masses);
+    for (const char* changes : {"", "InArrowMass=1e308"}) {
+        SCOPED_TRACE(changes);
+        const FormState form = ExampleForm(changes);
+        whatif::NeedsCalculator needs(form, own);
+        const double start = ProcessSeconds();
+        EXPECT_EQ(needs.Table().rows.size(), 1001u);
+        const double seconds = ProcessSeconds() - start;
+        if (kTimeLimitsApply) {
+            EXPECT_LT(seconds, 0.45);
+        }
+    }
+}
+
+} // namespace
+} // namespace kesta::test
