@@ -121,6 +121,21 @@ void BM_NeedsHeavyArrowBigBlade(benchmark::State& state) {
     state.SetLabel(game.name);
 }
 
+// The longest own list, 1001 animals a few kilograms apart, with the worked example's arrow
+// (argument 0) and with one of 1e308 grains (argument 1): the slowest own lists found. Wall
+// time, the parts of the table being searched side by side.
+void BM_NeedsLongestOwnList(benchmark::State& state) {
+    FormState form = ExampleForm();
+    if (state.range(0) == 1) form.SetText("InArrowMass", "1e308");
+    kesta::game::GameTable own{"own", "", {}};
+    for (int i = 0; i < 1001; ++i)
+        own.animals.push_back({"Animal " + std::to_string(i), 1 + i * 4.999});
+    kesta::whatif::NeedsCalculator needs(form, own);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(needs.Table().rows.data());
+    state.SetLabel(state.range(0) == 1 ? "1e308 grains" : "worked example");
+}
+
 // The chart of the animal at this table position (0 Black Wildebeest, 13 Elephant, 15 fox).
 void BM_NeedsChart(benchmark::State& state) {
     const FormState form = ExampleForm();
@@ -152,6 +167,7 @@ BENCHMARK(BM_LongArrow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NeedsTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsHeaviestArrow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsHeavyArrowBigBlade)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NeedsLongestOwnList)->DenseRange(0, 1)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NeedsChart)->Arg(0)->Arg(13)->Arg(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DownrangeTable)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DownrangeRanges)->Unit(benchmark::kMillisecond);

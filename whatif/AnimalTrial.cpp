@@ -2,6 +2,7 @@
 
 #include "ballistics/Arrow.h"
 
+#include <cstring>
 #include <limits>
 
 namespace kesta::whatif {
@@ -32,6 +33,13 @@ bool EntersAsIfNoLoss(const Arrow::Steps::Run& entering, double ro, double grain
 void ArrowsThatRaise::clear() {
     beforeTheSlab_.clear();
     atTheFirstStep_.clear();
+}
+
+void ArrowsThatRaise::SetAnimals(double leastEntryLoss, double mostEntryLoss,
+                                 double leastChestDepth) {
+    animalsSet_ = leastEntryLoss > 0 && leastChestDepth >= 0;
+    leastEntryLoss_ = leastEntryLoss;
+    mostEntryLoss_ = mostEntryLoss;
 }
 
 bool ArrowsThatRaise::BeforeTheSlab(double grains, double fps, bool entryLoss) const {
@@ -133,6 +141,32 @@ std::optional<double> AnimalTrial::TrialDepth(double grains, double fps) {
         Arrow::RaisesForEverySlab(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, entryLoss))
         raising_->AddBeforeTheSlab(grains, fps, entryLoss);
     return std::nullopt;
+}
+
+bool AnimalTrial::RaisesForEveryAnimal(double grains, double fps) const {
+    if (raising_ == nullptr || !raising_->AnimalsSet()) return false;
+    // Every animal has an entry loss: an arrow that raises before any slab raises in each.
+    if (raising_->BeforeTheSlab(grains, fps, true)) return true;
+    // Charging the least and the most entry loss leaves the same state: rounding is monotone,
+    // so every loss between them leaves it too, and each animal enters in it. With no slab of
+    // negative thickness, the first step reads nothing else.
+    Arrow::Steps::Run least;
+    Arrow::Steps::Run most;
+    try {
+        if (!Arrow::Steps::Prepare(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep,
+                                   raising_->LeastEntryLoss(), 0, 0, least) ||
+            !Arrow::Steps::Prepare(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep,
+                                   raising_->MostEntryLoss(), 0, 0, most))
+            return false;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    const auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    if (!same(least.Rn, most.Rn) || !same(least.m, most.m) || !same(least.v, most.v) ||
+        !same(least.dm, most.dm) || !same(least.p, most.p) || !same(least.A, most.A) ||
+        !same(least.dx, most.dx) || !same(least.q, most.q))
+        return false;
+    return raising_->AtTheFirstStep(least).has_value();
 }
 
 game::Verdict AnimalTrial::VerdictOf(double grains, double fps) {

@@ -36,7 +36,18 @@ class ArrowsThatRaise {
     std::optional<ErrorKind> AtTheFirstStep(const Arrow::Steps::Run& entering) const;
     void AddAtTheFirstStep(const Arrow::Steps::Run& entering, ErrorKind kind);
 
+    // The table's animals as far as the first step of a run is concerned: the least and the
+    // most entry loss (foot-pounds) and the least chest depth (inches). Unknown until set.
+    void SetAnimals(double leastEntryLoss, double mostEntryLoss, double leastChestDepth);
+    // Every animal of the table has an entry loss above 0 and a chest depth not below 0.
+    bool AnimalsSet() const { return animalsSet_; }
+    double LeastEntryLoss() const { return leastEntryLoss_; }
+    double MostEntryLoss() const { return mostEntryLoss_; }
+
   private:
+    bool animalsSet_ = false;
+    double leastEntryLoss_ = 0;
+    double mostEntryLoss_ = 0;
     std::set<std::tuple<double, double, bool>> beforeTheSlab_;
     // By the figures the first step reads: Rn, m, v, dm, p, A, dx, q.
     using Entering = std::array<double, 8>;
@@ -75,6 +86,11 @@ class AnimalTrial {
     game::Verdict VerdictOf(double grains, double fps);
     // The verdict for an arrow of `grains` whose run reached `depth`.
     game::Verdict VerdictOfDepth(double grains, double depth) const;
+
+    // Whether every animal of the table (ArrowsThatRaise::SetAnimals), not only this one,
+    // raises for this arrow, as far as the shared record knows: the arrow raises before any
+    // slab, or every animal enters in one state whose first step raises. Never raises.
+    bool RaisesForEveryAnimal(double grains, double fps) const;
 
     // Whether an arrow of this mass could be sufficient at all, however deep it went: below
     // the category's least arrow mass no speed helps. Needs no penetration run.

@@ -29,7 +29,7 @@ std::optional<int> Scan(const Search& s, const std::function<Trial(int)>& trial)
 
 constexpr double kShort = 0.9;
 // The trials spent near a start that is likely close to the answer before the measure steers.
-constexpr int kNearTrials = 3;
+constexpr int kNearTrials = 4;
 
 struct Point {
     double n;
@@ -50,10 +50,14 @@ class Bracket {
 
     int Next() const {
         if (trials_ == 0) return start_;
-        if (s_.startIsNear && trials_ == 1 && holds_ == start_) return start_ - 1;
-        // Not there yet: a step of one, then steps that double, for a few trials.
-        if (s_.startIsNear && trials_ < kNearTrials && holds_ > s_.high)
-            return std::min(s_.high, fails_ + std::max(1, fails_ - start_));
+        // Near a start that is likely close: away from it by one, then by steps that double,
+        // for a few trials, downwards while every trial held, upwards while none did.
+        if (s_.startIsNear && trials_ < kNearTrials) {
+            if (fails_ < s_.low) return std::max(s_.low, holds_ - std::max(1, start_ - holds_));
+            if (holds_ > s_.high) return std::min(s_.high, fails_ + std::max(1, fails_ - start_));
+            // Closed in near the start: the measure moves in steps too coarse to steer by.
+            return Halved();
+        }
         if (heldInARow_ >= 2 || trials_ >= 10) return Halved();
         const std::optional<double> aim = Aim();
         if (!aim || !std::isfinite(*aim) || *aim >= holds_) return Halved();

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace kesta::whatif {
@@ -59,9 +60,34 @@ Search From(int low, int high, const Lighters& lighters, int otherwise, double t
     return {low, high, lighters.answer.value_or(high), target, true};
 }
 
-// The three least answers for one animal; the verdict is already in the row. `lighter` is the
-// row of the next lighter animal, searched already, or null.
-void FindLeast(AnimalTrial& trial, const SetUp& s, SameBowSpeeds& sameBow, const NeedsRow* lighter,
+// What the trials of one worker's animals share: the table's animals are all the same to an
+// arrow that raises for every one of them, so once one animal's trial has found that, the
+// others' searches, which then try their whole range number by number, skip it at once.
+struct Shared {
+    explicit Shared(const SetUp& s) : sameBow(s) {}
+
+    ArrowsThatRaise raising;
+    Arrow::PenetrationCache alike;
+    SameBowSpeeds sameBow;
+    // By the number each search tries: true where its arrow raises for every animal.
+    std::vector<char> raisingAtSetUpSpeed = std::vector<char>(kMostGrains + 1);
+    std::vector<char> raisingAtSetUpMass = std::vector<char>(kMostFps + 1);
+    std::vector<char> raisingWithSameBow = std::vector<char>(kMostGrains + 1);
+};
+
+// A trial of the arrow numbered `n` in its search, skipped where `raisingForAll` knows it
+// raises for every animal, and told to it where it is found to.
+Trial JudgedOnce(AnimalTrial& trial, std::vector<char>& raisingForAll, int n, double grains,
+                 double fps) {
+    char& known = raisingForAll.at(static_cast<std::size_t>(n));
+    if (known != 0) return {false, 0, true};
+    const Trial t = Judged(trial, grains, fps);
+    if (t.raised && trial.RaisesForEveryAnimal(grains, fps)) known = 1;
+    return t;
+}
+
+// The three least answers for one animal; the verdict is already in the row.
+void FindLeast(AnimalTrial& trial, const SetUp& s, Shared& shared, const NeedsRow* lighter,
                NeedsRow& row) {
     const double chest = trial.Figures().chestDepth;
     const int lightest = LightestThatCanSuffice(trial);
@@ -71,22 +97,27 @@ void FindLeast(AnimalTrial& trial, const SetUp& s, SameBowSpeeds& sameBow, const
     };
     row.leastGrains =
         LeastWhole(From(lightest, kMostGrains, lighters(&NeedsRow::leastGrains), lightest, chest),
-                   [&](int grains) { return Judged(trial, grains, s.fps); });
+                   [&](int grains) {
+                       return JudgedOnce(trial, shared.raisingAtSetUpSpeed, grains, grains, s.fps);
+                   });
     if (trial.MassCanSuffice(s.grains))
         row.leastFps = LeastWhole(From(1, kMostFps,
                                        lighters(&NeedsRow::leastFps,
                                                 lighter != nullptr && lighter->leastFps),
                                        Whole(s.fps, 1, kMostFps), chest),
-                                  [&](int fps) { return Judged(trial, s.grains, fps); });
+                                  [&](int fps) {
+                                      return JudgedOnce(trial, shared.raisingAtSetUpMass, fps,
+                                                        s.grains, fps);
+                                  });
     // The mass that suffices at the set-up's speed is a near guess for the same bow too.
     const int start = row.leastGrains.value_or(lightest);
     // A mass the bow gives no speed is tried as a run that raises would be: not sufficient.
     const Search sameBowSearch =
         From(lightest, kMostGrains, lighters(&NeedsRow::sameEnergyGrains), start, chest);
     row.sameEnergyGrains = LeastWhole(sameBowSearch, [&](int grains) {
-        const std::optional<double> fps = sameBow.Of(grains);
+        const std::optional<double> fps = shared.sameBow.Of(grains);
         if (!fps) return Trial{false, 0, true};
-        return Judged(trial, grains, *fps);
+        return JudgedOnce(trial, shared.raisingWithSameBow, grains, grains, *fps);
     });
     if (row.sameEnergyGrains) row.sameEnergyFps = SameEnergyFps(s, *row.sameEnergyGrains);
 }
@@ -141,9 +172,18 @@ NeedsTable NeedsCalculator::Table() {
     // kept by the worker doing it; sharing changes no answer, only the time.
     const auto partsOf = [](std::size_t count) { return (count + kPartAnimals - 1) / kPartAnimals; };
     const std::size_t workers = WorkersFor(partsOf(firsts.size()));
-    std::vector<ArrowsThatRaise> raising(workers);
-    std::vector<Arrow::PenetrationCache> alike(workers);
-    std::vector<SameBowSpeeds> sameBow(workers, SameBowSpeeds(s));
+    std::vector<Shared> shared(workers, Shared(s));
+    // The entry losses and chest depths of the table, for arrows that raise for every animal.
+    double leastLoss = std::numeric_limits<double>::infinity();
+    double mostLoss = -leastLoss;
+    double leastChest = leastLoss;
+    for (const AnimalTrial& trial : trials) {
+        leastLoss = std::min(leastLoss, trial.Figures().ribResistance);
+        mostLoss = std::max(mostLoss, trial.Figures().ribResistance);
+        leastChest = std::min(leastChest, trial.Figures().chestDepth);
+    }
+    for (Shared& worker : shared)
+        worker.raising.SetAnimals(leastLoss, mostLoss, leastChest);
 
     // The verdicts first. A run that raises stops the table at the animal where the report's
     // game lists would stop: the first in table order.
@@ -153,7 +193,7 @@ NeedsTable NeedsCalculator::Table() {
         const std::size_t end = std::min(firsts.size(), (part + 1) * kPartAnimals);
         for (std::size_t i = part * kPartAnimals; i < end; ++i) {
             AnimalTrial& trial = trials[i];
-            trial.ShareWith(&raising[worker], &alike[worker]);
+            trial.ShareWith(&shared[worker].raising, &shared[worker].alike);
             try {
                 verdicts[i] = trial.VerdictOf(s.grains, s.fps);
             } catch (const RuntimeError& e) {
@@ -200,8 +240,8 @@ NeedsTable NeedsCalculator::Table() {
         for (std::size_t i = part * kPartAnimals; i < end; ++i) {
             NeedsRow& row = table.rows[byMass[i]];
             AnimalTrial& trial = trials[trialOf[byMass[i]]];
-            trial.ShareWith(&raising[worker], &alike[worker]);
-            FindLeast(trial, s, sameBow[worker], lighter, row);
+            trial.ShareWith(&shared[worker].raising, &shared[worker].alike);
+            FindLeast(trial, s, shared[worker], lighter, row);
             lighter = &row;
         }
     });
