@@ -7,7 +7,7 @@
 namespace kesta::test {
 
 // Time limits are for the optimised build: a debug or sanitizer build runs many times slower.
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 inline constexpr bool kTimeLimitsApply = true;
 #else
 inline constexpr bool kTimeLimitsApply = false;
