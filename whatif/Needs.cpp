@@ -9,7 +9,7 @@
 #include "whatif/AnimalTrial.h"
 #include "whatif/LeastWhole.h"
 #include "whatif/SameBowSpeeds.h"
-#include "whatif/SideBySide.h"
+#include "whatif/WorkInParts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -189,7 +189,7 @@ NeedsTable NeedsCalculator::Table() {
     // game lists would stop: the first in table order.
     std::vector<std::optional<ErrorKind>> failure(firsts.size());
     std::vector<game::Verdict> verdicts(firsts.size());
-    SideBySide(partsOf(firsts.size()), [&](std::size_t part, std::size_t worker) {
+    WorkInParts(partsOf(firsts.size()), [&](std::size_t part, std::size_t worker) {
         const std::size_t end = std::min(firsts.size(), (part + 1) * kPartAnimals);
         for (std::size_t i = part * kPartAnimals; i < end; ++i) {
             AnimalTrial& trial = trials[i];
@@ -234,7 +234,7 @@ NeedsTable NeedsCalculator::Table() {
     byMass.reserve(firstOfMass.size());
     for (const auto& [mass, position] : firstOfMass)
         byMass.push_back(position);
-    SideBySide(partsOf(byMass.size()), [&](std::size_t part, std::size_t worker) {
+    WorkInParts(partsOf(byMass.size()), [&](std::size_t part, std::size_t worker) {
         const std::size_t end = std::min(byMass.size(), (part + 1) * kPartAnimals);
         const NeedsRow* lighter = nullptr;
         for (std::size_t i = part * kPartAnimals; i < end; ++i) {

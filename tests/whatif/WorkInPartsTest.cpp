@@ -1,6 +1,6 @@
 // Parts done side by side: each once, never two at once by one worker, and a failure comes
 // back to the caller.
-#include "whatif/SideBySide.h"
+#include "whatif/WorkInParts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 namespace kesta::whatif {
 namespace {
 
-TEST(SideBySide, EveryPartOnceAndEachWorkerOnOnePartAtATime) {
+TEST(WorkInParts, EveryPartOnceAndEachWorkerOnOnePartAtATime) {
     for (const std::size_t parts : {0u, 1u, 2u, 7u, 64u}) {
         const std::size_t workers = WorkersFor(parts);
         EXPECT_GE(workers, 1u);
@@ -21,7 +21,7 @@ TEST(SideBySide, EveryPartOnceAndEachWorkerOnOnePartAtATime) {
         std::vector<std::atomic<int>> busy(workers);
         std::atomic<bool> overlapped{false};
         std::atomic<bool> badWorker{false};
-        SideBySide(parts, [&](std::size_t part, std::size_t worker) {
+        WorkInParts(parts, [&](std::size_t part, std::size_t worker) {
             if (worker >= workers) {
                 badWorker = true;
                 return;
@@ -41,10 +41,10 @@ TEST(SideBySide, EveryPartOnceAndEachWorkerOnOnePartAtATime) {
 }
 
 // The last part fails, whichever worker takes it (with cores to spare, often another thread).
-TEST(SideBySide, AFailingPartIsThrownToTheCaller) {
+TEST(WorkInParts, AFailingPartIsThrownToTheCaller) {
     for (int round = 0; round < 20; ++round) {
         try {
-            SideBySide(40, [&](std::size_t part, std::size_t) {
+            WorkInParts(40, [&](std::size_t part, std::size_t) {
                 if (part == 39) throw std::runtime_error("part " + std::to_string(part));
             });
             ADD_FAILURE() << "nothing thrown";

@@ -1,4 +1,4 @@
-#include "whatif/SideBySide.h"
+#include "whatif/WorkInParts.h"
 
 #include <algorithm>
 #include <atomic>
@@ -28,7 +28,7 @@ std::size_t WorkersFor(std::size_t parts) {
     return std::min({parts, cores, kMostWorkers});
 }
 
-void SideBySide(std::size_t parts,
+void WorkInParts(std::size_t parts,
                 const std::function<void(std::size_t part, std::size_t worker)>& work) {
     std::atomic<std::size_t> next{0};
     std::atomic<bool> failed{false};

@@ -7,7 +7,7 @@
 
 namespace kesta::whatif {
 
-// The number of workers SideBySide uses for `parts` parts: at most one per part and one per
+// The number of workers WorkInParts uses for `parts` parts: at most one per part and one per
 // core, at least 1.
 std::size_t WorkersFor(std::size_t parts);
 
@@ -15,6 +15,6 @@ std::size_t WorkersFor(std::size_t parts);
 // to WorkersFor(parts) - 1, takes the next part not yet taken, so state a worker keeps (by its
 // number) is never used by two parts at once. Worker 0 is the calling thread. Whatever a part
 // throws is thrown here once every worker has stopped; the parts not yet taken are then left.
-void SideBySide(std::size_t parts, const std::function<void(std::size_t part, std::size_t worker)>& work);
+void WorkInParts(std::size_t parts, const std::function<void(std::size_t part, std::size_t worker)>& work);
 
 } // namespace kesta::whatif
