@@ -50,14 +50,14 @@ class Bracket {
 
     int Next() const {
         if (trials_ == 0) return start_;
-        // Near a start that is likely close: away from it by one, then by steps that double,
+        // Near a start that is likely close: 1, 3, 7 away from it (each step twice the last),
         // for a few trials, downwards while every trial held, upwards while none did.
         if (s_.startIsNear && trials_ < kNearTrials) {
-            if (fails_ < s_.low) return std::max(s_.low, holds_ - std::max(1, start_ - holds_));
-            if (holds_ > s_.high) return std::min(s_.high, fails_ + std::max(1, fails_ - start_));
-            // Closed in near the start: the measure moves in steps too coarse to steer by.
-            return Halved();
+            if (fails_ < s_.low) return std::max(s_.low, holds_ - (start_ - holds_ + 1));
+            if (holds_ > s_.high) return std::min(s_.high, fails_ + (fails_ - start_ + 1));
         }
+        // Closed in near the start: the measure moves in steps too coarse to steer by.
+        if (s_.startIsNear && fails_ >= s_.low && holds_ <= s_.high) return Halved();
         if (heldInARow_ >= 2 || trials_ >= 10) return Halved();
         const std::optional<double> aim = Aim();
         if (!aim || !std::isfinite(*aim) || *aim >= holds_) return Halved();
