@@ -130,10 +130,12 @@ TEST(NeedsLongList, AnErrorIsToldAtTheFirstAnimalThatRaisesInTableOrder) {
     EXPECT_EQ(without.Table().rows.size(), 300u);
 }
 
-// The slowest own lists found: a thousand animals a few kilograms apart, the most a list may
-// hold, with the worked example's arrow, a heavy one, the heaviest, and one whose same-bow
-// arrows all raise. Processor time of every thread, with the time these took before the
-// searches started from the lighter animal's answers and shared what every animal shares.
+// Long own lists that were slow: a thousand animals a few kilograms apart, the most a list may
+// hold, with a heavy arrow, the heaviest, and one whose same-bow arrows all raise. Processor
+// time of every thread, against what they took before the searches started from the lighter
+// animal's answers and shared what every animal shares (in the comments); the limits leave
+// room for a slower or busier machine. (The worked example's arrow took 0.5 s, and takes
+// about 0.3 s: too close for a limit that holds on any machine; it is benchmarked instead.)
 TEST(NeedsLongList, AThousandAnimalsAreQuick) {
     std::vector<double> masses;
     for (int i = 0; i < 1001; ++i)
@@ -143,11 +145,10 @@ TEST(NeedsLongList, AThousandAnimalsAreQuick) {
         FormState form;
         double most; // seconds
     } rows[] = {
-        {ExampleForm(), 0.45},                                      // 0.5 s before
-        {ExampleForm("InArrowMass=2046; InArrowSpeed=470"), 0.75}, // 1.2 s
-        {ExampleForm("InArrowMass=1e308"), 0.45},                   // 1.2 s
+        {ExampleForm("InArrowMass=2046; InArrowSpeed=470"), 0.9}, // 1.2 s before, 0.33 s now
+        {ExampleForm("InArrowMass=1e308"), 0.6},                   // 1.2 s, 0.19 s
         {FirstRunWith({{"mass", "1e300"}, {"speed", "1000"}, {"BH0", "100"}, {"BH1", "1e50"}}),
-         0.2}, // 1.6 s
+         0.4}, // 1.6 s, 0.04 s
     };
     for (const auto& row : rows) {
         whatif::NeedsCalculator needs(row.form, own);
