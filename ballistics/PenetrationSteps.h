@@ -12,6 +12,7 @@
 #include "tools/Units.h"
 
 #include <cmath>
+#include <optional>
 
 namespace kesta::Arrow::Steps {
 
@@ -129,15 +130,22 @@ inline double Depth(const Run& r) {
     return (Num(r.x) * 100) / 2.54;
 }
 
+// One pass of a moving run, counted in `passes`: the depth where the run ends in it, or
+// nullopt when it goes on.
+inline std::optional<double> Pass(Run& r, long& passes) {
+    ++passes;
+    if (r.x > Num(r.D) + kShaft) return kPassThrough;
+    double contact = 0;
+    if (!Contact(r, contact)) return Depth(r);
+    Decelerate(r, contact);
+    return std::nullopt;
+}
+
 // Steps the arrow from its current state to the end of the run and gives the depth; `passes`
 // counts on from its value.
 inline double Finish(Run& r, long& passes) {
     while (Moving(r)) {
-        ++passes;
-        if (r.x > Num(r.D) + kShaft) return kPassThrough;
-        double contact = 0;
-        if (!Contact(r, contact)) break;
-        Decelerate(r, contact);
+        if (const std::optional<double> end = Pass(r, passes)) return *end;
     }
     return Depth(r);
 }
@@ -175,11 +183,7 @@ inline double FinishOrStopPast(Run& r, long& passes, double past, bool& stoppedE
             stoppedEarly = true;
             return Depth(r);
         }
-        ++passes;
-        if (r.x > Num(r.D) + kShaft) return kPassThrough;
-        double contact = 0;
-        if (!Contact(r, contact)) break;
-        Decelerate(r, contact);
+        if (const std::optional<double> end = Pass(r, passes)) return *end;
     }
     return Depth(r);
 }

@@ -2,7 +2,6 @@
 
 #include "ballistics/Arrow.h"
 
-#include <cstring>
 #include <limits>
 
 namespace kesta::whatif {
@@ -17,23 +16,30 @@ constexpr double kStep = 0.001;
 // it they are forgotten and stepped again as needed.
 constexpr std::size_t kMostStatesAlike = 1 << 18;
 
+// The state an arrow enters an animal in with this entry loss (foot-pounds), or nullopt when it
+// does not get in or its preparation raises.
+std::optional<Arrow::Steps::Run> EnteringWith(double ro, double grains, double fps,
+                                              double bladeArea, double entryLoss) {
+    Arrow::Steps::Run r;
+    try {
+        if (Arrow::Steps::Prepare(ro, grains, fps, kShaftDiameter, bladeArea, kStep, entryLoss, 0,
+                                  0, r))
+            return r;
+    } catch (const RuntimeError&) {
+    }
+    return std::nullopt;
+}
+
 // Whether the arrow enters in the state it would enter in without an entry loss: the loss is
-// lost in the rounding of its kinetic energy, so it enters every animal alike.
+// lost in the rounding of its kinetic energy, so it enters every animal alike. Preparing again
+// cannot raise where the first preparation did not: it computes the same values but the loss.
 bool EntersAsIfNoLoss(const Arrow::Steps::Run& entering, double ro, double grains, double fps,
                       double bladeArea) {
-    Arrow::Steps::Run unloaded;
-    if (!Arrow::Steps::Prepare(ro, grains, fps, kShaftDiameter, bladeArea, kStep, 0, 0, 0,
-                               unloaded))
-        return false;
-    return entering.v == unloaded.v && entering.q == unloaded.q;
+    const std::optional<Arrow::Steps::Run> unloaded = EnteringWith(ro, grains, fps, bladeArea, 0);
+    return unloaded && ArrowsThatRaise::SameEntering(entering, *unloaded);
 }
 
 } // namespace
-
-void ArrowsThatRaise::clear() {
-    beforeTheSlab_.clear();
-    atTheFirstStep_.clear();
-}
 
 void ArrowsThatRaise::SetAnimals(double leastEntryLoss, double mostEntryLoss,
                                  double leastChestDepth) {
@@ -52,6 +58,10 @@ void ArrowsThatRaise::AddBeforeTheSlab(double grains, double fps, bool entryLoss
 
 ArrowsThatRaise::Entering ArrowsThatRaise::KeyOf(const Arrow::Steps::Run& r) {
     return {r.Rn, r.m, r.v, r.dm, r.p, r.A, r.dx, r.q};
+}
+
+bool ArrowsThatRaise::SameEntering(const Arrow::Steps::Run& a, const Arrow::Steps::Run& b) {
+    return KeyOf(a) == KeyOf(b);
 }
 
 std::optional<ErrorKind> ArrowsThatRaise::AtTheFirstStep(const Arrow::Steps::Run& entering) const {
@@ -86,43 +96,24 @@ AnimalTrial::Answer AnimalTrial::Fresh(double grains, double fps, bool whole) {
         if (const std::optional<ErrorKind> kind = raising_->AtTheFirstStep(r))
             return {0, true, *kind};
     }
-    // Preparing again cannot raise where the first preparation did not: it computes the same
-    // values but for the entry loss.
-    if (alike_ != nullptr && EntersAsIfNoLoss(r, ro_, grains, fps, bladeArea_))
-        return Alike(grains, fps, whole, r, sharing);
-    const Steps::Run entering = r;
-    long passes = 0;
-    try {
-        if (whole) return {Steps::Finish(r, passes), false, ErrorKind::Overflow};
-        bool stoppedEarly = false;
-        const double depth = Steps::FinishOrStopPast(r, passes, animal_.chestDepth, stoppedEarly);
-        return {depth, false, ErrorKind::Overflow, stoppedEarly};
-    } catch (const RuntimeError& e) {
-        if (sharing && passes == 1) raising_->AddAtTheFirstStep(entering, e.kind());
-        return {0, true, e.kind()};
-    }
-}
-
-AnimalTrial::Answer AnimalTrial::Alike(double grains, double fps, bool whole,
-                                       const Arrow::Steps::Run& entering, bool sharing) {
-    if (alike_->StatesKept() > kMostStatesAlike) alike_->Clear();
-    const double rib = animal_.ribResistance;
-    const double chest = animal_.chestDepth;
-    if (whole) {
-        long passes = 0;
+    // Nothing is past infinity: the whole run is stepped.
+    const double past = whole ? std::numeric_limits<double>::infinity() : animal_.chestDepth;
+    Arrow::PenetrationCache::Outcome out;
+    if (alike_ != nullptr && EntersAsIfNoLoss(r, ro_, grains, fps, bladeArea_)) {
+        if (alike_->StatesKept() > kMostStatesAlike) alike_->Clear();
+        const double rib = animal_.ribResistance;
+        out = alike_->PenetrationOrPast(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, rib,
+                                        animal_.chestDepth, rib, past);
+    } else {
+        Steps::Run stepped = r;
         try {
-            return {alike_->Penetration(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, rib,
-                                        chest, rib, passes),
-                    false, ErrorKind::Overflow};
+            out.depth = Steps::FinishOrStopPast(stepped, out.passes, past, out.stoppedEarly);
         } catch (const RuntimeError& e) {
-            if (sharing && passes == 1) raising_->AddAtTheFirstStep(entering, e.kind());
-            return {0, true, e.kind()};
+            out.failure = e.kind();
         }
     }
-    const Arrow::PenetrationCache::Outcome out = alike_->PenetrationOrPast(
-        ro_, grains, fps, kShaftDiameter, bladeArea_, kStep, rib, chest, rib, chest);
     if (!out.failure) return {out.depth, false, ErrorKind::Overflow, out.stoppedEarly};
-    if (sharing && out.passes == 1) raising_->AddAtTheFirstStep(entering, *out.failure);
+    if (sharing && out.passes == 1) raising_->AddAtTheFirstStep(r, *out.failure);
     return {0, true, *out.failure};
 }
 
@@ -150,23 +141,10 @@ bool AnimalTrial::RaisesForEveryAnimal(double grains, double fps) const {
     // Charging the least and the most entry loss leaves the same state: rounding is monotone,
     // so every loss between them leaves it too, and each animal enters in it. With no slab of
     // negative thickness, the first step reads nothing else.
-    Arrow::Steps::Run least;
-    Arrow::Steps::Run most;
-    try {
-        if (!Arrow::Steps::Prepare(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep,
-                                   raising_->LeastEntryLoss(), 0, 0, least) ||
-            !Arrow::Steps::Prepare(ro_, grains, fps, kShaftDiameter, bladeArea_, kStep,
-                                   raising_->MostEntryLoss(), 0, 0, most))
-            return false;
-    } catch (const RuntimeError&) {
-        return false;
-    }
-    const auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
-    if (!same(least.Rn, most.Rn) || !same(least.m, most.m) || !same(least.v, most.v) ||
-        !same(least.dm, most.dm) || !same(least.p, most.p) || !same(least.A, most.A) ||
-        !same(least.dx, most.dx) || !same(least.q, most.q))
-        return false;
-    return raising_->AtTheFirstStep(least).has_value();
+    const auto least = EnteringWith(ro_, grains, fps, bladeArea_, raising_->LeastEntryLoss());
+    const auto most = EnteringWith(ro_, grains, fps, bladeArea_, raising_->MostEntryLoss());
+    return least && most && ArrowsThatRaise::SameEntering(*least, *most) &&
+           raising_->AtTheFirstStep(*least).has_value();
 }
 
 game::Verdict AnimalTrial::VerdictOf(double grains, double fps) {

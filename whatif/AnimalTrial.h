@@ -22,8 +22,6 @@ namespace kesta::whatif {
 // all (1e308 grains at the same bow's speed) need not be run, and fail, for each animal again.
 class ArrowsThatRaise {
   public:
-    void clear();
-
     // Arrows whose own figures overflow before the slab's are read
     // (Arrow::RaisesForEverySlab), by mass, speed and whether the animal's entry loss is above 0.
     bool BeforeTheSlab(double grains, double fps, bool entryLoss) const;
@@ -35,6 +33,8 @@ class ArrowsThatRaise {
     // there too. A huge arrow's energy dwarfs every entry loss: all animals enter alike.
     std::optional<ErrorKind> AtTheFirstStep(const Arrow::Steps::Run& entering) const;
     void AddAtTheFirstStep(const Arrow::Steps::Run& entering, ErrorKind kind);
+    // Whether two runs enter in the same state, as far as their first step is concerned.
+    static bool SameEntering(const Arrow::Steps::Run& a, const Arrow::Steps::Run& b);
 
     // The table's animals as far as the first step of a run is concerned: the least and the
     // most entry loss (foot-pounds) and the least chest depth (inches). Unknown until set.
@@ -119,12 +119,9 @@ class AnimalTrial {
     // `whole`: the depth itself is wanted, not only whether the arrow is through the chest.
     const Answer& Run(double grains, double fps, bool whole);
     // The run itself: Arrow::Penetration's steps, taken here so the state the arrow enters in
-    // can be shared with the other animals' trials.
+    // can be shared with the other animals' trials; an arrow that enters every animal alike is
+    // stepped by `alike_`.
     Answer Fresh(double grains, double fps, bool whole);
-    // The run of an arrow that enters as if there were no entry loss, from `alike_`; a first
-    // step that raises is told to `raising_` as Fresh tells it.
-    Answer Alike(double grains, double fps, bool whole, const Arrow::Steps::Run& entering,
-                 bool sharing);
 };
 
 } // namespace kesta::whatif

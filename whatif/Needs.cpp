@@ -101,6 +101,7 @@ void FindLeast(AnimalTrial& trial, const SetUp& s, Shared& shared, const NeedsRo
                        return JudgedOnce(trial, shared.raisingAtSetUpSpeed, grains, grains, s.fps);
                    });
     if (trial.MassCanSuffice(s.grains))
+        // Whether the lighter animal searched a speed is not kept: only one it found guides.
         row.leastFps = LeastWhole(From(1, kMostFps,
                                        lighters(&NeedsRow::leastFps,
                                                 lighter != nullptr && lighter->leastFps),
@@ -204,12 +205,8 @@ NeedsTable NeedsCalculator::Table() {
     table.rows.reserve(animals.size());
     for (std::size_t position = 0; position < animals.size(); ++position) {
         const game::Animal& animal = animals[position];
-        const std::size_t first = firstOfMass.at(animal.massKg);
-        if (first != position) {
-            NeedsRow copy = table.rows[first];
-            copy.position = position;
-            copy.animal = animal.name;
-            table.rows.push_back(std::move(copy));
+        if (firstOfMass.at(animal.massKg) != position) {
+            table.rows.emplace_back(); // its mass's first row, once that is complete
             continue;
         }
         const std::size_t i = trialOf[position];
@@ -245,13 +242,13 @@ NeedsTable NeedsCalculator::Table() {
             lighter = &row;
         }
     });
-    for (NeedsRow& row : table.rows) {
-        const NeedsRow& first = table.rows[firstOfMass.at(row.massKg)];
-        if (&first == &row) continue;
-        row.leastGrains = first.leastGrains;
-        row.leastFps = first.leastFps;
-        row.sameEnergyGrains = first.sameEnergyGrains;
-        row.sameEnergyFps = first.sameEnergyFps;
+    for (std::size_t position = 0; position < animals.size(); ++position) {
+        const std::size_t first = firstOfMass.at(animals[position].massKg);
+        if (first == position) continue;
+        NeedsRow& row = table.rows[position];
+        row = table.rows[first];
+        row.position = position;
+        row.animal = animals[position].name;
     }
     return table;
 }

@@ -83,7 +83,6 @@ struct NeedsChart {
 // "input InArrowLength" as the report says it, "Ro, Broadhead", or the animal
 // whose penetration run for the set-up's own arrow failed, which would stop the report's game
 // lists too, e.g. "Elephant, Game Recommendations".
-
 class NeedsCalculator {
   public:
     // The form must outlive the calculator. The rows are the animals of `game`, in its order.
